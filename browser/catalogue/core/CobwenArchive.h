@@ -1,0 +1,90 @@
+#pragma once
+
+#include "catalogue/core/CobwenData.h"
+#include "catalogue/core/ValueList.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cobwen {
+
+class TextLocale;
+
+// The catalogue site's host; a local site can stand in for it.
+inline constexpr const char* DefaultCatalogueHost = "cobwen.ulvar.org";
+
+// Result codes of TCobwenArchive::LoadFromFile.
+enum LoadResult : int {
+    LoadOk = 0,          // every line became a record
+    LoadNoLines = 1,     // the file decompressed to nothing; old records kept
+    LoadUnreadable = 2,  // decompression failed; old records kept
+    LoadSkippedLines = 3 // some lines had too few fields and were skipped (or did not fit)
+};
+
+// The catalogue: its records in file order and the distinct values the list filters offer.
+class TCobwenArchive {
+public:
+    static constexpr int MaxCount = 65535;
+    static constexpr int FieldCount = 19;
+    static constexpr char FieldSeparator = '\x14';
+
+    explicit TCobwenArchive(const TextLocale& locale,
+                            const std::string& host = DefaultCatalogueHost);
+    ~TCobwenArchive();
+
+    TCobwenArchive(const TCobwenArchive&) = delete;
+    TCobwenArchive& operator=(const TCobwenArchive&) = delete;
+
+    // 1 takes the Russian description and author, anything else the English ones.
+    std::uint8_t Language = 0;
+
+    int LoadFromFile(const std::string& path);
+    // Parses decompressed catalogue text as LoadFromFile does after decompression (no file date).
+    int LoadFromText(const std::string& text);
+
+    const TCobwenData* GetItem(int index) const;
+    const TCobwenData* FindByFileName(std::string_view name) const;
+    void Clear();
+
+    std::uint16_t Count() const { return static_cast<std::uint16_t>(items_.size()); }
+    const std::vector<std::unique_ptr<TCobwenData>>& Items() const { return items_; }
+
+    const TValueList& Categories() const { return categories_; }
+    const TValueList& Authors() const { return authors_; }
+    const TValueList& UlvarVersions() const { return ulvarVersions_; }
+    const TValueList& SrcLanguages() const { return srcLanguages_; }
+
+    const std::string& NewestStamp() const { return newestStamp_; }
+    // Lines of the text the last load parsed (0 when it got no text to parse).
+    int LineCount() const { return lineCount_; }
+    // The modification time of the last catalogue read, or today's date when none was obtained.
+    TDateTime CatalogueDate() const;
+    TDateTime StoredCatalogueDate() const { return catalogueDate_; }
+
+    const std::string& CatalogueURL() const { return catalogueURL_; }
+    const std::string& FilesURL() const { return filesURL_; }
+
+    static constexpr char DateSeparator = '.';
+
+private:
+    int ParseLines(const std::string& text);
+    void FillRecord(TCobwenData& record, const std::vector<std::string_view>& fields,
+                    int lineNumber);
+
+    const TextLocale& locale_;
+    std::vector<std::unique_ptr<TCobwenData>> items_;
+    std::vector<std::string> lowerUrls_; // for FindByFileName, parallel to items_
+    TValueList categories_;
+    TValueList authors_;
+    TValueList ulvarVersions_;
+    TValueList srcLanguages_;
+    std::string newestStamp_;
+    TDateTime catalogueDate_ = 0;
+    int lineCount_ = 0;
+    std::string catalogueURL_;
+    std::string filesURL_;
+};
+
+} // namespace cobwen

@@ -1,0 +1,175 @@
+#include "catalogue/core/DateTime.h"
+
+#include "catalogue/core/TextLocale.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+namespace cobwen {
+namespace {
+
+// Days from 1 March of year 0 style civil calendar arithmetic (proleptic Gregorian).
+long long DaysFromCivil(long long y, int m, int d) {
+    y -= m <= 2 ? 1 : 0;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(long long z, int& year, int& month, int& day) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+}
+
+const long long EpochDays = DaysFromCivil(1899, 12, 30);
+
+bool IsLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int DaysInMonth(int y, int m) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsLeap(y) ? 29 : days[m - 1];
+}
+
+bool LocalNow(std::tm& out) {
+    const std::time_t t = std::time(nullptr);
+#ifdef _WIN32
+    return localtime_s(&out, &t) == 0;
+#else
+    return localtime_r(&t, &out) != nullptr;
+#endif
+}
+
+// Reads a run of digits; false when there is none (or it is absurdly long).
+bool ReadNumber(std::string_view text, std::size_t& pos, int& value, int& digits) {
+    value = 0;
+    digits = 0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        if (++digits > 9) {
+            return false;
+        }
+        value = value * 10 + (text[pos] - '0');
+        ++pos;
+    }
+    return digits > 0;
+}
+
+void SkipBlanks(std::string_view text, std::size_t& pos) {
+    while (pos < text.size() && text[pos] == ' ') {
+        ++pos;
+    }
+}
+
+} // namespace
+
+std::optional<TDateTime> EncodeDate(int year, int month, int day) {
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month)) {
+        return std::nullopt;
+    }
+    return static_cast<TDateTime>(DaysFromCivil(year, month, day) - EpochDays);
+}
+
+TDateTime EncodeTime(int hour, int minute, int second) {
+    return (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+}
+
+DateParts DecodeDateTime(TDateTime value) {
+    DateParts parts;
+    double whole = std::trunc(value);
+    // Rounded to the second so that an encoded time reads back as written.
+    long long seconds = std::llround(std::fabs(value - whole) * 86400.0);
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        whole += value < 0 ? -1 : 1;
+    }
+    CivilFromDays(static_cast<long long>(whole) + EpochDays, parts.year, parts.month, parts.day);
+    parts.hour = static_cast<int>(seconds / 3600);
+    parts.minute = static_cast<int>(seconds / 60 % 60);
+    parts.second = static_cast<int>(seconds % 60);
+    return parts;
+}
+
+std::optional<TDateTime> ReadDate(std::string_view text, char separator) {
+    std::size_t pos = 0;
+    int day = 0, month = 0, year = 0, digits = 0, yearDigits = 0;
+    SkipBlanks(text, pos);
+    if (!ReadNumber(text, pos, day, digits)) {
+        return std::nullopt;
+    }
+    if (pos >= text.size() || text[pos] != separator) {
+        return std::nullopt;
+    }
+    ++pos;
+    if (!ReadNumber(text, pos, month, digits)) {
+        return std::nullopt;
+    }
+    std::tm now{};
+    if (!LocalNow(now)) {
+        return std::nullopt;
+    }
+    const int currentYear = now.tm_year + 1900;
+    if (pos < text.size() && text[pos] == separator) {
+        ++pos;
+        if (!ReadNumber(text, pos, year, yearDigits)) {
+            return std::nullopt;
+        }
+        if (yearDigits <= 2) {
+            // Two-digit years: the century that keeps the year within 50 years before today.
+            year += currentYear / 100 * 100;
+            if (year < currentYear - 50) {
+                year += 100;
+            } else if (year > currentYear + 50) {
+                year -= 100;
+            }
+        }
+    } else {
+        year = currentYear;
+    }
+    SkipBlanks(text, pos);
+    if (pos != text.size()) {
+        return std::nullopt;
+    }
+    return EncodeDate(year, month, day);
+}
+
+TDateTime Now() {
+    std::tm now{};
+    if (!LocalNow(now)) {
+        return 0;
+    }
+    return *EncodeDate(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday) +
+           EncodeTime(now.tm_hour, now.tm_min, now.tm_sec);
+}
+
+TDateTime Today() {
+    return std::trunc(Now());
+}
+
+std::string FormatFileDate(TDateTime value, const TextLocale& locale) {
+    const DateParts p = DecodeDateTime(value);
+    char time[32];
+    std::snprintf(time, sizeof time, " (%02d:%02d:%02d)", p.hour, p.minute, p.second);
+    return std::to_string(p.day) + " " + locale.ShortMonthName(p.month) + " " +
+           std::to_string(p.year) + time;
+}
+
+std::string FormatIsoDate(TDateTime value) {
+    const DateParts p = DecodeDateTime(value);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", p.year, p.month, p.day);
+    return text;
+}
+
+} // namespace cobwen

@@ -1,0 +1,56 @@
+#include "catalogue/win/Color.h"
+
+#include <algorithm>
+#include <windows.h>
+
+namespace cobwen {
+
+namespace {
+
+std::uint32_t ScaleChannel(std::uint32_t value, int numerator, int denominator) {
+    const std::int64_t product = static_cast<std::int64_t>(value) * numerator;
+    if (denominator == 0)
+        return product > 0 ? 255u : 0u;
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(product / denominator, 0, 255));
+}
+
+// The device context of a window (the screen for none), released on destruction.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+} // namespace
+
+std::uint32_t ScaledColorValue(std::uint32_t colour, int redNum, int redDen, int blueDen,
+                               int blueNum, int greenDen, int greenNum) {
+    const std::uint32_t red = ScaleChannel(colour & 0xFF, redNum, redDen);
+    const std::uint32_t green = ScaleChannel((colour >> 8) & 0xFF, greenNum, greenDen);
+    const std::uint32_t blue = ScaleChannel((colour >> 16) & 0xFF, blueNum, blueDen);
+    return red | (green << 8) | (blue << 16);
+}
+
+std::uint32_t ScaleColor(std::uint32_t colour, int redNum, int redDen, int blueDen, int blueNum,
+                         int greenDen, int greenNum) {
+    const std::uint32_t scaled =
+        ScaledColorValue(colour, redNum, redDen, blueDen, blueNum, greenDen, greenNum);
+    const WindowDC dc(GetActiveWindow());
+    if (!dc.Get())
+        return scaled;
+    const COLORREF nearest = GetNearestColor(dc.Get(), scaled);
+    return nearest == CLR_INVALID ? scaled : nearest;
+}
+
+} // namespace cobwen

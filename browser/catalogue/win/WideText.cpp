@@ -1,0 +1,19 @@
+#include "catalogue/win/WideText.h"
+
+#include <windows.h>
+
+namespace cobwen {
+
+std::wstring ToWide(std::string_view text, unsigned codePage) {
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    if (length <= 0)
+        return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+} // namespace cobwen

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the catalogue benchmarks in a separate Release build without sanitizers (build/bench),
+# runs them and prints how the catalogue load compares with bare decompression of the same file.
+# The load should cost at most twice the decompression.
+# Each benchmark runs 5 times, interleaved in random order, and its fastest run counts: on a shared
+# machine the other load only ever adds time.
+# usage: tools/bench.sh [more benchmark options, e.g. --benchmark_filter=Load]
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$root/build/bench"
+jobs="${JOBS:-2}"
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DULVAR_SANITIZE=OFF >/dev/null
+cmake --build "$build" -j"$jobs" --target bench_catalogue catalogue_bench
+
+results="$build/catalogue_bench.json"
+"$build/bin/catalogue_bench" --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+    --benchmark_out="$results" --benchmark_out_format=json "$@"
+
+python3 - "$results" <<'PY'
+import json
+import sys
+
+with open(sys.argv[1]) as f:
+    runs = json.load(f)["benchmarks"]
+scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+fastest = {}
+for r in runs:
+    if r.get("run_type") == "iteration" and not r.get("error_occurred"):
+        value = r["real_time"] * scale[r["time_unit"]]
+        fastest[r["run_name"]] = min(value, fastest.get(r["run_name"], value))
+
+def ms(name):
+    return fastest[name]
+
+decompress, load = ms("Decompress/zlib"), ms("Load/LoadFromFile")
+ratio = load / decompress
+print()
+print("fastest of the repetitions:")
+for name in ("Decompress/zlib", "Load/LoadFromFile", "Load/Reload", "LoadPart/TGZip",
+             "LoadPart/LoadFromText"):
+    print(f"{name:23} {ms(name):9.2f} ms  ({ms(name) / decompress:.2f}x decompression)")
+for name in ("FindByFileName/last", "FindByFileName/missing"):
+    print(f"{name:23} {ms(name) * 1000:9.1f} us")
+print(f"load/decompression ratio: {ratio:.2f} (target at most 2.00: "
+      f"{'met' if ratio <= 2.0 else 'MISSED'})")
+PY

@@ -1,0 +1,51 @@
+# Sourced by the scripts that run Windows programs: a Wine prefix of the project's own, a virtual
+# display, and a wineserver kept warm until `wine_env_stop`.
+WINE_LOADER=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+export WINEPREFIX="${WINEPREFIX:-$ULVAR_ROOT/build/wine-prefix}"
+export WINEDEBUG=-all
+# No prompts to fetch Mono or Gecko while the prefix is created.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+ULVAR_XVFB_PID=""
+
+# Starts Xvfb on a free display unless one is set and reachable.
+wine_env_display() {
+  if [ -n "${DISPLAY:-}" ] && [ "${ULVAR_FORCE_XVFB:-0}" != 1 ]; then
+    return 0
+  fi
+  local n
+  for n in $(seq 91 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    ULVAR_XVFB_PID=$!
+    for _ in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      sleep 0.1
+    done
+    export DISPLAY=":$n"
+    return 0
+  done
+  echo "no free X display number" >&2
+  return 1
+}
+
+wine_env_start() {
+  wine_env_display || return 1
+  mkdir -p "$WINEPREFIX"
+  "$WINESERVER" -p
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix in $WINEPREFIX ..."
+  fi
+  "$WINE_LOADER" wineboot --init >/dev/null 2>&1
+}
+
+wine_env_stop() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  if [ -n "$ULVAR_XVFB_PID" ]; then
+    kill "$ULVAR_XVFB_PID" >/dev/null 2>&1 || true
+    wait "$ULVAR_XVFB_PID" 2>/dev/null || true
+    ULVAR_XVFB_PID=""
+  fi
+}
