@@ -1,0 +1,81 @@
+// ulvar-host: tries a plug-in in a console, as Ulvar would run it.
+//   ulvar-host [--lang en|ru] [--size WxH] PLUGIN.dll
+
+#include "MainMenu.h"
+#include "standin/StandInHost.h"
+#include "standin/console/ConsoleTerminal.h"
+#include "standin/core/HostArguments.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+using namespace ulvar::standin;
+
+namespace {
+
+// Ctrl+C and Ctrl+Break go to the open panel as a break event (on the handler's own thread),
+// instead of ending the process.
+BOOL WINAPI OnControl(DWORD event) {
+    if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
+        return FALSE;
+    if (auto* host = StandInHost::Current())
+        host->SendBreak();
+    return TRUE;
+}
+
+int Run(const HostArguments& arguments) {
+    ConsoleTerminal terminal;
+    if (!terminal.Valid()) {
+        std::fprintf(stderr, "ulvar-host needs a console\n");
+        return 2;
+    }
+    HostOptions options;
+    options.language = arguments.language;
+    if (arguments.width > 0) {
+        terminal.EnsureBufferSize(arguments.width, arguments.height);
+        options.screenWidth = arguments.width;
+        options.screenHeight = arguments.height;
+    } else if (terminal.BufferWidth() >= 80 && terminal.BufferHeight() >= 25) {
+        options.screenWidth = terminal.BufferWidth();
+        options.screenHeight = terminal.BufferHeight();
+    } else {
+        terminal.EnsureBufferSize(80, 25);
+    }
+
+    InteractiveUi ui(terminal);
+    StandInHost host(options, ui);
+    ui.SetScreen(&host.Screen());
+    if (!host.LoadDll(arguments.plugin)) {
+        std::fprintf(stderr, "cannot load %s: %s\n", arguments.plugin.c_str(),
+                     host.LoadError().c_str());
+        return 1;
+    }
+    SetConsoleCtrlHandler(OnControl, TRUE);
+    RunMainMenu(host, ui, terminal);
+    host.Exit();
+    SetConsoleCtrlHandler(OnControl, FALSE);
+    host.Screen().Clear();
+    host.Screen().SetCursor(0, 0, true);
+    terminal.Show(host.Screen(), true);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> const words(argv + 1, argv + argc);
+    auto const arguments = ParseHostArguments(words);
+    if (!arguments.error.empty()) {
+        std::fprintf(stderr, "%s\n%s\n", arguments.error.c_str(), HostUsage);
+        return 2;
+    }
+    try {
+        return Run(arguments);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "ulvar-host: %s\n", error.what());
+        return 1;
+    }
+}
