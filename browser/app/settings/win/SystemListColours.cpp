@@ -1,0 +1,13 @@
+#include "app/settings/win/SystemListColours.h"
+
+#include "catalogue/win/Color.h"
+
+#include <windows.h>
+
+namespace cobwen {
+
+ListColours SystemListColours() {
+    return DefaultListColours(GetSysColor(COLOR_WINDOW), ScaleColor);
+}
+
+} // namespace cobwen
