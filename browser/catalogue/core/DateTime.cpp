@@ -172,4 +172,59 @@ std::string FormatIsoDate(TDateTime value) {
     return text;
 }
 
+std::string FormatDate(TDateTime value, std::string_view picture, const TextLocale& locale) {
+    const DateParts p = DecodeDateTime(value);
+    auto number = [](int n, int width) {
+        std::string text = std::to_string(n);
+        if (text.size() < static_cast<std::size_t>(width)) {
+            text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+        }
+        return text;
+    };
+    std::string out;
+    std::size_t i = 0;
+    while (i < picture.size()) {
+        const char c = picture[i];
+        if (c == '\'') {
+            const std::size_t close = picture.find('\'', i + 1);
+            if (close == i + 1) {
+                out += '\'';
+            } else {
+                out.append(picture.substr(i + 1, close == std::string_view::npos
+                                                     ? std::string_view::npos
+                                                     : close - i - 1));
+            }
+            i = close == std::string_view::npos ? picture.size() : close + 1;
+            continue;
+        }
+        std::size_t run = 1;
+        while (i + run < picture.size() && picture[i + run] == c) {
+            ++run;
+        }
+        switch (c) {
+        case 'd':
+            out += number(p.day, run == 1 ? 1 : 2);
+            break;
+        case 'M':
+            out +=
+                run >= 3 ? locale.ShortMonthName(p.month) : number(p.month, static_cast<int>(run));
+            break;
+        case 'y':
+            out += run >= 3 ? number(p.year, 4) : number(p.year % 100, static_cast<int>(run));
+            break;
+        case 'g':
+            break;
+        default:
+            out.append(run, c);
+            break;
+        }
+        i += run;
+    }
+    return out;
+}
+
+std::string FormatShortDate(TDateTime value, const TextLocale& locale) {
+    return FormatDate(value, locale.ShortDateFormat(), locale);
+}
+
 } // namespace cobwen

@@ -34,4 +34,13 @@ std::string FormatFileDate(TDateTime value, const TextLocale& locale);
 // "yyyy-mm-dd".
 std::string FormatIsoDate(TDateTime value);
 
+// The date after a picture of the system's kind: "d" and "dd" the day, "M" and "MM" the month,
+// "MMM" the locale's month abbreviation, "y" and "yy" the year in its century, "yyyy" the whole
+// year; 'quoted' text is copied without its quotes ("''" gives one quote), "g" (the era) is left
+// out and any other character is copied. Day names and full month names have no place in the
+// short pictures this serves: longer runs of "d" read as "dd" and of "M" as "MMM".
+std::string FormatDate(TDateTime value, std::string_view picture, const TextLocale& locale);
+// The date in the locale's short date format.
+std::string FormatShortDate(TDateTime value, const TextLocale& locale);
+
 } // namespace cobwen

@@ -78,6 +78,7 @@ BuiltinRussianLocale::BuiltinRussianLocale() {
     shortMonthNames_ = {"\xFF\xED\xE2", "\xF4\xE5\xE2", "\xEC\xE0\xF0", "\xE0\xEF\xF0",
                         "\xEC\xE0\xE9", "\xE8\xFE\xED", "\xE8\xFE\xEB", "\xE0\xE2\xE3",
                         "\xF1\xE5\xED", "\xEE\xEA\xF2", "\xED\xEE\xFF", "\xE4\xE5\xEA"};
+    shortDateFormat_ = "dd.MM.yyyy";
 }
 
 int BuiltinRussianLocale::CompareText(std::string_view a, std::string_view b) const {

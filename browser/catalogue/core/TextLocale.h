@@ -28,6 +28,8 @@ public:
     const std::string& DecimalSeparator() const { return decimalSeparator_; }
     // month: 1 to 12.
     const std::string& ShortMonthName(int month) const { return shortMonthNames_.at(month - 1); }
+    // The picture of a short date, such as "dd.MM.yyyy" (see FormatShortDate).
+    const std::string& ShortDateFormat() const { return shortDateFormat_; }
 
 protected:
     TextLocale() = default;
@@ -37,12 +39,13 @@ protected:
     std::string thousandSeparator_;
     std::string decimalSeparator_;
     std::array<std::string, 12> shortMonthNames_;
+    std::string shortDateFormat_;
 };
 
 // The Russian locale as Windows describes it, for code page 1251: Latin and Cyrillic case pairs
 // (Ё/ё, Ђ/ђ and the other Cyrillic letters of the code page included), "," as decimal separator,
-// a no-break space (0xA0) as thousands separator, and alphabetical ordering of Cyrillic after
-// Latin.
+// a no-break space (0xA0) as thousands separator, "dd.MM.yyyy" as short date, and alphabetical
+// ordering of Cyrillic after Latin.
 class BuiltinRussianLocale final : public TextLocale {
 public:
     BuiltinRussianLocale();

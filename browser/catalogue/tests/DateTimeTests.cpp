@@ -92,5 +92,33 @@ TEST(DateTime, FormatsFileDatesAndIsoDates) {
     EXPECT_EQ(FormatIsoDate(*EncodeDate(1999, 12, 31)), "1999-12-31");
 }
 
+TEST(DateTime, FormatsDatesAfterAPicture) {
+    const BuiltinRussianLocale locale;
+    const double march5 = *EncodeDate(2004, 3, 5) + EncodeTime(23, 0, 0);
+    const double december31 = *EncodeDate(1999, 12, 31);
+    const struct {
+        double value;
+        const char* picture;
+        const char* expected; // UTF-8
+    } cases[] = {
+        {march5, "dd.MM.yyyy", "05.03.2004"},
+        {march5, "d.M.yy", "5.3.04"},
+        {march5, "d/M/y", "5/3/4"},
+        {march5, "yyyy-MM-dd", "2004-03-05"},
+        {march5, "d MMM yyyy", "5 мар 2004"},
+        {march5, "dd'.'MM' d 'yyyy", "05.03 d 2004"},
+        {march5, "dd''MM", "05'03"},
+        {march5, "gg yyyy", " 2004"},
+        {december31, "dd.MM.yyyy", "31.12.1999"},
+        {december31, "yy", "99"},
+        {0, "dd.MM.yyyy", "30.12.1899"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Cp1251ToUtf8(FormatDate(c.value, c.picture, locale)), c.expected) << c.picture;
+    }
+    EXPECT_EQ(locale.ShortDateFormat(), "dd.MM.yyyy");
+    EXPECT_EQ(FormatShortDate(march5, locale), "05.03.2004");
+}
+
 } // namespace
 } // namespace cobwen

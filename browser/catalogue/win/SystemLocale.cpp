@@ -39,6 +39,7 @@ SystemTextLocale::SystemTextLocale(unsigned long lcid) : lcid_(lcid) {
     for (int month = 0; month < 12; ++month)
         shortMonthNames_[static_cast<std::size_t>(month)] =
             LocaleText(lcid, static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + month));
+    shortDateFormat_ = LocaleText(lcid, LOCALE_SSHORTDATE);
 }
 
 int SystemTextLocale::CompareText(std::string_view a, std::string_view b) const {

@@ -1,5 +1,7 @@
 #include "catalogue/win/SystemLocale.h"
 
+#include "catalogue/core/DateTime.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -70,6 +72,26 @@ TEST_F(SystemLocaleTest, SeparatorsMatchTheBuiltinOnes) {
     EXPECT_EQ(system_.ThousandSeparator(), builtin_.ThousandSeparator());
     EXPECT_FALSE(system_.DecimalSeparator().empty());
     EXPECT_FALSE(system_.ThousandSeparator().empty());
+}
+
+TEST_F(SystemLocaleTest, ShortDatesReadAsTheSystemWritesThem) {
+    EXPECT_EQ(system_.ShortDateFormat(), builtin_.ShortDateFormat());
+    const struct {
+        WORD year, month, day;
+    } dates[] = {{1899, 12, 30}, {2004, 3, 5}, {2021, 11, 28}};
+    for (const auto& d : dates) {
+        SYSTEMTIME time{};
+        time.wYear = d.year;
+        time.wMonth = d.month;
+        time.wDay = d.day;
+        wchar_t expected[64] = {};
+        ASSERT_GT(GetDateFormatW(0x419, DATE_SHORTDATE, &time, nullptr, expected, 64), 1);
+        const std::string text = FormatShortDate(*EncodeDate(d.year, d.month, d.day), system_);
+        wchar_t decoded[64] = {};
+        const int length =
+            MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), decoded, 63);
+        EXPECT_EQ(std::wstring(decoded, static_cast<std::size_t>(length)), expected) << text;
+    }
 }
 
 TEST_F(SystemLocaleTest, MonthNamesAreTheSystemsInCodePage1251) {

@@ -1,0 +1,72 @@
+#include "app/templates/win/DownloadDescription.h"
+
+#include "app/templates/core/InfoTemplate.h"
+#include "app/templates/core/Messages.h"
+#include "catalogue/core/TextHelpers.h"
+#include "catalogue/core/UrlHelpers.h"
+#include "catalogue/win/Description.h"
+#include "catalogue/win/Handles.h"
+#include "catalogue/win/SystemError.h"
+
+#include <exception>
+#include <windows.h>
+
+namespace cobwen {
+
+namespace {
+
+constexpr std::size_t kTextFileWidth = 70;
+
+// The error that kept the file from being created or written; ERROR_SUCCESS when it was.
+DWORD WriteTextFile(const std::string& path, const std::string& content) {
+    const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid())
+        return GetLastError();
+    DWORD written = 0;
+    if (content.empty())
+        return ERROR_SUCCESS;
+    if (!::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written,
+                     nullptr))
+        return GetLastError();
+    return written == content.size() ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+}
+
+} // namespace
+
+void DescribeDownload(const std::string& destFolder, const std::string& url,
+                      const TCobwenData& record, const DownloadDescriptionSettings& settings,
+                      const TextLocale& locale, ErrorDialog& dialog) {
+    const std::string folder = IncludeTrailingDelimiter(destFolder);
+    const std::string name = UrlFileName(url);
+    const std::string text = ExpandTemplate(settings.DescriptIonFormat, record, locale);
+
+    if (settings.CreateDescriptIon) {
+        try {
+            TDescription description;
+            description.Create(folder + settings.DescriptionFile);
+            description.SetDescription(name, text);
+        } catch (const std::exception&) {
+            // A download is no worse for a description line that could not be written.
+        }
+    }
+
+    if (settings.CreateTextDescriptFile) {
+        const std::string path = folder + name + ".txt";
+        const DWORD error = WriteTextFile(path, WrapText(text, kTextFileWidth));
+        if (error != ERROR_SUCCESS) {
+            // The dialog reports the thread's last error.
+            SetLastError(error);
+            ShowSystemError(kCannotCreateFileMessage.text, path, true, dialog);
+        }
+    }
+}
+
+void DescribeDownload(const std::string& destFolder, const std::string& url,
+                      const TCobwenData& record, const DownloadDescriptionSettings& settings,
+                      const TextLocale& locale) {
+    ErrorMessageBox box;
+    DescribeDownload(destFolder, url, record, settings, locale, box);
+}
+
+} // namespace cobwen

@@ -1,0 +1,11 @@
+#include "app/templates/win/SystemClipboardWriter.h"
+
+#include "catalogue/win/Clipboard.h"
+
+namespace cobwen {
+
+bool SystemClipboardWriter::Write(const std::string& text) {
+    return useOtherCopy_ ? CopyTextUnicode(text) : CopyTextRussianLocale(text);
+}
+
+} // namespace cobwen
