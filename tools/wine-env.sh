@@ -31,8 +31,17 @@ wine_env_display() {
   return 1
 }
 
+# Everything under Wine runs with the Russian locale the programs are made for (code pages 1251
+# and 866). The prefix keeps the locale it was created with as the user's own formats, so a prefix
+# made under another locale is made anew.
 wine_env_start() {
+  export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
   wine_env_display || return 1
+  if [ -f "$WINEPREFIX/user.reg" ] && ! grep -q '^"Locale"="00000419"' "$WINEPREFIX/user.reg"; then
+    echo "Recreating the Wine prefix $WINEPREFIX with the Russian locale ..."
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+  fi
   mkdir -p "$WINEPREFIX"
   "$WINESERVER" -p
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
