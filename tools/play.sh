@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the Windows binaries and opens a plug-in in the stand-in host, in this terminal, under
+# Wine (the terminal must be at least 80x25; in tmux use `set -g default-terminal xterm` so that
+# Home and End reach the program):
+#   bash tools/play.sh [PLUGIN] [ulvar-host options...]
+# PLUGIN is blocksby (the default), echo_plugin, or the path of a plug-in DLL.
+set -uo pipefail
+
+ULVAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$ULVAR_ROOT" || exit 1
+
+if [ ! -t 0 ] || [ ! -t 1 ]; then
+  echo "play.sh needs a terminal: the plug-in reads real key events." >&2
+  exit 2
+fi
+
+plugin=${1:-blocksby}
+[ $# -gt 0 ] && shift
+case "$plugin" in
+  *.dll) dll=$(cd "$(dirname "$plugin")" && pwd)/$(basename "$plugin") ;;
+  *) dll="$ULVAR_ROOT/build/win/bin/$plugin.dll" ;;
+esac
+
+bash tools/setup.sh >&2 || exit 1
+win=build/win
+mkdir -p build
+cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=Release >"$win.configure.log" 2>&1 || { cat "$win.configure.log" >&2; exit 1; }
+cmake --build "$win" -j "$(nproc)" >&2 || exit 1
+
+source tools/wine-env.sh
+trap wine_env_stop EXIT
+wine_env_start >&2 || exit 1
+
+cd "$win/bin" || exit 1
+LANG=ru_RU.UTF-8 "$WINE_LOADER" ./ulvar-host.exe --lang ru "$@" "$dll"
