@@ -8,11 +8,9 @@ ULVAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ULVAR_ROOT" || exit 1
 
 bash tools/setup.sh >&2 || exit 1
+source tools/build.sh
+ulvar_build_windows >&2 || exit 1
 win=build/win
-mkdir -p build
-cmake -S . -B "$win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release >"$win.configure.log" 2>&1 || { cat "$win.configure.log" >&2; exit 1; }
-cmake --build "$win" -j "$(nproc)" >&2 || exit 1
 
 source tools/wine-env.sh
 trap wine_env_stop EXIT

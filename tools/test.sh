@@ -8,24 +8,15 @@ cd "$ULVAR_ROOT" || exit 1
 
 bash tools/setup.sh || { echo "setup failed"; exit 1; }
 
+source tools/build.sh
 jobs=$(nproc)
 native=build/native
 win=build/win
 
-build() { # dir, extra cmake arguments...
-  local dir=$1
-  shift
-  cmake -S . -B "$dir" "$@" >"$dir.configure.log" 2>&1 ||
-    { cat "$dir.configure.log"; return 1; }
-  cmake --build "$dir" -j "$jobs"
-}
-
-mkdir -p build
 echo "== Native build (sanitizers)"
-build "$native" -DCMAKE_BUILD_TYPE=Debug -DULVAR_SANITIZE=ON || { echo "native build failed"; exit 1; }
+ulvar_build "$native" -DCMAKE_BUILD_TYPE=Debug -DULVAR_SANITIZE=ON || { echo "native build failed"; exit 1; }
 echo "== Windows build"
-build "$win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release ||
-  { echo "Windows build failed"; exit 1; }
+ulvar_build_windows || { echo "Windows build failed"; exit 1; }
 
 passed=0
 failed=0
