@@ -7,7 +7,7 @@ packages=(
   googletest libbenchmark-dev zlib1g-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
   wine64 xvfb xauth imagemagick locales
-  tinyproxy python3 tmux
+  tinyproxy python3 tmux curl
 )
 
 missing=()

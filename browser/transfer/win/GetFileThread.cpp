@@ -1,0 +1,291 @@
+#include "transfer/win/GetFileThread.h"
+
+#include "catalogue/core/Error.h"
+#include "catalogue/core/UrlHelpers.h"
+#include "catalogue/win/Handles.h"
+#include "transfer/core/TargetName.h"
+#include "transfer/core/TransferMessages.h"
+#include "transfer/core/TransferText.h"
+#include "transfer/win/WinInetText.h"
+
+#include <cstdlib>
+#include <thread>
+
+namespace cobwen {
+
+namespace {
+
+constexpr char kAgent[] = "Kesh-Cobwen";
+constexpr INTERNET_PORT kPort = 80;
+constexpr DWORD kRequestFlags = INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION;
+constexpr DWORD kBlock = 1024;
+// Sends of one request, the first included, before a dialog that keeps asking for a retry is
+// taken as giving up.
+constexpr int kMaxSends = 16;
+
+// A WinInet call failed after the terminate request: the worker runs out without a message.
+struct QuietEnd {};
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Creates the folder and its missing parents.
+bool ForceFolders(const std::string& folder) {
+    if (folder.empty() || IsFolder(folder))
+        return true;
+    const std::string parent = TargetFolder(folder);
+    if (!parent.empty() && parent != folder && parent.back() != ':' && !ForceFolders(parent))
+        return false;
+    return CreateDirectoryA(folder.c_str(), nullptr) || IsFolder(folder);
+}
+
+} // namespace
+
+void TGetFileThread::Start(const std::string& url, TGetFiles& owner, const std::string& fileName) {
+    auto* worker = new TGetFileThread(url, owner, fileName);
+    {
+        const std::lock_guard guard(owner.lock_);
+        owner.workers_.push_back(worker);
+        ++owner.live_;
+    }
+    std::thread([worker] {
+        try {
+            worker->Execute();
+        } catch (...) {
+        }
+        delete worker;
+    }).detach();
+}
+
+TGetFileThread::TGetFileThread(const std::string& url, TGetFiles& owner,
+                               const std::string& fileName)
+    : owner_(owner), url_(url), fileName_(fileName) {
+    const std::string name = owner.SemaphoreName();
+    // Without the semaphore the transfer runs unlimited.
+    slot_.Reset(OpenSemaphoreA(SYNCHRONIZE | SEMAPHORE_MODIFY_STATE, FALSE, name.c_str()));
+}
+
+bool TGetFileThread::WaitForSlot() {
+    if (!slot_.Valid())
+        return true;
+    // Only the queue's destruction cuts the wait short; a stop waits for the slot as well.
+    const HANDLE handles[] = {slot_.Get(), owner_.Abandoned()};
+    const DWORD result = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
+    if (result == WAIT_OBJECT_0)
+        return true;
+    slot_.Reset();
+    return false;
+}
+
+void TGetFileThread::Execute() {
+    const bool holding = WaitForSlot();
+    if (holding && !terminated_) {
+        owner_.SetBusy(true);
+        owner_.Deliver([this](const TGetFilesEvents& events) {
+            if (events.OnStart)
+                events.OnStart(url_);
+        });
+        if (!terminated_) {
+            const TGetFiles::WorkerSettings settings = owner_.Settings();
+            try {
+                Transfer(settings, TargetPath(settings.DestFolder, fileName_));
+            } catch (...) {
+                failed_ = true;
+            }
+        }
+    }
+    owner_.SetBusy(false);
+    owner_.RemoveWorker(this);
+    if (!terminated_) {
+        const bool failed = failed_;
+        owner_.Deliver([this, failed](const TGetFilesEvents& events) {
+            if (events.OnDone)
+                events.OnDone(failed, url_);
+        });
+    }
+    if (slot_.Valid())
+        ReleaseSemaphore(slot_.Get(), 1, nullptr);
+    slot_.Reset();
+    owner_.WorkerGone();
+}
+
+void TGetFileThread::Check(bool succeeded) const {
+    if (succeeded)
+        return;
+    const DWORD code = GetLastError();
+    if (terminated_)
+        throw QuietEnd{};
+    throw CobwenError(SystemFailureText(WinInetMessage(code), code));
+}
+
+void TGetFileThread::Fail(const std::string& text) {
+    errorText_ = text;
+    failed_ = true;
+    owner_.Deliver([this](const TGetFilesEvents& events) {
+        if (events.OnError)
+            events.OnError(errorText_);
+    });
+}
+
+void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const std::string& path) {
+    const TProxySettings& proxy = settings.Proxy;
+    DWORD access = INTERNET_OPEN_TYPE_PROXY;
+    const char* proxyName = proxy.ProxyHost.c_str();
+    const char* bypass = "";
+    if (proxy.ProxyAccess == ProxyAccessMode::Direct)
+        access = INTERNET_OPEN_TYPE_DIRECT;
+    else if (proxy.ProxyAccess == ProxyAccessMode::System)
+        access = INTERNET_OPEN_TYPE_PRECONFIG;
+    if (access != INTERNET_OPEN_TYPE_PROXY) {
+        proxyName = nullptr;
+        bypass = nullptr;
+    }
+    const bool credentials = access == INTERNET_OPEN_TYPE_PROXY && proxy.ProxyAuthRequired;
+    const std::string user = credentials ? proxy.ProxyUserName : std::string();
+    const std::string password = credentials ? proxy.ProxyPassword : std::string();
+
+    if (InternetAttemptConnect(0) != ERROR_SUCCESS) {
+        failed_ = true;
+        return;
+    }
+    try {
+        const InternetHandle root(InternetOpenA(kAgent, access, proxyName, bypass, 0));
+        Check(root.Valid());
+        const UrlParts parts = SplitUrl(url_);
+        const InternetHandle connection(InternetConnectA(root.Get(), parts.host.c_str(), kPort,
+                                                         user.c_str(), password.c_str(),
+                                                         INTERNET_SERVICE_HTTP, 0, 0));
+        Check(connection.Valid());
+
+        // Nothing is written outside the destination folder.
+        if (!IsTargetNameInside(fileName_)) {
+            Fail(FillMessage(kMsgCannotCreateFile.Text, path));
+            return;
+        }
+        if (IsFile(path)) {
+            failed_ = true;
+            bool overwrite = true;
+            const std::string question = FillMessage(kMsgOverwriteQuery.Text, fileName_);
+            owner_.Deliver([&question, &overwrite](const TGetFilesEvents& events) {
+                if (events.OnOverwriteQuery)
+                    events.OnOverwriteQuery(question, overwrite);
+            });
+            failed_ = false;
+            if (!overwrite)
+                return;
+        }
+        const std::string folder = TargetFolder(path);
+        if (!ForceFolders(folder)) {
+            Fail(FillMessage(kMsgCannotCreateFolder.Text, folder));
+            return;
+        }
+        FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) {
+            Fail(FillMessage(kMsgCannotCreateFile.Text, path));
+            return;
+        }
+
+        bool succeeded = false;
+        try {
+            if (!user.empty()) {
+                Check(InternetSetOptionA(connection.Get(), INTERNET_OPTION_PROXY_USERNAME,
+                                         const_cast<char*>(user.c_str()),
+                                         static_cast<DWORD>(user.size())));
+                Check(InternetSetOptionA(connection.Get(), INTERNET_OPTION_PROXY_PASSWORD,
+                                         const_cast<char*>(password.c_str()),
+                                         static_cast<DWORD>(password.size())));
+            }
+            succeeded = Request(connection.Get(), parts.object, file.Get(), *settings.Dialog);
+        } catch (...) {
+            file.Reset();
+            DeleteFileA(path.c_str());
+            throw;
+        }
+        file.Reset();
+        if (!succeeded || terminated_)
+            DeleteFileA(path.c_str());
+        if (!succeeded)
+            failed_ = true;
+    } catch (const CobwenError& error) {
+        Fail(ConnectionErrorText(error.what()));
+    } catch (const QuietEnd&) {
+        failed_ = true;
+    }
+}
+
+bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HANDLE file,
+                             RequestDialog& dialog) {
+    const InternetHandle request(HttpOpenRequestA(connection, "GET", object.c_str(), nullptr,
+                                                  nullptr, nullptr, kRequestFlags, 0));
+    Check(request.Valid());
+
+    DWORD error = ERROR_SUCCESS;
+    for (int send = 1; !terminated_; ++send) {
+        SetLastError(ERROR_SUCCESS);
+        Check(HttpSendRequestA(request.Get(), nullptr, 0, nullptr, 0));
+        error = GetLastError();
+        const DWORD answer = dialog.Run(request.Get(), error);
+        if (answer == ERROR_SUCCESS)
+            break;
+        if (answer == ERROR_CANCELLED || send == kMaxSends)
+            return false;
+    }
+    if (error != ERROR_SUCCESS || terminated_)
+        return false;
+
+    // An error page is not the file that was asked for.
+    DWORD status = 0;
+    DWORD length = sizeof status;
+    Check(HttpQueryInfoA(request.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
+                         &length, nullptr));
+    if (IsFailureStatus(status)) {
+        char reason[256] = {};
+        DWORD reasonLength = sizeof reason - 1;
+        if (!HttpQueryInfoA(request.Get(), HTTP_QUERY_STATUS_TEXT, reason, &reasonLength, nullptr))
+            reasonLength = 0;
+        throw CobwenError(HttpStatusText(status, std::string(reason, reasonLength)));
+    }
+
+    char block[kBlock];
+    DWORD count = 0;
+    unsigned long long received = 0;
+    do {
+        Check(InternetReadFile(request.Get(), block, kBlock, &count));
+        DWORD written = 0;
+        if (!WriteFile(file, block, count, &written, nullptr) || written != count) {
+            const DWORD code = GetLastError();
+            throw CobwenError(SystemFailureText(WinInetMessage(code), code));
+        }
+        received += count;
+        blockSize_ = static_cast<std::int32_t>(count);
+        const std::int32_t size = blockSize_;
+        owner_.Deliver([size](const TGetFilesEvents& events) {
+            if (events.OnProgress)
+                events.OnProgress(size);
+        });
+    } while (count == kBlock && !terminated_);
+    if (terminated_)
+        return false;
+
+    // A connection that closes early ends the body like a complete one; only the length the
+    // server announced tells them apart.
+    char announced[32] = {};
+    DWORD announcedLength = sizeof announced - 1;
+    if (HttpQueryInfoA(request.Get(), HTTP_QUERY_CONTENT_LENGTH, announced, &announcedLength,
+                       nullptr)) {
+        const unsigned long long expected = std::strtoull(announced, nullptr, 10);
+        if (received < expected)
+            throw CobwenError(ShortBodyText(received, expected));
+    }
+    return true;
+}
+
+} // namespace cobwen

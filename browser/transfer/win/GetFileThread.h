@@ -1,0 +1,50 @@
+#pragma once
+
+#include "transfer/win/GetFiles.h"
+#include "transfer/win/InternetHandle.h"
+#include "transfer/win/SemaphoreHandle.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+namespace cobwen {
+
+// Downloads one file over HTTP in a thread of its own into the queue's destination folder, holding
+// one of the queue's slots while it works. Start creates it and lets it run; the object frees
+// itself when its work ends.
+class TGetFileThread {
+public:
+    TGetFileThread(const TGetFileThread&) = delete;
+    TGetFileThread& operator=(const TGetFileThread&) = delete;
+
+    // Opens the queue's slot semaphore, registers the worker with the queue and starts its thread.
+    static void Start(const std::string& url, TGetFiles& owner, const std::string& fileName);
+
+    // Asks the worker to end; it notices after the block being read, or when it gets its slot.
+    void Terminate() { terminated_ = true; }
+
+private:
+    TGetFileThread(const std::string& url, TGetFiles& owner, const std::string& fileName);
+    ~TGetFileThread() = default;
+
+    void Execute();
+    void Transfer(const TGetFiles::WorkerSettings& settings, const std::string& path);
+    bool Request(HINTERNET connection, const std::string& object, HANDLE file,
+                 RequestDialog& dialog);
+    // Raises the failure of a WinInet call unless the worker was asked to terminate.
+    void Check(bool succeeded) const;
+    void Fail(const std::string& text);
+    bool WaitForSlot();
+
+    TGetFiles& owner_;
+    std::string url_;
+    std::string fileName_;
+    SemaphoreHandle slot_;
+    std::atomic<bool> terminated_{false};
+    bool failed_ = false;
+    std::int32_t blockSize_ = 0;
+    std::string errorText_;
+};
+
+} // namespace cobwen

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "app/settings/core/ProxySettings.h"
+#include "transfer/win/MainThreadCall.h"
+#include "transfer/win/RequestDialog.h"
+#include "transfer/win/SemaphoreHandle.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace cobwen {
+
+class TGetFileThread;
+
+// The handlers of a queue's events; each may be unset. They run on the thread that created the
+// queue while the reporting worker waits.
+struct TGetFilesEvents {
+    std::function<void(const std::string& url)> OnStart;
+    std::function<void(const std::string& text)> OnError;
+    std::function<void(bool failed, const std::string& url)> OnDone;
+    std::function<void(std::int32_t blockSize)> OnProgress;
+    // `overwrite` comes in true; the handler leaves it or sets it false to keep the file.
+    std::function<void(const std::string& question, bool& overwrite)> OnOverwriteQuery;
+    std::function<void()> OnStopped;
+};
+
+// Starts one transfer worker per URL at once; a counting semaphore named after the logon session
+// lets only MaxCount of them transfer at the same time, across every queue and every instance of
+// the browser in that session that allows the same count.
+//
+// Create, use and destroy a queue on one thread that runs a message loop: the workers' events
+// reach that thread through it. Destruction asks every worker to terminate and waits, still
+// running the events sent meanwhile (to no handler), until each has let go of the queue, so no
+// worker touches a destroyed queue.
+class TGetFiles {
+public:
+    TGetFiles();
+    TGetFiles(const TGetFiles&) = delete;
+    TGetFiles& operator=(const TGetFiles&) = delete;
+    ~TGetFiles();
+
+    // Settings read by each worker when it gets its slot.
+    void SetDestFolder(const std::string& folder);
+    std::string DestFolder() const;
+    void SetProxy(const TProxySettings& proxy);
+    TProxySettings Proxy() const;
+    // Replaces every handler at once (unset ones included).
+    void SetEvents(TGetFilesEvents events) { events_ = std::move(events); }
+    // The dialog each request goes through; the system's dialog by default.
+    void SetRequestDialog(std::shared_ptr<RequestDialog> dialog);
+
+    // Starts a worker for `url`; an empty name becomes the URL's file name.
+    void Add(const std::string& url, const std::string& fileName = {});
+    // Add of each URL with the name at the same index, or an empty one when `fileNames` is empty.
+    void AddList(const std::vector<std::string>& urls,
+                 const std::vector<std::string>& fileNames = {});
+    // A new number of transfers at once; ignored while busy or when it is the current one.
+    void SetMaxCount(std::int32_t count);
+    std::int32_t MaxCount() const { return maxCount_; }
+    // Asks every worker to terminate and has OnStopped raised once when the last one has ended.
+    void Stop();
+    void TerminateAll();
+
+    bool Busy() const { return busy_; }
+    bool Stopping() const;
+    const std::string& SlotName() const { return slotName_; }
+    // Workers started and not yet ended.
+    std::size_t WorkerCount() const;
+
+private:
+    friend class TGetFileThread;
+
+    struct WorkerSettings {
+        std::string DestFolder;
+        TProxySettings Proxy;
+        std::shared_ptr<RequestDialog> Dialog;
+    };
+
+    // Worker side; each may be called from any thread.
+    WorkerSettings Settings() const;
+    void SetBusy(bool busy) { busy_ = busy; }
+    void RemoveWorker(TGetFileThread* worker);
+    // The last thing an ending worker does with its queue.
+    void WorkerGone();
+    // Runs `call` with the handlers on the queue's thread and waits for it.
+    void Deliver(const std::function<void(const TGetFilesEvents&)>& call) const;
+    HANDLE Abandoned() const { return abandoned_.Get(); }
+    std::string SemaphoreName() const;
+
+    mutable std::mutex lock_;
+    std::vector<TGetFileThread*> workers_;
+    std::size_t live_ = 0;
+    bool stopping_ = false;
+    std::string destFolder_;
+    TProxySettings proxy_;
+    std::shared_ptr<RequestDialog> dialog_;
+
+    std::atomic<bool> busy_{false};
+    std::int32_t maxCount_ = 1;
+    std::string slotName_;
+    SemaphoreHandle slots_;
+    TGetFilesEvents events_;
+    MainThreadCall mainThread_;
+    EventHandle workerGone_;
+    EventHandle abandoned_;
+};
+
+} // namespace cobwen

@@ -1,0 +1,70 @@
+"""cobwen-get against the scripted server on 127.0.0.1:80 (started by run_with_servers.py)."""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def pattern(size):
+    return bytes(i % 251 for i in range(size))
+
+
+def run(args, program, emulator, timeout=120):
+    command = ([emulator] if emulator else []) + [program] + args
+    done = subprocess.run(command, capture_output=True, timeout=timeout)
+    return done.returncode, done.stdout.decode("utf-8")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--emulator", default="")
+    parser.add_argument("--program", required=True)
+    args = parser.parse_args()
+    work = tempfile.mkdtemp(prefix="cobwen-get-")
+    dest = os.path.join(work, "down")
+    os.mkdir(dest)
+    # Wine sees the Unix root as drive Z:.
+    dest_win = "Z:" + dest.replace("/", "\\")
+    try:
+        code, out = run(["--dest", dest_win, "--max", "2", "http://127.0.0.1/bytes/3000/a.zip",
+                         "http://127.0.0.1/bytes/2048/b.zip"], args.program, args.emulator)
+        check(code == 0, f"two good transfers exit 0 (got {code}): {out}")
+        check(out.count("start ") == 2 and out.count("done ok ") == 2, f"events: {out}")
+        check(out.rstrip().endswith("progress 5048 bytes"), f"final total: {out}")
+        with open(os.path.join(dest, "a.zip"), "rb") as f:
+            check(f.read() == pattern(3000), "a.zip holds the body")
+
+        code, out = run(["--dest", dest_win, "--overwrite", "no",
+                         "http://127.0.0.1/bytes/10/a.zip"], args.program, args.emulator)
+        check(code == 0, f"a declined overwrite is no failure (got {code})")
+        check("overwrite? Файл a.zip существует. Перезаписать его ? no" in out, f"question: {out}")
+        with open(os.path.join(dest, "a.zip"), "rb") as f:
+            check(f.read() == pattern(3000), "a.zip kept")
+
+        code, out = run(["--dest", dest_win, "http://127.0.0.1/status/404/c.zip"],
+                        args.program, args.emulator)
+        check(code == 1, f"an error status exits 1 (got {code})")
+        check("error Ошибка соединения\n  404 Not Found" in out, f"error text: {out}")
+        check("done failed http://127.0.0.1/status/404/c.zip" in out, f"done: {out}")
+        check(not os.path.exists(os.path.join(dest, "c.zip")), "no error page stored")
+
+        code, out = run(["--max", "0", "u"], args.program, args.emulator)
+        check(code == 1, "a wrong command line exits 1")
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    print("cobwen-get tests:", "FAILED" if failures else "passed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
