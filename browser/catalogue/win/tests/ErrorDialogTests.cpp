@@ -1,7 +1,8 @@
 #include "catalogue/win/ErrorDialog.h"
 
+#include "WindowProbe.h"
+
 #include <algorithm>
-#include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
 #include <vector>
@@ -12,38 +13,8 @@ namespace {
 
 constexpr wchar_t kCaption[] = L"Ошибка";
 
-// Waits for a top-level window with the caption that belongs to this process.
-HWND WaitForWindow(const wchar_t* caption) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline) {
-        const HWND window = FindWindowW(nullptr, caption);
-        DWORD process = 0;
-        if (window && GetWindowThreadProcessId(window, &process) &&
-            process == GetCurrentProcessId())
-            return window;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return nullptr;
-}
-
-BOOL CALLBACK CollectText(HWND child, LPARAM texts) {
-    wchar_t text[512] = {};
-    GetWindowTextW(child, text, 512);
-    reinterpret_cast<std::vector<std::wstring>*>(texts)->push_back(text);
-    return TRUE;
-}
-
-bool CanCreateWindows() {
-    const HWND probe = CreateWindowExW(0, L"STATIC", L"probe", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                       nullptr, nullptr, nullptr);
-    if (!probe)
-        return false;
-    DestroyWindow(probe);
-    return true;
-}
-
 TEST(ErrorMessageBox, ShowsCodePage1251TextUnderTheErrorCaption) {
-    if (!CanCreateWindows())
+    if (!test::CanCreateWindows())
         GTEST_SKIP() << "this session cannot create windows (Wine needs a display for them)";
     // "Файл не найден: C:\тест" in code page 1251.
     const std::string message =
@@ -52,10 +23,10 @@ TEST(ErrorMessageBox, ShowsCodePage1251TextUnderTheErrorCaption) {
         ErrorMessageBox box;
         box.Show(message);
     });
-    const HWND window = WaitForWindow(kCaption);
+    const HWND window = test::WaitForWindow(kCaption);
     std::vector<std::wstring> texts;
     if (window) {
-        EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&texts));
+        texts = test::ChildTexts(window);
         PostMessageW(window, WM_COMMAND, IDOK, 0);
     }
     shower.join();

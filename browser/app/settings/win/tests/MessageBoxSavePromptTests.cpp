@@ -1,9 +1,9 @@
 #include "app/settings/win/MessageBoxSavePrompt.h"
 
 #include "SettingsSamples.h"
+#include "WindowProbe.h"
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 #include <thread>
@@ -12,36 +12,6 @@
 
 namespace cobwen {
 namespace {
-
-// Waits for a top-level window with the caption that belongs to this process.
-HWND WaitForWindow(const wchar_t* caption) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < deadline) {
-        const HWND window = FindWindowW(nullptr, caption);
-        DWORD process = 0;
-        if (window && GetWindowThreadProcessId(window, &process) &&
-            process == GetCurrentProcessId())
-            return window;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return nullptr;
-}
-
-BOOL CALLBACK CollectText(HWND child, LPARAM texts) {
-    wchar_t text[1024] = {};
-    GetWindowTextW(child, text, 1024);
-    reinterpret_cast<std::vector<std::wstring>*>(texts)->push_back(text);
-    return TRUE;
-}
-
-bool CanCreateWindows() {
-    const HWND probe = CreateWindowExW(0, L"STATIC", L"probe", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                       nullptr, nullptr, nullptr);
-    if (!probe)
-        return false;
-    DestroyWindow(probe);
-    return true;
-}
 
 struct Shown {
     bool appeared = false;
@@ -53,9 +23,9 @@ struct Shown {
 Shown ShowAndAnswer(const std::function<void()>& show, const wchar_t* caption, WPARAM button) {
     std::thread shower(show);
     Shown shown;
-    if (const HWND window = WaitForWindow(caption)) {
+    if (const HWND window = test::WaitForWindow(caption)) {
         shown.appeared = true;
-        EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&shown.texts));
+        shown.texts = test::ChildTexts(window);
         PostMessageW(window, WM_COMMAND, button, 0);
     }
     shower.join();
@@ -70,7 +40,7 @@ const std::string kMessage = test::Cp("Невозможно записать д�
 const std::wstring kWideMessage = L"Невозможно записать данные в файл C:\\тест\\cobwen.ini.";
 
 TEST(MessageBoxSavePrompt, AsksTheRetryQuestionAsAWarningWithYesAndNo) {
-    if (!CanCreateWindows())
+    if (!test::CanCreateWindows())
         GTEST_SKIP() << "this session cannot create windows (Wine needs a display for them)";
     for (const WPARAM button : {IDYES, IDNO}) {
         bool answer = button != IDYES;
@@ -84,7 +54,7 @@ TEST(MessageBoxSavePrompt, AsksTheRetryQuestionAsAWarningWithYesAndNo) {
 }
 
 TEST(MessageBoxSavePrompt, ShowsTheFailureAsAnError) {
-    if (!CanCreateWindows())
+    if (!test::CanCreateWindows())
         GTEST_SKIP() << "this session cannot create windows (Wine needs a display for them)";
     const Shown shown =
         ShowAndAnswer([] { MessageBoxSavePrompt().ShowError(kMessage); }, L"Ошибка", IDOK);
