@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace cobwen {
+
+class TextLocale;
+
+// The name filter's expression, compiled once per list rebuild: a Perl-style (ECMAScript) regular
+// expression that matches a text when it matches anywhere in it, without regard to case, code page
+// 1251 Cyrillic included (pattern and text are folded to lower case by the locale; escapes such as
+// \D keep their case). A pattern made only of plain text, or of plain alternatives separated by
+// "|", is searched for directly; for other expressions a plain part that every match must contain
+// is looked for first, so that most texts are turned down without the expression engine.
+class TNameMatcher {
+public:
+    TNameMatcher(std::string_view pattern, const TextLocale& locale);
+    ~TNameMatcher();
+    TNameMatcher(TNameMatcher&&) noexcept;
+    TNameMatcher& operator=(TNameMatcher&&) noexcept;
+
+    // False when the pattern is no valid expression: then nothing matches.
+    bool Valid() const;
+    // Whether the expression matches somewhere in `text`; false when matching fails. Not for use
+    // from several threads at once (it keeps a folding buffer).
+    bool Matches(std::string_view text) const;
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace cobwen
