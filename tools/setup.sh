@@ -6,7 +6,7 @@ packages=(
   cmake make g++ pkg-config
   googletest libbenchmark-dev zlib1g-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
-  wine64 xvfb xauth imagemagick locales
+  wine64 fonts-wine xvfb xauth x11-utils imagemagick locales
   tinyproxy python3 tmux curl
 )
 

@@ -1,0 +1,315 @@
+// The main window against a local catalogue site: start with and without a local catalogue, the
+// refresh through the real transfer queue, and the close writing the real registry.
+#include "MessageIds.h"
+#include "ScratchFolder.h"
+#include "ScriptedPrompter.h"
+#include "TestRegistryKey.h"
+#include "app/main/win/MainForm.h"
+#include "app/main/win/Texts.h"
+#include "catalogue/core/CobwenArchive.h"
+#include "catalogue/win/SystemLocale.h"
+#include "catalogue/win/WideText.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+namespace cobwen {
+namespace {
+
+using test::ScriptedPrompter;
+using Shown = ScriptedPrompter::Shown;
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Runs the thread's messages until `done` holds or the time is up.
+bool PumpUntil(const std::function<bool()>& done, int milliseconds = 30000) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+COLORREF Resolved(std::uint32_t colour) {
+    return (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour;
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        site_ = Environment("COBWEN_TEST_SITE");
+        oldCatalogue_ = Environment("COBWEN_TEST_OLD_CATALOGUE");
+        if (site_.empty() || oldCatalogue_.empty())
+            GTEST_SKIP() << "needs the local site of run_with_site.py";
+    }
+
+    void PutOldCatalogue() {
+        ASSERT_TRUE(
+            CopyFileA(oldCatalogue_.c_str(), folder_.File("plugins.dat.gz").c_str(), FALSE));
+    }
+
+    TCobwenMainForm& Open(const std::string& host = "127.0.0.1") {
+        MainFormOptions options;
+        options.ProgramPath = folder_.File("cobwen.exe");
+        options.CatalogueHost = host;
+        options.RegistryKey = registry_.ProgramKey();
+        options.Prompts = &prompts_;
+        form_ = std::make_unique<TCobwenMainForm>(options);
+        form_->Show();
+        return *form_;
+    }
+
+    int RowCount(const std::string& path) {
+        SystemTextLocale locale;
+        TCobwenArchive archive(locale);
+        EXPECT_EQ(archive.LoadFromFile(path), 0) << path;
+        return archive.Count();
+    }
+
+    std::string SiteCatalogue() const { return site_ + "\\downld\\plugins.dat.gz"; }
+
+    // Refreshes with Yes to the question and waits for the run to end.
+    void Refresh(TCobwenMainForm& form) {
+        prompts_.Answer(Answer::Yes);
+        form.RefreshCatalogue();
+        ASSERT_TRUE(form.Refreshing());
+        ASSERT_TRUE(PumpUntil([&] { return !form.Refreshing(); }));
+    }
+
+    void ExpectIdle(TCobwenMainForm& form) {
+        EXPECT_TRUE(form.Tools().Enabled(Toolbar::Refresh));
+        EXPECT_FALSE(form.Tools().Enabled(Toolbar::Stop));
+        EXPECT_FALSE(form.Status().ProgressShown());
+        EXPECT_EQ(form.Status().Text(2), L"");
+    }
+
+    std::string site_;
+    std::string oldCatalogue_;
+    test::ScratchFolder folder_;
+    test::TestRegistryKey registry_;
+    ScriptedPrompter prompts_;
+    std::unique_ptr<TCobwenMainForm> form_;
+};
+
+TEST_F(MainFormTest, FirstStartWithoutCatalogueThenRefresh) {
+    TCobwenMainForm& form = Open();
+    EXPECT_EQ(form.Status().Text(0), L"0/0");
+    EXPECT_EQ(form.Status().Text(2), MessageText(IDS_CATALOGUE_EMPTY_OR_BAD));
+    EXPECT_EQ(form.CatalogueList().RowCount(), 0);
+
+    Refresh(form);
+    const int siteRows = RowCount(SiteCatalogue());
+    EXPECT_EQ(form.Archive().Count(), siteRows);
+    EXPECT_EQ(form.CatalogueList().RowCount(), siteRows);
+    EXPECT_EQ(form.Status().Text(0), std::to_wstring(siteRows) + L"/" + std::to_wstring(siteRows));
+    EXPECT_EQ(RowCount(folder_.File("plugins.dat.gz")), siteRows);
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u) << ToBrowserText(prompts_.Last(Shown::Error));
+    ExpectIdle(form);
+}
+
+TEST_F(MainFormTest, RefreshColoursTheNewPlugins) {
+    PutOldCatalogue();
+    TCobwenMainForm& form = Open();
+    const int oldRows = RowCount(oldCatalogue_);
+    EXPECT_EQ(form.Status().Text(0), std::to_wstring(oldRows) + L"/" + std::to_wstring(oldRows));
+    const std::string oldNewest = form.Archive().NewestStamp();
+    // Nothing is new at start.
+    for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
+        ASSERT_EQ(form.CellColour(form.CatalogueList().RowData(row), row, 0, false).Background,
+                  CLR_INVALID);
+
+    Refresh(form);
+    ASSERT_GT(form.Archive().Count(), oldRows);
+    EXPECT_EQ(form.PreviousNewestStamp(), oldNewest);
+    const COLORREF colorNew = Resolved(form.Settings().View.ColorNew);
+    int newRows = 0;
+    for (int row = 0; row < form.CatalogueList().RowCount(); ++row) {
+        const int data = form.CatalogueList().RowData(row);
+        const bool isNew = form.Archive().GetItem(data)->Stamp > oldNewest;
+        newRows += isNew ? 1 : 0;
+        EXPECT_EQ(form.CellColour(data, row, 0, false).Background, isNew ? colorNew : CLR_INVALID)
+            << form.Archive().GetItem(data)->Name;
+        // A selected cell keeps the list's own colours.
+        EXPECT_EQ(form.CellColour(data, row, 0, true).Background, CLR_INVALID);
+    }
+    EXPECT_EQ(newRows, form.Archive().Count() - oldRows);
+    EXPECT_EQ(RowCount(folder_.File("plugins.dat.gz")), form.Archive().Count());
+}
+
+TEST_F(MainFormTest, DeclinedRefreshStartsNothing) {
+    for (const Answer answer : {Answer::No, Answer::Cancel}) {
+        PutOldCatalogue();
+        TCobwenMainForm& form = Open();
+        const int rows = form.Archive().Count();
+        prompts_.Answer(answer);
+        form.RefreshCatalogue();
+        EXPECT_EQ(prompts_.Last(Shown::Question), MessageText(IDS_REFRESH_QUESTION));
+        EXPECT_FALSE(form.Refreshing());
+        EXPECT_FALSE(PumpUntil([&] { return form.Status().ProgressShown(); }, 500));
+        EXPECT_EQ(form.Archive().Count(), rows);
+        ExpectIdle(form);
+    }
+}
+
+TEST_F(MainFormTest, StoppedRefreshKeepsTheLocalCatalogue) {
+    PutOldCatalogue();
+    std::string before;
+    ASSERT_TRUE(test::ReadFile(folder_.File("plugins.dat.gz"), before));
+    TCobwenMainForm& form = Open("127.0.0.1/slow");
+    prompts_.Answer(Answer::Yes);
+    form.RefreshCatalogue();
+    ASSERT_TRUE(PumpUntil([&] { return form.Status().ProgressPosition() > 0; }));
+    EXPECT_FALSE(form.Tools().Enabled(Toolbar::Refresh));
+    EXPECT_TRUE(form.Tools().Enabled(Toolbar::Stop));
+
+    form.StopTransfers();
+    EXPECT_EQ(form.Status().Text(2), MessageText(IDS_STOPPING));
+    ASSERT_TRUE(PumpUntil([&] { return !form.Refreshing(); }));
+    ExpectIdle(form);
+    std::string after;
+    ASSERT_TRUE(test::ReadFile(folder_.File("plugins.dat.gz"), after));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(form.Archive().Count(), RowCount(oldCatalogue_));
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u);
+}
+
+TEST_F(MainFormTest, FailedRefreshKeepsTheLocalCatalogue) {
+    struct Case {
+        const char* host;
+        std::wstring errorStart;
+    };
+    const Case cases[] = {
+        // An error status fails the transfer; the worker's text names it.
+        {"127.0.0.1/missing", MessageText(IDS_CONNECTION_ERROR)},
+        // A cut download is refused and deleted.
+        {"127.0.0.1/bad", MessageText(IDS_CANNOT_LOAD_CATALOGUE)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.host);
+        PutOldCatalogue();
+        std::string before;
+        ASSERT_TRUE(test::ReadFile(folder_.File("plugins.dat.gz"), before));
+        prompts_ = ScriptedPrompter();
+        TCobwenMainForm& form = Open(c.host);
+        const int rows = form.Archive().Count();
+        Refresh(form);
+        ASSERT_EQ(prompts_.Count(Shown::Error), 1u);
+        EXPECT_EQ(prompts_.Last(Shown::Error).rfind(c.errorStart, 0), 0u)
+            << ToBrowserText(prompts_.Last(Shown::Error));
+        std::string after;
+        ASSERT_TRUE(test::ReadFile(folder_.File("plugins.dat.gz"), after));
+        EXPECT_EQ(after, before);
+        EXPECT_EQ(form.Archive().Count(), rows);
+        EXPECT_EQ(form.CatalogueList().RowCount(), rows);
+        ExpectIdle(form);
+    }
+}
+
+TEST_F(MainFormTest, NameFilterFollowsTheTyping) {
+    PutOldCatalogue();
+    TCobwenMainForm& form = Open();
+    const int rows = form.Archive().Count();
+    const TCobwenData* first = form.Archive().GetItem(0);
+    SendMessageW(form.Filters().CheckBox(4), BM_CLICK, 0, 0);
+    // An empty text filters nothing.
+    EXPECT_EQ(form.CatalogueList().RowCount(), rows);
+    form.Filters().SetNameText(ToWide(first->Name, kBrowserCodePage));
+    int expected = 0;
+    for (int i = 0; i < rows; ++i)
+        expected += form.Archive().GetItem(i)->Name.find(first->Name) != std::string::npos ? 1 : 0;
+    EXPECT_GE(expected, 1);
+    EXPECT_LE(form.CatalogueList().RowCount(), rows);
+    EXPECT_GE(form.CatalogueList().RowCount(), expected);
+    EXPECT_EQ(form.Status().Text(0),
+              std::to_wstring(form.CatalogueList().RowCount()) + L"/" + std::to_wstring(rows));
+    // Not a valid expression: no row at all.
+    form.Filters().SetNameText(L"(");
+    EXPECT_EQ(form.CatalogueList().RowCount(), 0);
+    EXPECT_EQ(form.Status().Text(0), L"0/" + std::to_wstring(rows));
+}
+
+TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
+    PutOldCatalogue();
+    TCobwenMainForm& form = Open();
+    ASSERT_FALSE(form.Filters().Checked(1));
+    SetFocus(form.CatalogueList().Window());
+    MSG key{form.CatalogueList().Window(), WM_KEYDOWN, '1', 0, 0, {}};
+    EXPECT_TRUE(form.PreTranslate(key));
+    EXPECT_TRUE(form.Filters().Checked(1));
+    EXPECT_TRUE(IsWindowEnabled(form.Filters().ValueControl(1)));
+    EXPECT_EQ(form.Filters().Selected(1), 1);
+    // Only the chosen category is listed.
+    const std::vector<std::wstring> categories = form.Filters().Items(1);
+    const std::string category = ToBrowserText(categories.at(1));
+    for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
+        EXPECT_EQ(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category, category);
+    EXPECT_GT(form.CatalogueList().RowCount(), 0);
+    // 4 is swallowed and changes nothing.
+    MSG four{form.CatalogueList().Window(), WM_KEYDOWN, '4', 0, 0, {}};
+    EXPECT_TRUE(form.PreTranslate(four));
+    EXPECT_FALSE(form.Filters().Checked(4));
+}
+
+TEST_F(MainFormTest, CloseSavesPlacementAndFiltersToTheRegistry) {
+    PutOldCatalogue();
+    TCobwenMainForm& form = Open();
+    SendMessageW(form.Filters().CheckBox(2), BM_CLICK, 0, 0);
+    form.Filters().Select(2, 1);
+    SendMessageW(form.Window(), WM_COMMAND, MAKEWPARAM(FilterPanel::kValueId + 2, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(form.Filters().ValueControl(2)));
+    SetWindowPos(form.Window(), nullptr, 40, 30, 900, 640, SWP_NOZORDER);
+    SendMessageW(form.Window(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(form.Window()));
+
+    const std::string window = registry_.ProgramKey() + "\\Window";
+    EXPECT_EQ(test::GetString(window, "FilterUseAuthor"), std::optional<std::string>("1"));
+    EXPECT_EQ(test::GetString(window, "FilterUseCategory"), std::optional<std::string>("0"));
+    EXPECT_EQ(test::GetDword(window, "FilterAuthor"), std::optional<DWORD>(1));
+    EXPECT_EQ(test::GetDword(window, "Width"), std::optional<DWORD>(900));
+    EXPECT_EQ(test::GetDword(window, "Height"), std::optional<DWORD>(640));
+    EXPECT_EQ(test::GetDword(window, "Left"), std::optional<DWORD>(40));
+
+    // The next start shows what was saved.
+    TCobwenMainForm& again = Open();
+    EXPECT_TRUE(again.Filters().Checked(2));
+    EXPECT_EQ(again.Filters().Selected(2), 1);
+    RECT rect{};
+    GetWindowRect(again.Window(), &rect);
+    EXPECT_EQ(rect.right - rect.left, 900);
+}
+
+TEST_F(MainFormTest, CloseWhileRefreshingAsksFirst) {
+    PutOldCatalogue();
+    TCobwenMainForm& form = Open("127.0.0.1/slow");
+    prompts_.Answer(Answer::Yes);
+    form.RefreshCatalogue();
+    ASSERT_TRUE(PumpUntil([&] { return form.Status().ProgressShown(); }));
+    prompts_.Answer(Answer::No);
+    SendMessageW(form.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(prompts_.Last(Shown::Question), MessageText(IDS_CLOSE_WHILE_LOADING));
+    EXPECT_TRUE(IsWindow(form.Window()));
+    prompts_.Answer(Answer::Yes);
+    SendMessageW(form.Window(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(form.Window()));
+    form_.reset();
+}
+
+} // namespace
+} // namespace cobwen

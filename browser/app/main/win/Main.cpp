@@ -1,0 +1,46 @@
+// cobwen.exe: the catalogue browser's window and message loop.
+#include "app/main/win/MainForm.h"
+#include "app/main/win/Texts.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace {
+
+// "--site HOST[:PORT]" points the browser at another catalogue site, such as a local one.
+std::string SiteOption() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::string site;
+    for (int i = 1; arguments && i + 1 < count; ++i)
+        if (std::wstring_view(arguments[i]) == L"--site")
+            site = cobwen::ToBrowserText(arguments[i + 1]);
+    LocalFree(arguments);
+    return site;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+    // Dates, sizes and comparisons follow the Russian locale whatever the user's own is.
+    SetThreadLocale(MAKELCID(MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), SORT_DEFAULT));
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
+                                                        ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    cobwen::MainFormOptions options;
+    options.CatalogueHost = SiteOption();
+    cobwen::TCobwenMainForm form(options);
+    form.Show();
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (form.PreTranslate(message))
+            continue;
+        if (IsDialogMessageW(form.Window(), &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

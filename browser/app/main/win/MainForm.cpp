@@ -1,0 +1,429 @@
+#include "app/main/win/MainForm.h"
+
+#include "MessageIds.h"
+#include "app/list/core/ListColumns.h"
+#include "app/main/core/MainKeys.h"
+#include "app/main/win/Texts.h"
+#include "app/main/win/ToolbarImages.h"
+#include "app/settings/core/IniPath.h"
+#include "app/settings/core/LoadSettings.h"
+#include "app/settings/core/SaveSettings.h"
+#include "app/settings/win/MessageBoxSavePrompt.h"
+#include "app/settings/win/SystemListColours.h"
+#include "app/settings/win/WindowsSettingsStores.h"
+#include "catalogue/core/TextHelpers.h"
+#include "catalogue/win/FileInfo.h"
+#include "catalogue/win/ReplaceFile.h"
+#include "catalogue/win/VersionInfo.h"
+#include "catalogue/win/WideText.h"
+
+#include <algorithm>
+#include <commctrl.h>
+
+namespace cobwen {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"TCobwenMainForm";
+constexpr wchar_t kApplicationTitle[] = L"ULVAR Cobwen GUI";
+constexpr wchar_t kBasketCaption[] = L"Корзина загружаемых плагинов";
+constexpr int kMinWidth = 750;
+constexpr int kMinHeight = 450;
+constexpr int kFilterPanelWidth = 200;
+constexpr int kSplitterHeight = 5;
+constexpr int kBasketCaptionHeight = 18;
+constexpr int kMinBasketHeight = 54;
+constexpr int kCatalogueListId = 100;
+constexpr int kBasketListId = 101;
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kTeal = RGB(0, 128, 128);
+
+std::string ThisProgramPath() {
+    wchar_t path[MAX_PATH * 4]{};
+    const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    return ToBrowserText(std::wstring_view(path, length));
+}
+
+// A font of the settings, at the screen's resolution.
+HFONT CreateSettingsFont(const TFontSettings& font) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(font.Size, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    const std::wstring face = ToWide(font.Name, kBrowserCodePage);
+    return CreateFontW(height, 0, 0, 0, font.Bold() ? FW_BOLD : FW_NORMAL, font.Italic(),
+                       font.Underline(), font.StrikeOut(), static_cast<DWORD>(font.Charset),
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face.empty() ? L"Tahoma" : face.c_str());
+}
+
+void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), kWindowClass, &windowClass))
+        return;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
+    windowClass.hCursor =
+        LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW)));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);
+}
+
+} // namespace
+
+TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
+    : options_(std::move(options)), prompts_(options_.Prompts ? options_.Prompts : &systemPrompts_),
+      archive_(locale_, options_.CatalogueHost.empty() ? std::string(DefaultCatalogueHost)
+                                                       : options_.CatalogueHost) {
+    programPath_ = options_.ProgramPath.empty() ? ThisProgramPath() : options_.ProgramPath;
+    programFolder_ = IncludeTrailingDelimiter(FolderOf(programPath_));
+    localCatalogue_ = programFolder_ + "plugins.dat.gz";
+    iniPath_ = IniPathForProgram(programPath_);
+
+    VersionInfoString(programPath_, "ProductVersion", programVersion_);
+    std::string fileVersion;
+    VersionInfoString(programPath_, "FileVersion", fileVersion);
+    versionNumber_ = RemoveChar(fileVersion, '.');
+    programDateText_ = FileDateText(programPath_, locale_);
+
+    icon_ = CreateProgramIcon(GetSystemMetrics(SM_CXICON));
+    smallIcon_ = CreateProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    RegisterWindowClass(icon_, smallIcon_, WindowProc);
+    const std::wstring caption =
+        std::wstring(kApplicationTitle) + L" " + ToWide(programVersion_, kBrowserCodePage);
+    const WindowPlacement designed;
+    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, caption.c_str(),
+                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, designed.Left, designed.Top,
+                              designed.Width, designed.Height, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), this);
+    systemPrompts_.SetOwner(window_);
+    CreateControls();
+    CreateContextMenu();
+
+    // The store's missing keys keep what the window has now.
+    settings_.Window.Placement = designed;
+    RECT client{};
+    GetClientRect(window_, &client);
+    settings_.Window.ListAreaHeight = client.bottom - toolbar_.Height() - status_.Height();
+    settings_.Window.BasketHeight = basketHeight_;
+    WindowsSettingsStores stores(iniPath_, options_.RegistryKey.empty()
+                                               ? std::string(kProgramKeyPath)
+                                               : options_.RegistryKey);
+    LoadSettings(stores, SystemListColours(), settings_);
+    archive_.Language = settings_.Settings.Language;
+    transfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
+    updateTransfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
+
+    basketHeight_ = settings_.Window.BasketHeight;
+    setOffOther_ = settings_.Window.Filters.SetOffOther;
+    CheckMenuItem(filterMenu_, static_cast<UINT>(MainAction::SetFilterOffOther),
+                  setOffOther_ ? MF_CHECKED : MF_UNCHECKED);
+    ShowPanelState(settings_.Window.Filters);
+    if (settings_.ListLayout)
+        catalogueList_->RestoreLayout(*settings_.ListLayout);
+    if (settings_.BasketLayout)
+        basketList_->RestoreLayout(*settings_.BasketLayout);
+    ApplyFonts();
+    const WindowPlacement& placement = settings_.Window.Placement;
+    SetWindowPos(window_, nullptr, 0, 0, std::max(placement.Width, kMinWidth),
+                 std::max(placement.Height, kMinHeight), SWP_NOMOVE | SWP_NOZORDER);
+    LayoutControls();
+}
+
+TCobwenMainForm::~TCobwenMainForm() {
+    if (window_) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        catalogueList_.reset();
+        basketList_.reset();
+        DestroyWindow(window_);
+    }
+    if (contextMenu_)
+        DestroyMenu(contextMenu_);
+    if (icon_)
+        DestroyIcon(icon_);
+    if (smallIcon_)
+        DestroyIcon(smallIcon_);
+}
+
+void TCobwenMainForm::Show() {
+    // The window opens centred on the screen with its stored size.
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(window_,
+               settings_.Window.State == MainWindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+    UpdateWindow(window_);
+}
+
+LRESULT CALLBACK TCobwenMainForm::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        static_cast<TCobwenMainForm*>(create->lpCreateParams)->window_ = window;
+    }
+    auto* form = reinterpret_cast<TCobwenMainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return form->Handle(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        form->prompts_->Error(ToWide(error.what(), kBrowserCodePage));
+        return 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        if (catalogueList_)
+            LayoutControls();
+        return 0;
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize = {kMinWidth, kMinHeight};
+        return 0;
+    }
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(uiFont_.Get());
+    case WM_SHOWWINDOW:
+        if (wParam)
+            OnWindowShow();
+        break;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == TTN_GETDISPINFOW) {
+            auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+            if (const wchar_t* hint = Toolbar::Hint(static_cast<int>(header->idFrom)))
+                info->lpszText = const_cast<wchar_t*>(hint);
+        }
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        const HWND control = reinterpret_cast<HWND>(lParam);
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        if (control == filters_.Heading())
+            SetTextColor(dc, kNavy);
+        else if (control == filters_.Hint())
+            SetTextColor(dc, kTeal);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_LBUTTONDOWN:
+        if (IsWindowVisible(basketList_->Window())) {
+            RECT basket{};
+            GetWindowRect(basketCaption_, &basket);
+            MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&basket), 2);
+            const int y = static_cast<short>(HIWORD(lParam));
+            if (y >= basket.top - kSplitterHeight && y < basket.top) {
+                draggingSplitter_ = true;
+                SetCapture(window_);
+            }
+        }
+        return 0;
+    case WM_MOUSEMOVE:
+        if (draggingSplitter_) {
+            RECT client{};
+            GetClientRect(window_, &client);
+            const int listBottom = client.bottom - status_.Height();
+            const int listTop = toolbar_.Height();
+            const int y = static_cast<short>(HIWORD(lParam));
+            const int height = listBottom - y - kBasketCaptionHeight;
+            basketHeight_ = std::clamp(height, kMinBasketHeight,
+                                       std::max(kMinBasketHeight, (listBottom - listTop) / 2));
+            LayoutControls();
+        }
+        return 0;
+    case WM_LBUTTONUP:
+        if (draggingSplitter_) {
+            draggingSplitter_ = false;
+            ReleaseCapture();
+        }
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && IsWindowVisible(basketList_->Window())) {
+            POINT point{};
+            GetCursorPos(&point);
+            ScreenToClient(window_, &point);
+            RECT basket{};
+            GetWindowRect(basketCaption_, &basket);
+            MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&basket), 2);
+            if (point.y >= basket.top - kSplitterHeight && point.y < basket.top &&
+                point.x >= basket.left) {
+                SetCursor(LoadCursorW(nullptr,
+                                      MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_SIZENS))));
+                return TRUE;
+            }
+        }
+        break;
+    case WM_CLOSE:
+        if (CloseQuery())
+            OnClose();
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void TCobwenMainForm::CreateControls() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    metrics.lfMessageFont.lfCharSet = RUSSIAN_CHARSET;
+    uiFont_.Reset(CreateFontIndirectW(&metrics.lfMessageFont));
+
+    toolbar_.Create(window_, uiFont_.Get());
+    // The settings dialog and the about box are not part of this window yet; their buttons stay
+    // off rather than do nothing.
+    toolbar_.Enable(Toolbar::Settings, false);
+    toolbar_.Enable(Toolbar::About, false);
+    status_.Create(window_, uiFont_.Get());
+    filters_.Create(window_, uiFont_.Get());
+
+    catalogueList_ = std::make_unique<RowList>(window_, kCatalogueListId, *this);
+    basketList_ = std::make_unique<RowList>(window_, kBasketListId, basketOwner_);
+    std::vector<RowListColumn> columns;
+    for (const TListColumnInfo& info : ListColumns)
+        columns.push_back(
+            {ToWide(info.caption, kBrowserCodePage), info.width, info.rightAligned, true});
+    catalogueList_->SetColumns(columns);
+    basketList_->SetColumns(columns);
+    basketList_->SetColumnVisible(static_cast<int>(ListColumn::Category), false);
+    basketList_->SetColumnVisible(static_cast<int>(ListColumn::ReleaseDate), false);
+    catalogueList_->SetSort(static_cast<int>(ListColumn::ReleaseDate), SortDirection::Ascending);
+
+    basketCaption_ =
+        CreateWindowExW(0, L"STATIC", kBasketCaption, WS_CHILD | SS_CENTER | SS_SUNKEN, 0, 0, 10,
+                        10, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(basketCaption_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.Get()), FALSE);
+}
+
+void TCobwenMainForm::LayoutControls() {
+    toolbar_.Resize();
+    status_.Resize();
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int top = toolbar_.Height();
+    const int bottom = client.bottom - status_.Height();
+    const RECT panel{0, top, kFilterPanelWidth, bottom};
+    filters_.Layout(panel);
+
+    const int left = kFilterPanelWidth;
+    const int width = std::max(0, static_cast<int>(client.right) - left);
+    const bool basket = settings_.Settings.UseDownloadBasket;
+    int listBottom = bottom;
+    if (basket) {
+        const int height = std::clamp(basketHeight_, kMinBasketHeight,
+                                      std::max(kMinBasketHeight, (bottom - top) / 2));
+        const int basketTop = bottom - height;
+        MoveWindow(basketList_->Window(), left, basketTop, width, height, TRUE);
+        MoveWindow(basketCaption_, left, basketTop - kBasketCaptionHeight, width,
+                   kBasketCaptionHeight, TRUE);
+        listBottom = basketTop - kBasketCaptionHeight - kSplitterHeight;
+    }
+    ShowWindow(basketList_->Window(), basket ? SW_SHOW : SW_HIDE);
+    ShowWindow(basketCaption_, basket ? SW_SHOW : SW_HIDE);
+    MoveWindow(catalogueList_->Window(), left, top, width, std::max(0, listBottom - top), TRUE);
+}
+
+void TCobwenMainForm::ApplyFonts() {
+    listFont_.Reset(CreateSettingsFont(settings_.View.FontList));
+    previewFont_.Reset(CreateSettingsFont(settings_.View.FontPreview));
+    catalogueList_->SetFonts(listFont_.Get(), previewFont_.Get());
+    basketList_->SetFonts(listFont_.Get(), previewFont_.Get());
+}
+
+void TCobwenMainForm::OnCommand(int id, int code, HWND control) {
+    bool isCheckBox = false;
+    if (const int filter = FilterPanel::FilterOfControl(id, isCheckBox); filter != 0 && control) {
+        if (isCheckBox && code == BN_CLICKED)
+            OnFilterCheckBox(filter);
+        else if (!isCheckBox && filter == FilterPanel::kNameFilter && code == EN_CHANGE)
+            FillList();
+        else if (!isCheckBox && code == CBN_SELCHANGE)
+            OnValueChange();
+        else if (!isCheckBox && code == CBN_DROPDOWN) {
+            // The picker replaces the drop-down's own list.
+            SendMessageW(control, CB_SHOWDROPDOWN, FALSE, 0);
+            PickValue(filter);
+        }
+        return;
+    }
+    switch (id) {
+    case Toolbar::Refresh:
+        RefreshCatalogue();
+        return;
+    case Toolbar::Stop:
+        StopTransfers();
+        return;
+    case Toolbar::Exit:
+        SendMessageW(window_, WM_CLOSE, 0, 0);
+        return;
+    default:
+        break;
+    }
+    // Context-menu entries carry the action of their key as id.
+    KeyAction action;
+    action.Action = static_cast<MainAction>(id);
+    ExecuteKey(action);
+}
+
+bool TCobwenMainForm::CloseQuery() {
+    if (!transfers_.Busy())
+        return true;
+    return prompts_->Ask(MessageText(IDS_CLOSE_WHILE_LOADING), false) == Answer::Yes;
+}
+
+void TCobwenMainForm::OnClose() {
+    transfers_.Stop();
+    SaveWindowSettings();
+    WindowsSettingsStores stores(iniPath_, options_.RegistryKey.empty()
+                                               ? std::string(kProgramKeyPath)
+                                               : options_.RegistryKey);
+    MessageBoxSavePrompt prompt;
+    SaveSettings(stores, settings_, prompt);
+    DestroyWindow(window_);
+}
+
+void TCobwenMainForm::SaveWindowSettings() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(window_, &placement);
+    const RECT& normal = placement.rcNormalPosition;
+    settings_.Window.Placement = {normal.left, normal.top, normal.right - normal.left,
+                                  normal.bottom - normal.top};
+    settings_.Window.State = IsZoomed(window_)   ? MainWindowState::Maximized
+                             : IsIconic(window_) ? MainWindowState::Minimized
+                                                 : MainWindowState::Normal;
+    settings_.Window.BasketHeight = basketHeight_;
+    settings_.Window.Filters = PanelState();
+    settings_.ListLayout = catalogueList_->SaveLayout();
+    settings_.BasketLayout = basketList_->SaveLayout();
+}
+
+void TCobwenMainForm::SetStatus(int panel, const std::string& browserText) {
+    status_.SetText(panel, ToWide(browserText, kBrowserCodePage));
+}
+
+} // namespace cobwen

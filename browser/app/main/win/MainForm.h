@@ -1,0 +1,199 @@
+#pragma once
+
+#include "app/list/core/FilterLists.h"
+#include "app/list/core/ListCommands.h"
+#include "app/listview/RowList.h"
+#include "app/main/win/FilterPanel.h"
+#include "app/main/win/GdiObjects.h"
+#include "app/main/win/Prompter.h"
+#include "app/main/win/StatusBar.h"
+#include "app/main/win/Toolbar.h"
+#include "app/settings/core/BrowserSettings.h"
+#include "catalogue/core/CobwenArchive.h"
+#include "catalogue/win/SystemLocale.h"
+#include "transfer/win/GetFiles.h"
+
+#include <memory>
+#include <string>
+#include <windows.h>
+
+namespace cobwen {
+
+// How the program was started; tests start the window with a program path, a registry key and
+// answers of their own.
+struct MainFormOptions {
+    std::string ProgramPath;     // the program file (code page 1251); empty: this process's file
+    std::string CatalogueHost;   // the catalogue site; empty: the public one
+    std::string RegistryKey;     // below HKEY_CURRENT_USER; empty: the program's own key
+    Prompter* Prompts = nullptr; // message boxes; null: the system's
+};
+
+// The browser's main window: it owns the settings, the catalogue, the transfer queues and the id
+// sets for the whole run, and connects the filter panel, the lists, the toolbar and the status
+// bar to them.
+class TCobwenMainForm final : public RowListOwner {
+public:
+    explicit TCobwenMainForm(MainFormOptions options);
+    TCobwenMainForm(const TCobwenMainForm&) = delete;
+    TCobwenMainForm& operator=(const TCobwenMainForm&) = delete;
+    ~TCobwenMainForm() override;
+
+    HWND Window() const { return window_; }
+    // Shows the window with the placement the settings gave (the show steps run then).
+    void Show();
+    // The window's own keys, before the focused control gets them; true when the key was used.
+    bool PreTranslate(const MSG& message);
+
+    // Commands, as the toolbar and the keys run them.
+    void RefreshCatalogue();
+    void StopTransfers();
+    // The close query and the close; false when the user chose to stay.
+    bool CloseQuery();
+    int LoadCatalogue(const std::string& path, bool warn, bool fill);
+
+    // What the window shows, for tests.
+    const TCobwenArchive& Archive() const { return archive_; }
+    RowList& CatalogueList() { return *catalogueList_; }
+    FilterPanel& Filters() { return filters_; }
+    StatusBar& Status() { return status_; }
+    Toolbar& Tools() { return toolbar_; }
+    const BrowserSettings& Settings() const { return settings_; }
+    const std::string& LocalCatalogue() const { return localCatalogue_; }
+    const std::string& PreviousNewestStamp() const { return previousNewestStamp_; }
+    bool Refreshing() const { return !catalogueTransferName_.empty(); }
+    HMENU ContextMenuHandle() const { return contextMenu_; }
+
+    // RowListOwner.
+    std::wstring CellText(int data, int column) override;
+    int CompareRows(int dataA, int dataB, int column, SortDirection direction) override;
+    CellColours CellColour(int data, int rowPosition, int columnPosition, bool selected) override;
+    std::wstring PreviewText(int data) override;
+    CellColours PreviewColour(int data, bool selected) override;
+    void FocusedRowChanged(RowList& list) override;
+    void SelectionCountChanged(RowList& list) override;
+    void GotFocus(RowList& list) override;
+    void ContextMenu(RowList& list, POINT screenPoint) override;
+
+private:
+    // The basket list asks through this, as its rows never show a preview.
+    class BasketOwner final : public RowListOwner {
+    public:
+        explicit BasketOwner(TCobwenMainForm& form) : form_(form) {}
+        std::wstring CellText(int data, int column) override {
+            return form_.CellText(data, column);
+        }
+        int CompareRows(int a, int b, int column, SortDirection direction) override {
+            return form_.CompareRows(a, b, column, direction);
+        }
+        CellColours CellColour(int data, int row, int column, bool selected) override {
+            return form_.ColourOfCell(data, row, column, selected, false);
+        }
+        void FocusedRowChanged(RowList& list) override { form_.FocusedRowChanged(list); }
+        void SelectionCountChanged(RowList& list) override { form_.SelectionCountChanged(list); }
+        void GotFocus(RowList& list) override { form_.GotFocus(list); }
+        void ContextMenu(RowList& list, POINT point) override { form_.ContextMenu(list, point); }
+
+    private:
+        TCobwenMainForm& form_;
+    };
+
+    CellColours ColourOfCell(int data, int rowPosition, int columnPosition, bool selected,
+                             bool previewShown) const;
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Creation and layout.
+    void CreateControls();
+    void CreateContextMenu();
+    void LayoutControls();
+    void ApplyFonts();
+    void OnWindowShow();
+    void OnCommand(int id, int code, HWND control);
+    void OnClose();
+    void SaveWindowSettings();
+
+    // Filters and the list.
+    void FillFilterLists();
+    void FillList();
+    bool LocateRow(RowList& list, int index, bool select);
+    void ApplyViewSettings();
+    void OnValueChange();
+    void OnFilterCheckBox(int filter);
+    void ToggleFilter(int filter);
+    void FocusFilterValue(int filter);
+    void StepFilterValue(int filter, bool backwards);
+    void SetFilterFromRow(Filter by);
+    void PickValue(int filter);
+    void RunFocusedRowHandler(RowList& list);
+    FilterSettings PanelState() const;
+    void ShowPanelState(const FilterSettings& state);
+    const TCobwenData* Record(int data) const;
+    RowList& Active() {
+        return activeList_ == ActiveList::Catalogue ? *catalogueList_ : *basketList_;
+    }
+
+    // Context menu commands.
+    void CopyInfo();
+    void WriteToAuthor();
+    void GoToAuthorPage();
+
+    // The catalogue refresh and the transfers.
+    void OnRefreshStart();
+    void OnRefreshDone(bool failed);
+    void OnRefreshStopped();
+    void OnTransferError(const std::string& message);
+    void OnTransferProgress(int bytes);
+    void ReturnToIdle();
+    bool TransferRunning() const { return status_.ProgressShown(); }
+
+    void ExecuteKey(const struct KeyAction& action);
+    void SetStatus(int panel, const std::string& browserText);
+
+    MainFormOptions options_;
+    MessageBoxPrompter systemPrompts_;
+    Prompter* prompts_;
+    SystemTextLocale locale_;
+    BrowserSettings settings_;
+    TCobwenArchive archive_;
+    TGetFiles transfers_;
+    TGetFiles updateTransfers_;
+    TMCIntegerList downloadedIds_;
+    FilterLists filterLists_;
+
+    std::string programPath_;
+    std::string programFolder_;
+    std::string localCatalogue_;
+    std::string iniPath_;
+    std::string catalogueTransferName_;
+    std::string previousNewestStamp_;
+    std::string programVersion_;
+    std::string versionNumber_;
+    std::string programDateText_;
+    int filesInFlight_ = 0;
+    bool listReady_ = false;
+    bool setOffOther_ = false;
+    ActiveList activeList_ = ActiveList::Catalogue;
+
+    HWND window_ = nullptr;
+    HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    FontObject uiFont_;
+    FontObject listFont_;
+    FontObject previewFont_;
+    FontObject boldFont_;
+    BrushObject panelBrush_;
+    Toolbar toolbar_;
+    StatusBar status_;
+    FilterPanel filters_;
+    std::unique_ptr<RowList> catalogueList_;
+    BasketOwner basketOwner_{*this};
+    std::unique_ptr<RowList> basketList_;
+    HWND basketCaption_ = nullptr;
+    HMENU contextMenu_ = nullptr;
+    HMENU filterMenu_ = nullptr;
+    int basketHeight_ = kDesignedBasketHeight;
+    bool draggingSplitter_ = false;
+};
+
+} // namespace cobwen

@@ -1,0 +1,214 @@
+// The two lists: what their rows show, their colours and order, the focused row, the context menu
+// and its commands.
+#include "app/list/core/CompareRows.h"
+#include "app/list/core/ListColumns.h"
+#include "app/list/core/RowColours.h"
+#include "app/list/core/SetFilterFromRow.h"
+#include "app/main/core/MainKeys.h"
+#include "app/main/win/MainForm.h"
+#include "app/settings/core/ViewSettings.h"
+#include "app/templates/core/InfoCommands.h"
+#include "app/templates/core/InfoTemplate.h"
+#include "app/templates/win/ShellExecuteOpener.h"
+#include "app/templates/win/SystemClipboardWriter.h"
+#include "catalogue/win/WideText.h"
+
+namespace cobwen {
+
+namespace {
+
+COLORREF ToColorRef(std::uint32_t colour) {
+    if (colour & kSystemColourFlag)
+        return GetSysColor(static_cast<int>(colour & 0xFF));
+    return colour;
+}
+
+CellColours Background(const std::optional<std::uint32_t>& colour) {
+    CellColours colours;
+    if (colour)
+        colours.Background = ToColorRef(*colour);
+    return colours;
+}
+
+// The rows of a list as the template commands see them.
+class ListSelection final : public RecordSelection {
+public:
+    ListSelection(RowList& list, const TCobwenArchive& archive) : list_(list), archive_(archive) {}
+    std::size_t SelectedCount() const override {
+        return static_cast<std::size_t>(list_.SelectedCount());
+    }
+    std::vector<const TCobwenData*> SelectedRecords() const override {
+        std::vector<const TCobwenData*> records;
+        for (int data : list_.SelectedData())
+            if (const TCobwenData* record = archive_.GetItem(data))
+                records.push_back(record);
+        return records;
+    }
+    const TCobwenData* FocusedRecord() const override {
+        const int data = list_.FocusedData();
+        return data < 0 ? nullptr : archive_.GetItem(data);
+    }
+
+private:
+    RowList& list_;
+    const TCobwenArchive& archive_;
+};
+
+UINT Id(MainAction action) {
+    return static_cast<UINT>(action);
+}
+
+} // namespace
+
+const TCobwenData* TCobwenMainForm::Record(int data) const {
+    return data < 0 || data >= archive_.Count() ? nullptr : archive_.GetItem(data);
+}
+
+std::wstring TCobwenMainForm::CellText(int data, int column) {
+    const TCobwenData* record = Record(data);
+    if (!record || column < 0 || column >= ListColumnCount)
+        return {};
+    return ToWide(ColumnText(*record, static_cast<ListColumn>(column), locale_), kBrowserCodePage);
+}
+
+int TCobwenMainForm::CompareRows(int dataA, int dataB, int column, SortDirection direction) {
+    ListSort sort;
+    if (column >= 0 && column < ListColumnCount && direction != SortDirection::None)
+        sort.Column = static_cast<ListColumn>(column);
+    sort.Direction = direction;
+    return cobwen::CompareRows(Record(dataA), Record(dataB), sort);
+}
+
+CellColours TCobwenMainForm::CellColour(int data, int rowPosition, int columnPosition,
+                                        bool selected) {
+    return ColourOfCell(data, rowPosition, columnPosition, selected,
+                        catalogueList_->PreviewShown());
+}
+
+CellColours TCobwenMainForm::ColourOfCell(int data, int rowPosition, int columnPosition,
+                                          bool selected, bool previewShown) const {
+    const RowColourContext context{settings_.View, downloadedIds_, previousNewestStamp_,
+                                   TransferRunning(), previewShown};
+    return Background(
+        cobwen::CellColour(Record(data), rowPosition, columnPosition, selected, context));
+}
+
+std::wstring TCobwenMainForm::PreviewText(int data) {
+    const TCobwenData* record = Record(data);
+    if (!record)
+        return {};
+    return ToWide(ExpandTemplate(settings_.Settings.AddInfoFormat, *record, locale_),
+                  kBrowserCodePage);
+}
+
+CellColours TCobwenMainForm::PreviewColour(int data, bool selected) {
+    const RowColourContext context{settings_.View, downloadedIds_, previousNewestStamp_,
+                                   TransferRunning(), catalogueList_->PreviewShown()};
+    return Background(cobwen::PreviewColour(Record(data), selected, context));
+}
+
+void TCobwenMainForm::FocusedRowChanged(RowList& list) {
+    RunFocusedRowHandler(list);
+}
+
+void TCobwenMainForm::SelectionCountChanged(RowList& list) {
+    if (&list != catalogueList_.get() || settings_.Settings.UseDownloadBasket)
+        return;
+    std::vector<const TCobwenData*> records;
+    for (int data : list.SelectedData())
+        if (const TCobwenData* record = Record(data))
+            records.push_back(record);
+    SetStatus(1, SelectionTotalText(records, archive_.CatalogueDate(), locale_));
+}
+
+void TCobwenMainForm::GotFocus(RowList& list) {
+    activeList_ = &list == catalogueList_.get() ? ActiveList::Catalogue : ActiveList::Basket;
+    const ListMenuVisibility visible =
+        MenuOnListEnter(activeList_, settings_.Settings.UseDownloadBasket, basketList_->RowCount());
+    // The basket's own entries come with the basket's contents; the filter submenu follows the
+    // rule for the list that got the focus.
+    EnableMenuItem(contextMenu_, 0,
+                   MF_BYPOSITION | (visible.SetFilterSubmenu ? MF_ENABLED : MF_GRAYED));
+    RunFocusedRowHandler(list);
+}
+
+void TCobwenMainForm::RunFocusedRowHandler(RowList& list) {
+    const TCobwenData* record = Record(list.FocusedData());
+    const FocusedRowState state = FocusedRowCommands(record, activeList_, TransferRunning(),
+                                                     settings_.Settings.StatusInfoFormat, locale_);
+    const auto enable = [this](UINT id, bool enabled) {
+        EnableMenuItem(contextMenu_, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    };
+    EnableMenuItem(contextMenu_, 0, MF_BYPOSITION | (state.SetFilter ? MF_ENABLED : MF_GRAYED));
+    enable(Id(MainAction::CopyInfo), state.CopyInfo);
+    enable(Id(MainAction::WriteToAuthor), state.WriteToAuthor);
+    enable(Id(MainAction::GoToAuthorPage), state.GotoAuthorPage);
+    if (state.StatusText && &list == catalogueList_.get())
+        SetStatus(2, *state.StatusText);
+}
+
+void TCobwenMainForm::CreateContextMenu() {
+    contextMenu_ = CreatePopupMenu();
+    filterMenu_ = CreatePopupMenu();
+    const auto caption = [](const char* text) {
+        return ToWide(text, kBrowserCodePage);
+    };
+    AppendMenuW(filterMenu_, MF_STRING, Id(MainAction::SetFilterByCategory),
+                (caption(SetFilterByCategoryCaption) + L"\tCtrl+Shift+1").c_str());
+    AppendMenuW(filterMenu_, MF_STRING, Id(MainAction::SetFilterByAuthor),
+                (caption(SetFilterByAuthorCaption) + L"\tCtrl+Shift+2").c_str());
+    AppendMenuW(filterMenu_, MF_STRING, Id(MainAction::SetFilterOffOther),
+                (caption(SetFilterOffOtherCaption) + L"\tCtrl+Shift+-").c_str());
+    AppendMenuW(contextMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(filterMenu_),
+                caption(SetFilterMenuCaption).c_str());
+    AppendMenuW(contextMenu_, MF_STRING, Id(MainAction::CopyInfo),
+                L"Копировать информацию о плагине\tCtrl+Shift+C");
+    AppendMenuW(contextMenu_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(contextMenu_, MF_STRING, Id(MainAction::WriteToAuthor),
+                L"Написать письмо автору\tCtrl+Shift+S");
+    AppendMenuW(contextMenu_, MF_STRING, Id(MainAction::GoToAuthorPage),
+                L"Перейти на страницу автора\tCtrl+Shift+L");
+}
+
+void TCobwenMainForm::ContextMenu(RowList& list, POINT screenPoint) {
+    if (&list != &Active())
+        GotFocus(list);
+    TrackPopupMenu(contextMenu_, TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window_,
+                   nullptr);
+}
+
+void TCobwenMainForm::ApplyViewSettings() {
+    catalogueList_->SetPreview(settings_.Settings.ShowAddInfo &&
+                               !settings_.Settings.AddInfoFormat.empty());
+    LayoutControls();
+    catalogueList_->Redraw();
+    basketList_->Redraw();
+}
+
+void TCobwenMainForm::CopyInfo() {
+    if (!(GetMenuState(contextMenu_, Id(MainAction::CopyInfo), MF_BYCOMMAND) & MF_GRAYED)) {
+        ListSelection selection(Active(), archive_);
+        CopyInfoSettings copy{settings_.Settings.CopyPluginInfoFormat,
+                              settings_.Settings.CopyAllSelectedToClipboard};
+        SystemClipboardWriter clipboard(settings_.UseOtherCopy);
+        CopyPluginInfo(selection, copy, locale_, clipboard);
+    }
+}
+
+void TCobwenMainForm::WriteToAuthor() {
+    if (!(GetMenuState(contextMenu_, Id(MainAction::WriteToAuthor), MF_BYCOMMAND) & MF_GRAYED)) {
+        ListSelection selection(Active(), archive_);
+        ShellExecuteOpener shell(window_);
+        SendEMailToAuthor(selection, shell);
+    }
+}
+
+void TCobwenMainForm::GoToAuthorPage() {
+    if (!(GetMenuState(contextMenu_, Id(MainAction::GoToAuthorPage), MF_BYCOMMAND) & MF_GRAYED)) {
+        ListSelection selection(Active(), archive_);
+        ShellExecuteOpener shell(window_);
+        cobwen::GotoAuthorPage(selection, shell);
+    }
+}
+
+} // namespace cobwen
