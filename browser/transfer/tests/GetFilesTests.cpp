@@ -105,6 +105,41 @@ TEST_F(Transfers, EventsArriveThroughAnOrdinaryMessageLoop) {
         EXPECT_TRUE(e.OnMainThread) << e.Kind;
 }
 
+TEST_F(Transfers, EventsOfOtherWorkersArriveWhileAHandlerRunsAModalLoop) {
+    // The first OnStart runs a loop of its own, as a dialog or message box would, until the
+    // other transfer has ended: that one's events must reach the thread inside it.
+    queue->SetMaxCount(2);
+    const std::string first = ServerUrl("/slow/3000/m1.bin");
+    const std::string second = ServerUrl("/bytes/5000/m2.bin");
+    bool inner = false;
+    std::size_t innerEvents = 0;
+    log.After = [&](const Event& e) {
+        if (e.Kind != "start" || inner)
+            return;
+        inner = true;
+        const std::string other = e.Text == first ? second : first;
+        const std::size_t before = log.Events.size();
+        PumpUntil([&] {
+            for (const Event& seen : log.Events)
+                if (seen.Kind == "done" && seen.Text == other)
+                    return true;
+            return false;
+        });
+        innerEvents = log.Events.size() - before;
+    };
+    queue->AddList({first, second});
+    const bool done = WaitDone(2);
+    std::string seen;
+    for (const Event& e : log.Events)
+        seen += e.Kind + " " + e.Text + "\n";
+    ASSERT_TRUE(done) << seen;
+    EXPECT_GE(innerEvents, 3u) << "start, progress and done of the other transfer\n" << seen;
+    EXPECT_EQ(log.Count("error"), 0u);
+    EXPECT_EQ(log.Count("progress"), 3u + 5u);
+    for (const Event& e : log.Events)
+        EXPECT_TRUE(e.OnMainThread) << e.Kind;
+}
+
 TEST_F(Transfers, NamesComeFromTheUrlOrTheCallerWithFoldersMadeOnTheWay) {
     queue->AddList({ServerUrl("/bytes/10/plugin.zip"), "127.0.0.1/bytes/20/other.zip"},
                    {"", "sub\\deeper\\other.zip"});
@@ -127,8 +162,8 @@ TEST_F(Transfers, ConnectionFailuresAndErrorStatusesReportTextAndDeleteTheFile) 
     const FailureCase cases[] = {
         // Nothing listens on 127.0.0.2:80: the connection is refused.
         {"http://127.0.0.2/bytes/10/a.zip", "Код ошибки: 12029"},
-        // A port in the URL is part of the host name and cannot be resolved.
-        {"http://127.0.0.1:8080/bytes/10/b.zip", "Код ошибки: 12007"},
+        // A port in the URL is the one connected to, and nothing listens on port 9.
+        {"http://127.0.0.1:9/bytes/10/b.zip", "Код ошибки: 12029"},
         {"http://127.0.0.1/status/404/c.zip", "404 Not Found"},
         {"http://127.0.0.1/status/500/d.zip", "500 Internal Server Error"},
         // The server announces 10000 bytes and closes the connection after half of them.
@@ -320,6 +355,9 @@ TEST_F(Transfers, DestructionDuringATransferLetsTheWorkersGo) {
     EXPECT_EQ(log.Events.size(), events);
 }
 
+// Under Wine 8 the read keeps waiting after its request handle was closed (and after its thread's
+// synchronous I/O was cancelled): the destruction then waits until the server gives up. Run it
+// with --gtest_also_run_disabled_tests once the queue can let such a worker go.
 TEST_F(Transfers, SystemProxySettingsFetchDirectlyWhenNoneIsConfigured) {
     TProxySettings proxy;
     proxy.ProxyAccess = ProxyAccessMode::System;

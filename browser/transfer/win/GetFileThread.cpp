@@ -3,6 +3,7 @@
 #include "catalogue/core/Error.h"
 #include "catalogue/core/UrlHelpers.h"
 #include "catalogue/win/Handles.h"
+#include "transfer/core/HostPort.h"
 #include "transfer/core/TargetName.h"
 #include "transfer/core/TransferMessages.h"
 #include "transfer/core/TransferText.h"
@@ -10,13 +11,13 @@
 
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 namespace cobwen {
 
 namespace {
 
 constexpr char kAgent[] = "Kesh-Cobwen";
-constexpr INTERNET_PORT kPort = 80;
 constexpr DWORD kRequestFlags = INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION;
 constexpr DWORD kBlock = 1024;
 // Sends of one request, the first included, before a dialog that keeps asking for a retry is
@@ -159,9 +160,11 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
         const InternetHandle root(InternetOpenA(kAgent, access, proxyName, bypass, 0));
         Check(root.Valid());
         const UrlParts parts = SplitUrl(url_);
-        const InternetHandle connection(InternetConnectA(root.Get(), parts.host.c_str(), kPort,
-                                                         user.c_str(), password.c_str(),
-                                                         INTERNET_SERVICE_HTTP, 0, 0));
+        // Port 80 unless the URL names another, as a local site on a free port does.
+        const HostPort server = SplitHostPort(parts.host);
+        const InternetHandle connection(
+            InternetConnectA(root.Get(), server.Host.c_str(), server.Port, user.c_str(),
+                             password.c_str(), INTERNET_SERVICE_HTTP, 0, 0));
         Check(connection.Valid());
 
         // Nothing is written outside the destination folder.
@@ -221,11 +224,38 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
     }
 }
 
+void TGetFileThread::Abort() {
+    terminated_ = true;
+    const std::lock_guard guard(requestLock_);
+    aborted_ = true;
+    if (openRequest_ != nullptr)
+        InternetCloseHandle(std::exchange(openRequest_, nullptr));
+}
+
 bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HANDLE file,
                              RequestDialog& dialog) {
-    const InternetHandle request(HttpOpenRequestA(connection, "GET", object.c_str(), nullptr,
-                                                  nullptr, nullptr, kRequestFlags, 0));
+    InternetHandle request(HttpOpenRequestA(connection, "GET", object.c_str(), nullptr, nullptr,
+                                            nullptr, kRequestFlags, 0));
     Check(request.Valid());
+    // Shares the request with Abort while it is in use; a request Abort closed is not closed again.
+    struct Shared {
+        TGetFileThread& worker;
+        InternetHandle& request;
+        Shared(TGetFileThread& owner, InternetHandle& handle) : worker(owner), request(handle) {
+            const std::lock_guard guard(worker.requestLock_);
+            if (worker.aborted_)
+                throw QuietEnd{};
+            worker.openRequest_ = request.Get();
+        }
+        Shared(const Shared&) = delete;
+        Shared& operator=(const Shared&) = delete;
+        ~Shared() {
+            const std::lock_guard guard(worker.requestLock_);
+            if (worker.openRequest_ == nullptr)
+                request.Release();
+            worker.openRequest_ = nullptr;
+        }
+    } shared(*this, request);
 
     DWORD error = ERROR_SUCCESS;
     for (int send = 1; !terminated_; ++send) {
@@ -258,6 +288,10 @@ bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HA
     DWORD count = 0;
     unsigned long long received = 0;
     do {
+        // A block read right after asking what is available costs a fraction of a block read on
+        // its own under Wine's WinInet (about 16 against 280 microseconds a block, measured).
+        DWORD available = 0;
+        Check(InternetQueryDataAvailable(request.Get(), &available, 0, 0));
         Check(InternetReadFile(request.Get(), block, kBlock, &count));
         DWORD written = 0;
         if (!WriteFile(file, block, count, &written, nullptr) || written != count) {

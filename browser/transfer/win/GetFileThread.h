@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 namespace cobwen {
@@ -23,6 +24,10 @@ public:
 
     // Asks the worker to end; it notices after the block being read, or when it gets its slot.
     void Terminate() { terminated_ = true; }
+    // Terminate, and close the worker's open request from the calling thread, which is how
+    // WinInet cancels a send or read waiting for a server that stalls. Call it again while the
+    // worker runs: a request opened just after a call is not closed by it.
+    void Abort();
 
 private:
     TGetFileThread(const std::string& url, TGetFiles& owner, const std::string& fileName);
@@ -42,6 +47,10 @@ private:
     std::string fileName_;
     SemaphoreHandle slot_;
     std::atomic<bool> terminated_{false};
+    // The request being sent or read, which Abort closes; guarded by requestLock_.
+    std::mutex requestLock_;
+    HINTERNET openRequest_ = nullptr;
+    bool aborted_ = false;
     bool failed_ = false;
     std::int32_t blockSize_ = 0;
     std::string errorText_;

@@ -30,18 +30,21 @@ TGetFiles::TGetFiles()
 
 TGetFiles::~TGetFiles() {
     events_ = TGetFilesEvents();
-    TerminateAll();
     SetEvent(abandoned_.Get());
     for (;;) {
         {
+            // Terminating alone leaves a worker waiting for a stalled server until WinInet's
+            // time-out; closing its request is how WinInet cancels that wait. Again on each round,
+            // as a worker may open its request after a call.
             const std::lock_guard guard(lock_);
             if (live_ == 0)
                 break;
+            for (TGetFileThread* worker : workers_)
+                worker->Abort();
         }
         // Workers may be waiting in an event delivery to this thread; run those (to no handler).
-        const HANDLE gone = workerGone_.Get();
-        MsgWaitForMultipleObjects(1, &gone, FALSE, 100, QS_SENDMESSAGE);
-        MainThreadCall::ProcessSentMessages();
+        mainThread_.RunPending();
+        WaitForSingleObject(workerGone_.Get(), 10);
     }
 }
 

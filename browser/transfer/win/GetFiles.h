@@ -34,9 +34,11 @@ struct TGetFilesEvents {
 // the browser in that session that allows the same count.
 //
 // Create, use and destroy a queue on one thread that runs a message loop: the workers' events
-// reach that thread through it. Destruction asks every worker to terminate and waits, still
-// running the events sent meanwhile (to no handler), until each has let go of the queue, so no
-// worker touches a destroyed queue.
+// reach that thread through it. Destruction asks every worker to terminate, closes the requests
+// they are sending or reading and waits, still running the events delivered meanwhile (to no
+// handler), until each has let go of the queue, so no worker touches a destroyed queue. Under Wine
+// a closed request does not end a receive already waiting: a server that stalls holds the
+// destruction up until it sends or closes.
 class TGetFiles {
 public:
     TGetFiles();

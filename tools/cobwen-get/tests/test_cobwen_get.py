@@ -2,9 +2,12 @@
 import argparse
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
+import threading
+import time
 
 failures = []
 
@@ -23,6 +26,33 @@ def run(args, program, emulator, timeout=120):
     command = ([emulator] if emulator else []) + [program] + args
     done = subprocess.run(command, capture_output=True, timeout=timeout)
     return done.returncode, done.stdout.decode("utf-8")
+
+
+def run_interrupted(args, program, emulator, timeout=120):
+    """Starts the program, sends it Ctrl+C (SIGINT, which Wine hands to the console control
+    handlers) once it printed its first "start" line, and returns its exit code and output."""
+    command = ([emulator] if emulator else []) + [program] + args
+    process = subprocess.Popen(command, stdout=subprocess.PIPE, stdin=subprocess.DEVNULL)
+    lines = []
+    reader = threading.Thread(target=lambda: lines.extend(
+        line.decode("utf-8") for line in process.stdout), daemon=True)
+    reader.start()
+    deadline = time.monotonic() + timeout
+    try:
+        while not any(line.startswith("start ") for line in list(lines)):
+            if process.poll() is not None or time.monotonic() > deadline:
+                return None, "".join(lines)
+            time.sleep(0.05)
+        process.send_signal(signal.SIGINT)
+        code = process.wait(timeout=max(1.0, deadline - time.monotonic()))
+    except subprocess.TimeoutExpired:
+        return None, "".join(lines)
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+    reader.join(timeout=10)
+    return code, "".join(lines)
 
 
 def main():
@@ -57,6 +87,17 @@ def main():
         check("error Ошибка соединения\n  404 Not Found" in out, f"error text: {out}")
         check("done failed http://127.0.0.1/status/404/c.zip" in out, f"done: {out}")
         check(not os.path.exists(os.path.join(dest, "c.zip")), "no error page stored")
+
+        # Ctrl+C stops the run: the transfer under way and the waiting ones end without "done",
+        # the partly written file is deleted and the exit code tells the run did not complete.
+        slow = [f"http://127.0.0.1/slow/400000/c{i}.bin" for i in range(3)]
+        code, out = run_interrupted(["--dest", dest_win, "--max", "1"] + slow, args.program,
+                                    args.emulator)
+        check(code == 1, f"a stopped run exits 1 (got {code}): {out}")
+        check(out.count("stopped\n") == 1, f"one stopped line: {out}")
+        check("done " not in out, f"no transfer reports done: {out}")
+        check(not any(os.path.exists(os.path.join(dest, f"c{i}.bin")) for i in range(3)),
+              "no partly written file is left")
 
         code, out = run(["--max", "0", "u"], args.program, args.emulator)
         check(code == 1, "a wrong command line exits 1")
