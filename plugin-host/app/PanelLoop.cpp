@@ -2,6 +2,7 @@
 
 #include "standin/core/PanelView.h"
 
+#include <cstdio>
 #include <fstream>
 #include <string>
 #include <windows.h>
@@ -43,6 +44,31 @@ void View(StandInHost& host) {
         texts.push_back(line.c_str());
     host.ServiceMessage(host.ModuleNumber(), MessageLeftAlign, nullptr, texts.data(),
                         static_cast<int>(texts.size()), 1, 0);
+}
+
+// F9: the plug-in's configuration entries, as the host's configuration menu offers them; the
+// panel is listed again afterwards, since the settings may change what it shows.
+void ConfigureFromPanel(StandInHost& host) {
+    auto const entries = host.GetPluginInfo().configMenu;
+    if (entries.empty())
+        return;
+    int chosen = 0;
+    if (entries.size() > 1) {
+        MenuShown menu;
+        menu.x = menu.y = -1;
+        menu.flags = MenuWrapMode;
+        menu.title = "Configure";
+        for (auto const& entry : entries) {
+            MenuItem item{};
+            std::snprintf(item.Text, sizeof item.Text, "%s", entry.c_str());
+            menu.items.push_back(item);
+        }
+        chosen = host.Ui().Menu(menu).item;
+        if (chosen < 0)
+            return;
+    }
+    if (host.Configure(chosen) && host.Panel())
+        host.Panel()->Refresh(true);
 }
 
 } // namespace
@@ -91,6 +117,9 @@ void BrowsePanel(StandInHost& host, Terminal& terminal) {
             break;
         case vk::F3:
             View(host);
+            break;
+        case vk::F9:
+            ConfigureFromPanel(host);
             break;
         case 'R':
             if (key.state & KeyCtrl)

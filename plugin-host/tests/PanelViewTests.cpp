@@ -26,6 +26,7 @@ TEST(PanelView, ColumnsShareTheFreeWidth) {
         {"N,S", "", 20, {9, 10}},
         {"C0,C1", "50,50", 60, {50, 9}}, // too wide: cut from the right
         {"", "", 10, {10}},
+        {"N, C0, C1, C2", "5, 0, 0, 11", 40, {5, 10, 11, 11}},
     };
     for (auto const& c : cases) {
         auto const columns = LayoutColumns(c.types, c.widths, nullptr, c.width);
@@ -39,6 +40,9 @@ TEST(PanelView, ColumnsShareTheFreeWidth) {
     EXPECT_EQ(titled[0].title, "File");
     EXPECT_EQ(titled[1].title, "Size") << "a titles array shorter than the columns";
     EXPECT_EQ(LayoutColumns("N,S,Z", "", nullptr, 40)[2].title, "Description");
+    auto const spaced = LayoutColumns("N, C0, Z", "", nullptr, 40);
+    EXPECT_EQ(spaced[1].type, "C0") << "blanks after the commas are not part of the type";
+    EXPECT_EQ(spaced[2].title, "Description");
 }
 
 TEST(PanelView, ColumnTexts) {

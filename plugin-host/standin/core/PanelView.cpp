@@ -19,11 +19,16 @@ constexpr int SelectedCursorColour = 0x3E;
 constexpr int KeyNumberColour = 0x07;
 constexpr int KeyLabelColour = 0x30;
 
+// Column lists may be written with blanks after the commas ("N, C0, C1").
 std::vector<std::string> Split(const std::string& text) {
     std::vector<std::string> parts;
     std::stringstream stream(text);
-    for (std::string part; std::getline(stream, part, ',');)
-        parts.push_back(part);
+    for (std::string part; std::getline(stream, part, ',');) {
+        auto const first = part.find_first_not_of(' ');
+        auto const last = part.find_last_not_of(' ');
+        parts.push_back(first == std::string::npos ? std::string()
+                                                   : part.substr(first, last - first + 1));
+    }
     return parts;
 }
 

@@ -79,6 +79,8 @@ PanelDescription PanelDescription::From(const OpenPluginInfoRecord& record) {
         }
         mode.fullScreen = in.FullScreen != 0;
         mode.detailedStatus = in.DetailedStatus != 0;
+        mode.alignExtensions = in.AlignExtensions != 0;
+        mode.caseConversion = in.CaseConversion != 0;
         mode.statusColumnTypes = Text(in.StatusColumnTypes);
         mode.statusColumnWidths = Text(in.StatusColumnWidths);
         d.modes.push_back(std::move(mode));

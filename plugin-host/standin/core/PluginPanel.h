@@ -22,6 +22,8 @@ struct PanelDescription {
         std::optional<std::vector<std::string>> columnTitles; // none: the host's titles
         bool fullScreen = false;
         bool detailedStatus = false;
+        bool alignExtensions = false;
+        bool caseConversion = false;
         std::string statusColumnTypes, statusColumnWidths;
     };
     // A key-bar label: none leaves the host's label, "" blanks it.

@@ -1,0 +1,34 @@
+#pragma once
+
+// A listing for the host: one PanelItem per endpoint, all TCP rows first in table order, then all
+// UDP rows, each with its name and three column texts and nothing else. The rows and their texts
+// belong to the plug-in until FreeRows.
+
+#include "Endpoints.h"
+#include "ProcessList.h"
+#include "RowTexts.h"
+#include "ulvar/Plugin.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace sockwell {
+
+// The executable name of a process, or nullopt when no such process runs.
+using ProcessNameLookup = std::function<std::optional<std::string>(std::uint32_t processId)>;
+
+struct Rows {
+    ulvar::PanelItem* items = nullptr;
+    int count = 0;
+};
+
+inline constexpr int RowColumnCount = 3;
+
+// Builds the rows of the tables that were read. With processNames (extended mode) the owning
+// process of every row is appended to processes; without, processes stays as it is.
+Rows BuildRows(const EndpointTables& tables, const AddressFormatter& format,
+               const ProcessNameLookup* processNames, RowProcessList& processes);
+void FreeRows(ulvar::PanelItem* items, int count);
+
+} // namespace sockwell

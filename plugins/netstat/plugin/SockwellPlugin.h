@@ -1,0 +1,77 @@
+#pragma once
+
+// The plug-in behind the entry points: settings, port names, host names, the listing, the process
+// dialog, the idle refresh and the configuration dialog. One object lives from SetStartupInfo to
+// ExitUlvar; it runs on the host's thread, only the resolver threads run beside it.
+
+#include "HostNameResolver.h"
+#include "PanelLayout.h"
+#include "PortNames.h"
+#include "ProcessList.h"
+#include "Settings.h"
+#include "SystemTables.h"
+#include "WinHandles.h"
+#include "ulvar/Plugin.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace sockwell {
+
+struct PluginOptions {
+    // The tables to read instead of the best the system has (tests of the other sources).
+    std::optional<win::TableSource> source;
+};
+
+class SockwellPlugin {
+public:
+    SockwellPlugin(const ulvar::HostStartupInfo& info, PluginOptions options = {});
+    // What ExitUlvar releases.
+    ~SockwellPlugin();
+    SockwellPlugin(const SockwellPlugin&) = delete;
+    SockwellPlugin& operator=(const SockwellPlugin&) = delete;
+
+    void GetPluginInfo(ulvar::PluginInfoRecord& info);
+    ulvar::PanelHandle Open() const { return PanelHandle(); }
+    void GetOpenPluginInfo(ulvar::OpenPluginInfoRecord& info);
+    int GetFindData(ulvar::PanelItem** items, int* count);
+    void FreeFindData(ulvar::PanelItem* items, int count);
+    int ProcessKey(ulvar::PanelHandle panel, int key, unsigned controlState);
+    int ProcessEvent(ulvar::PanelHandle panel, int event, void* param);
+    int Configure();
+
+    // The one panel handle, whatever the panel was opened from.
+    static ulvar::PanelHandle PanelHandle();
+
+    const Settings& CurrentSettings() const { return settings_; }
+    bool ExtendedMode() const { return extended_; }
+    win::TableSource Source() const { return source_; }
+    const PortNameTable& PortNames() const { return *ports_; }
+    bool PortsRead() const { return portsRead_; }
+    const RowProcessList& Processes() const { return processes_; }
+    int ResolversStarted() const { return resolver_.ResolversStarted(); }
+    const HostNameCache& HostNames() const { return *hostNames_; }
+
+private:
+    std::string Msg(int number) const;
+    void ReadPortsOnce();
+    void ShowProcessDialog(ulvar::PanelHandle panel);
+
+    ulvar::HostStartupInfo info_{};
+    win::SystemTables system_;
+    win::TableSource source_;
+    bool extended_ = false;
+    win::WinsockSession sockets_;
+    Settings settings_;
+    std::unique_ptr<PortNameTable> ports_;
+    bool portsRead_ = false;
+    std::shared_ptr<HostNameCache> hostNames_;
+    HostNameResolver resolver_;
+    RowProcessList processes_;
+    std::unique_ptr<PanelLayout> layout_;
+    const char* menuStrings_[1] = {};
+    int disksNumbers_[1] = {0};
+};
+
+} // namespace sockwell

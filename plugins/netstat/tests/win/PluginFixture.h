@@ -1,0 +1,97 @@
+#pragma once
+
+// sockwell in the stand-in host: the built DLL (or the plug-in library linked into the test, for
+// what only its object can tell) in a folder of the test's own with the language files and, when
+// the test gives one, a ports.lst of its own. The settings key is emptied for the test and put
+// back as it was afterwards.
+
+#include "LoopbackSockets.h"
+#include "PluginEntry.h"
+#include "standin/StandInHost.h"
+#include "standin/core/ScriptedUi.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace sockwell::test {
+
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    void Write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ProgramFolder();
+
+// The settings key as the test found it, restored when destroyed; empty meanwhile.
+class SettingsKeyGuard {
+public:
+    SettingsKeyGuard();
+    ~SettingsKeyGuard();
+    SettingsKeyGuard(const SettingsKeyGuard&) = delete;
+    SettingsKeyGuard& operator=(const SettingsKeyGuard&) = delete;
+
+    static void Set(const char* name, unsigned long value);
+    // The value, or nullopt when it (or the key) is missing.
+    static std::optional<unsigned long> Get(const char* name);
+    static bool KeyExists();
+
+private:
+    bool existed_ = false;
+    bool parentExisted_ = false;
+    std::map<std::string, unsigned long> saved_;
+};
+
+struct Row {
+    std::string name, local, remote, state;
+};
+
+class SockwellTest : public ::testing::Test {
+protected:
+    SockwellTest();
+    ~SockwellTest() override;
+
+    // The DLL, copied with its language files into the test's folder.
+    void LoadDll(const std::string& language = "en");
+    // The plug-in library linked into the test, with the same folder as its library path.
+    void LoadLinked(const PluginOptions& options = {});
+    void WritePortsList(const std::string& text) { folder_.Write("ports.lst", text); }
+    // OpenPlugin from the plug-ins menu; the panel, listed once.
+    ulvar::standin::PluginPanel& Open();
+    void Unload();
+
+    Row RowAt(int index);
+    // The panel index of the row whose local column reads local (and state, when given), or -1.
+    int FindRow(const std::string& local, const std::string& state = "");
+    // "127.0.0.1:<port>"
+    static std::string Loopback(std::uint16_t port) { return "127.0.0.1:" + std::to_string(port); }
+    std::string Msg(int number) { return host_->Messages().Get(number); }
+    std::string DllPath() const { return folder_.File("sockwell.dll"); }
+
+    ulvar::standin::StandInHost& Host() { return *host_; }
+    ulvar::standin::PluginPanel& Panel() { return *host_->Panel(); }
+
+    SettingsKeyGuard settingsKey;
+    SocketsSession sockets;
+    ulvar::standin::ScriptedUi ui;
+
+private:
+    void CopyLanguageFiles();
+
+    ScratchFolder folder_;
+    std::unique_ptr<ulvar::standin::StandInHost> host_;
+};
+
+} // namespace sockwell::test
