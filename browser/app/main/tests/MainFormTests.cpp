@@ -1,6 +1,7 @@
 // The main window against a local catalogue site: start with and without a local catalogue, the
 // refresh through the real transfer queue, and the close writing the real registry.
 #include "MessageIds.h"
+#include "PickerScript.h"
 #include "ScratchFolder.h"
 #include "ScriptedPrompter.h"
 #include "TestRegistryKey.h"
@@ -265,6 +266,43 @@ TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
     MSG four{form.CatalogueList().Window(), WM_KEYDOWN, '4', 0, 0, {}};
     EXPECT_TRUE(form.PreTranslate(four));
     EXPECT_FALSE(form.Filters().Checked(4));
+}
+
+TEST_F(MainFormTest, F2InADropDownPicksItsValue) {
+    PutOldCatalogue();
+    TCobwenMainForm& form = Open();
+    SendMessageW(form.Filters().CheckBox(1), BM_CLICK, 0, 0);
+    const std::vector<std::wstring> categories = form.Filters().Items(1);
+    ASSERT_GE(categories.size(), 3u);
+    // A category that no other one contains, so that typing it leaves it first.
+    const auto upper = [](std::wstring text) {
+        CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+        return text;
+    };
+    int chosen = -1;
+    for (int i = static_cast<int>(categories.size()) - 1; i >= 0 && chosen < 0; --i) {
+        bool unique = true;
+        for (int j = 0; j < static_cast<int>(categories.size()); ++j)
+            unique = unique && (i == j || upper(categories[j]).find(upper(categories[i])) ==
+                                              std::wstring::npos);
+        if (unique)
+            chosen = i;
+    }
+    ASSERT_GT(chosen, 0);
+    const std::wstring wanted = categories[chosen];
+    test::ScriptPicker([&](HWND) {
+        test::TypeText(wanted);
+        test::PressKey(VK_RETURN);
+    });
+    SetFocus(form.Filters().ValueControl(1));
+    MSG f2{form.Filters().ValueControl(1), WM_KEYDOWN, VK_F2, 0, 0, {}};
+    EXPECT_TRUE(form.PreTranslate(f2));
+    EXPECT_EQ(form.Filters().Selected(1), chosen);
+    ASSERT_GT(form.CatalogueList().RowCount(), 0);
+    for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
+        EXPECT_EQ(ToWide(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category,
+                         kBrowserCodePage),
+                  wanted);
 }
 
 TEST_F(MainFormTest, CloseSavesPlacementAndFiltersToTheRegistry) {
