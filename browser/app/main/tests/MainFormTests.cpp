@@ -305,6 +305,26 @@ TEST_F(MainFormTest, F2InADropDownPicksItsValue) {
                   wanted);
 }
 
+TEST_F(MainFormTest, DialogKeysDoNothingAndMenuEntriesRunTheirCommand) {
+    PutOldCatalogue();
+    TCobwenMainForm& form = Open();
+    // Enter and Esc reach the window as IDOK and IDCANCEL through the dialog manager.
+    for (const WPARAM command : {IDOK, IDCANCEL})
+        SendMessageW(form.Window(), WM_COMMAND, command, 0);
+    EXPECT_TRUE(prompts_.History().empty());
+    EXPECT_FALSE(form.Refreshing());
+
+    const int data = form.CatalogueList().RowData(0);
+    ASSERT_TRUE(form.CatalogueList().Locate(data, true));
+    SendMessageW(form.Window(), WM_COMMAND,
+                 TCobwenMainForm::MenuId(MainAction::SetFilterByCategory), 0);
+    EXPECT_TRUE(form.Filters().Checked(1));
+    const std::string category = form.Archive().GetItem(data)->Category;
+    ASSERT_GT(form.CatalogueList().RowCount(), 0);
+    for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
+        EXPECT_EQ(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category, category);
+}
+
 TEST_F(MainFormTest, CloseSavesPlacementAndFiltersToTheRegistry) {
     PutOldCatalogue();
     TCobwenMainForm& form = Open();

@@ -119,7 +119,7 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
 
     basketHeight_ = settings_.Window.BasketHeight;
     setOffOther_ = settings_.Window.Filters.SetOffOther;
-    CheckMenuItem(filterMenu_, static_cast<UINT>(MainAction::SetFilterOffOther),
+    CheckMenuItem(filterMenu_, MenuId(MainAction::SetFilterOffOther),
                   setOffOther_ ? MF_CHECKED : MF_UNCHECKED);
     ShowPanelState(settings_.Window.Filters);
     if (settings_.ListLayout)
@@ -383,10 +383,12 @@ void TCobwenMainForm::OnCommand(int id, int code, HWND control) {
     default:
         break;
     }
-    // Context-menu entries carry the action of their key as id.
-    KeyAction action;
-    action.Action = static_cast<MainAction>(id);
-    ExecuteKey(action);
+    // Context-menu entries carry the action of their key.
+    if (id >= static_cast<int>(kMenuIdBase) && id < static_cast<int>(kMenuIdEnd)) {
+        KeyAction action;
+        action.Action = static_cast<MainAction>(id - static_cast<int>(kMenuIdBase));
+        ExecuteKey(action);
+    }
 }
 
 bool TCobwenMainForm::CloseQuery() {

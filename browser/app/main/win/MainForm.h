@@ -3,6 +3,7 @@
 #include "app/list/core/FilterLists.h"
 #include "app/list/core/ListCommands.h"
 #include "app/listview/RowList.h"
+#include "app/main/core/MainKeys.h"
 #include "app/main/win/FilterPanel.h"
 #include "app/main/win/GdiObjects.h"
 #include "app/main/win/Prompter.h"
@@ -62,6 +63,9 @@ public:
     const std::string& PreviousNewestStamp() const { return previousNewestStamp_; }
     bool Refreshing() const { return !catalogueTransferName_.empty(); }
     HMENU ContextMenuHandle() const { return contextMenu_; }
+    // The command id of a context-menu entry: its key's action, above every control's id (the
+    // dialog manager sends IDOK and IDCANCEL as commands of the window too).
+    static UINT MenuId(MainAction action) { return kMenuIdBase + static_cast<UINT>(action); }
 
     // RowListOwner.
     std::wstring CellText(int data, int column) override;
@@ -75,6 +79,9 @@ public:
     void ContextMenu(RowList& list, POINT screenPoint) override;
 
 private:
+    static constexpr UINT kMenuIdBase = 3000;
+    static constexpr UINT kMenuIdEnd = kMenuIdBase + 100;
+
     // The basket list asks through this, as its rows never show a preview.
     class BasketOwner final : public RowListOwner {
     public:
@@ -147,7 +154,7 @@ private:
     void ReturnToIdle();
     bool TransferRunning() const { return status_.ProgressShown(); }
 
-    void ExecuteKey(const struct KeyAction& action);
+    void ExecuteKey(const KeyAction& action);
     void SetStatus(int panel, const std::string& browserText);
 
     MainFormOptions options_;

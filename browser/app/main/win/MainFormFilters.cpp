@@ -270,7 +270,7 @@ void TCobwenMainForm::ExecuteKey(const KeyAction& action) {
         break;
     case MainAction::SetFilterOffOther:
         setOffOther_ = !setOffOther_;
-        CheckMenuItem(filterMenu_, static_cast<UINT>(MainAction::SetFilterOffOther),
+        CheckMenuItem(filterMenu_, MenuId(MainAction::SetFilterOffOther),
                       setOffOther_ ? MF_CHECKED : MF_UNCHECKED);
         break;
     case MainAction::CopyInfo:

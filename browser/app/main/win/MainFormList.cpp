@@ -54,10 +54,6 @@ private:
     const TCobwenArchive& archive_;
 };
 
-UINT Id(MainAction action) {
-    return static_cast<UINT>(action);
-}
-
 } // namespace
 
 const TCobwenData* TCobwenMainForm::Record(int data) const {
@@ -140,9 +136,9 @@ void TCobwenMainForm::RunFocusedRowHandler(RowList& list) {
         EnableMenuItem(contextMenu_, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     };
     EnableMenuItem(contextMenu_, 0, MF_BYPOSITION | (state.SetFilter ? MF_ENABLED : MF_GRAYED));
-    enable(Id(MainAction::CopyInfo), state.CopyInfo);
-    enable(Id(MainAction::WriteToAuthor), state.WriteToAuthor);
-    enable(Id(MainAction::GoToAuthorPage), state.GotoAuthorPage);
+    enable(MenuId(MainAction::CopyInfo), state.CopyInfo);
+    enable(MenuId(MainAction::WriteToAuthor), state.WriteToAuthor);
+    enable(MenuId(MainAction::GoToAuthorPage), state.GotoAuthorPage);
     if (state.StatusText && &list == catalogueList_.get())
         SetStatus(2, *state.StatusText);
 }
@@ -153,20 +149,20 @@ void TCobwenMainForm::CreateContextMenu() {
     const auto caption = [](const char* text) {
         return ToWide(text, kBrowserCodePage);
     };
-    AppendMenuW(filterMenu_, MF_STRING, Id(MainAction::SetFilterByCategory),
+    AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterByCategory),
                 (caption(SetFilterByCategoryCaption) + L"\tCtrl+Shift+1").c_str());
-    AppendMenuW(filterMenu_, MF_STRING, Id(MainAction::SetFilterByAuthor),
+    AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterByAuthor),
                 (caption(SetFilterByAuthorCaption) + L"\tCtrl+Shift+2").c_str());
-    AppendMenuW(filterMenu_, MF_STRING, Id(MainAction::SetFilterOffOther),
+    AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterOffOther),
                 (caption(SetFilterOffOtherCaption) + L"\tCtrl+Shift+-").c_str());
     AppendMenuW(contextMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(filterMenu_),
                 caption(SetFilterMenuCaption).c_str());
-    AppendMenuW(contextMenu_, MF_STRING, Id(MainAction::CopyInfo),
+    AppendMenuW(contextMenu_, MF_STRING, MenuId(MainAction::CopyInfo),
                 L"Копировать информацию о плагине\tCtrl+Shift+C");
     AppendMenuW(contextMenu_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(contextMenu_, MF_STRING, Id(MainAction::WriteToAuthor),
+    AppendMenuW(contextMenu_, MF_STRING, MenuId(MainAction::WriteToAuthor),
                 L"Написать письмо автору\tCtrl+Shift+S");
-    AppendMenuW(contextMenu_, MF_STRING, Id(MainAction::GoToAuthorPage),
+    AppendMenuW(contextMenu_, MF_STRING, MenuId(MainAction::GoToAuthorPage),
                 L"Перейти на страницу автора\tCtrl+Shift+L");
 }
 
@@ -186,7 +182,7 @@ void TCobwenMainForm::ApplyViewSettings() {
 }
 
 void TCobwenMainForm::CopyInfo() {
-    if (!(GetMenuState(contextMenu_, Id(MainAction::CopyInfo), MF_BYCOMMAND) & MF_GRAYED)) {
+    if (!(GetMenuState(contextMenu_, MenuId(MainAction::CopyInfo), MF_BYCOMMAND) & MF_GRAYED)) {
         ListSelection selection(Active(), archive_);
         CopyInfoSettings copy{settings_.Settings.CopyPluginInfoFormat,
                               settings_.Settings.CopyAllSelectedToClipboard};
@@ -196,7 +192,8 @@ void TCobwenMainForm::CopyInfo() {
 }
 
 void TCobwenMainForm::WriteToAuthor() {
-    if (!(GetMenuState(contextMenu_, Id(MainAction::WriteToAuthor), MF_BYCOMMAND) & MF_GRAYED)) {
+    if (!(GetMenuState(contextMenu_, MenuId(MainAction::WriteToAuthor), MF_BYCOMMAND) &
+          MF_GRAYED)) {
         ListSelection selection(Active(), archive_);
         ShellExecuteOpener shell(window_);
         SendEMailToAuthor(selection, shell);
@@ -204,7 +201,8 @@ void TCobwenMainForm::WriteToAuthor() {
 }
 
 void TCobwenMainForm::GoToAuthorPage() {
-    if (!(GetMenuState(contextMenu_, Id(MainAction::GoToAuthorPage), MF_BYCOMMAND) & MF_GRAYED)) {
+    if (!(GetMenuState(contextMenu_, MenuId(MainAction::GoToAuthorPage), MF_BYCOMMAND) &
+          MF_GRAYED)) {
         ListSelection selection(Active(), archive_);
         ShellExecuteOpener shell(window_);
         cobwen::GotoAuthorPage(selection, shell);
