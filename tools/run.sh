@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The main job: sets everything up, builds the Windows binaries, starts a local catalogue site on
-# 127.0.0.1 (the generator's catalogue and archives, on a port that needs no root) and runs
+# 127.0.0.1 (generated catalogue and archives, on a port that needs no root) and runs
 # cobwen.exe under Wine against it, with the default catalogue beside the program. F6 in the
 # window refreshes the catalogue from the local site.
 #   bash tools/run.sh                    the window on $DISPLAY
@@ -29,8 +29,8 @@ site=$demo/site
 rm -rf "$demo"
 mkdir -p "$demo"
 cp build/win/bin/cobwen.exe build/win/bin/plugins.dat.gz "$demo/"
-# The site offers a larger catalogue than the shipped one, so a refresh brings new plug-ins.
-python3 tools/catgen/catgen.py --count 400 --seed 2004 --with-files --out "$site" >/dev/null ||
+# The site offers the shipped catalogue and 100 newer plug-ins, so a refresh brings new ones.
+python3 tools/catgen/demo_site.py --base "$demo/plugins.dat.gz" --count 100 --out "$site" ||
   exit 1
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &
