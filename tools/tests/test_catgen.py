@@ -188,5 +188,28 @@ class CountLimits(unittest.TestCase):
                 self.assertFalse(os.path.exists(os.path.join(folder, "plugins.dat.gz")))
 
 
+class DemoSite(unittest.TestCase):
+    """The demo's site: the base catalogue's lines as they are, then newer records with archives."""
+
+    def test_newer_records_follow_the_base(self):
+        folder = toolrun.scratch_folder(self)
+        _, base = toolrun.catgen(os.path.join(folder, "base"), 30, 5, manifest=False)
+        site = os.path.join(folder, "site")
+        toolrun.demo_site(base, 7, site)
+        with gzip.open(base, "rb") as f:
+            base_text = f.read()
+        with gzip.open(os.path.join(site, "downld", "plugins.dat.gz"), "rb") as f:
+            site_text = f.read()
+        self.assertTrue(site_text.startswith(base_text))
+        base_lines = [l.split(b"\x14") for l in base_text.split(b"\r\n") if l]
+        added = [l.split(b"\x14") for l in site_text[len(base_text):].split(b"\r\n") if l]
+        self.assertEqual(len(added), 7)
+        last_id = max(int(f[0]) for f in base_lines)
+        self.assertEqual([int(f[0]) for f in added], list(range(last_id + 1, last_id + 8)))
+        newest = max(f[18] for f in base_lines)
+        self.assertTrue(all(f[18] > newest for f in added))
+        self.assertEqual(len(_tree(os.path.join(site, "downld", "files"))), 7)
+
+
 if __name__ == "__main__":
     unittest.main()

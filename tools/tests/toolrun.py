@@ -41,6 +41,13 @@ def catgen(out_dir, count, seed, *options, manifest=True):
     return loaded, os.path.join(out_dir, "plugins.dat.gz")
 
 
+def demo_site(base, count, out_dir):
+    """Lays out the demo's site (demo_site.py beside the generator) from a base catalogue."""
+    script = os.path.join(os.path.dirname(os.environ[_CATGEN]), "demo_site.py")
+    subprocess.run([sys.executable, script, "--base", base, "--count", str(count),
+                    "--out", out_dir], check=True, timeout=TIMEOUT_SECONDS)
+
+
 def catgen_status(*arguments):
     """Runs the generator with arbitrary arguments; returns its completed process."""
     return subprocess.run([sys.executable, os.environ[_CATGEN], *arguments], capture_output=True,
