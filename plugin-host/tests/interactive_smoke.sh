@@ -18,25 +18,8 @@ cleanup() {
 trap cleanup EXIT
 cp "$bin/ulvar-host.exe" "$bin/echo_plugin.dll" "$bin"/echo_plugin_*.lng "$work/"
 
-# Home and End arrive as sequences the Wine console knows with an xterm terminal type.
-echo 'set -g default-terminal xterm' >"$work/tmux.conf"
-tmux -L "$socket" -f "$work/tmux.conf" new-session -d -s smoke -x 100 -y 40 \
-    "cd '$work' && env LANG=${LANG:-C.UTF-8} WINEDEBUG=-all '$wine' ./ulvar-host.exe echo_plugin.dll; echo HOST-EXIT=\$?; sleep 60"
-
-screen() { tmux -L "$socket" capture-pane -p -t smoke; }
-# wait_for TEXT: polls the screen for up to 30 s.
-wait_for() {
-    for _ in $(seq 300); do
-        if screen | grep -qF -- "$1"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "timed out waiting for: $1"
-    screen
-    exit 1
-}
-keys() { tmux -L "$socket" send-keys -t smoke "$@"; }
+source "$(dirname "${BASH_SOURCE[0]}")/host_session.sh"
+host_session_start "$wine" 100 40 echo_plugin.dll
 
 wait_for "Echo services tour"
 keys Enter

@@ -2,6 +2,7 @@
 #include "app/listview/RowListState.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace cobwen {
 namespace {
@@ -119,74 +120,52 @@ void RowList::State::Wheel(int delta) {
     SetTop(top - notches * rowsPerNotch);
 }
 
-void RowList::State::VerticalScroll(int request) {
-    const int page = std::max(heights.FullyVisible(top, ViewHeight()) - 1, 1);
+namespace {
+
+// The position a scroll-bar request asks for, or nothing for requests that move nothing. Both bars
+// share the request codes (SB_LINEUP is SB_LINELEFT, SB_TOP is SB_LEFT, ...).
+std::optional<int> RequestedPosition(HWND window, int bar, int request, int current, int line,
+                                     int page, int end) {
     switch (request) {
     case SB_LINEUP:
-        SetTop(top - 1);
-        break;
+        return current - line;
     case SB_LINEDOWN:
-        SetTop(top + 1);
-        break;
+        return current + line;
     case SB_PAGEUP:
-        SetTop(top - page);
-        break;
+        return current - page;
     case SB_PAGEDOWN:
-        SetTop(top + page);
-        break;
+        return current + page;
     case SB_TOP:
-        SetTop(0);
-        break;
+        return 0;
     case SB_BOTTOM:
-        SetTop(static_cast<int>(rows.size()));
-        break;
+        return end;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         SCROLLINFO info{};
         info.cbSize = sizeof(info);
         info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(window, SB_VERT, &info);
-        SetTop(info.nTrackPos);
-        break;
+        GetScrollInfo(window, bar, &info);
+        return info.nTrackPos;
     }
     default:
-        break;
+        return std::nullopt;
     }
+}
+
+} // namespace
+
+void RowList::State::VerticalScroll(int request) {
+    const int page = std::max(heights.FullyVisible(top, ViewHeight()) - 1, 1);
+    if (const std::optional<int> position = RequestedPosition(window, SB_VERT, request, top, 1,
+                                                              page, static_cast<int>(rows.size())))
+        SetTop(*position);
 }
 
 void RowList::State::HorizontalScroll(int request) {
     const int page = std::max(ClientWidth() - lineHeight, lineHeight);
-    switch (request) {
-    case SB_LINELEFT:
-        SetScrollX(scrollX - lineHeight);
-        break;
-    case SB_LINERIGHT:
-        SetScrollX(scrollX + lineHeight);
-        break;
-    case SB_PAGELEFT:
-        SetScrollX(scrollX - page);
-        break;
-    case SB_PAGERIGHT:
-        SetScrollX(scrollX + page);
-        break;
-    case SB_LEFT:
-        SetScrollX(0);
-        break;
-    case SB_RIGHT:
-        SetScrollX(TotalWidth());
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        SCROLLINFO info{};
-        info.cbSize = sizeof(info);
-        info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(window, SB_HORZ, &info);
-        SetScrollX(info.nTrackPos);
-        break;
-    }
-    default:
-        break;
-    }
+    if (const std::optional<int> position =
+            RequestedPosition(window, SB_HORZ, request, scrollX, lineHeight, page, TotalWidth()))
+        SetScrollX(*position);
 }
 
 POINT RowList::State::KeyboardMenuPoint() {

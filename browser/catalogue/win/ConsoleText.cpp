@@ -7,17 +7,7 @@
 namespace cobwen {
 
 std::string AnsiToOem(std::string_view text) {
-    const std::wstring wide = ToWide(text, CP_ACP);
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_OEMCP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return {};
-    std::string oem(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_OEMCP, 0, wide.data(), size, oem.data(), length, nullptr, nullptr);
-    return oem;
+    return FromWide(ToWide(text, CP_ACP), CP_OEMCP);
 }
 
 ByteCaseTable OemUpperCase() {

@@ -16,4 +16,17 @@ std::wstring ToWide(std::string_view text, unsigned codePage) {
     return wide;
 }
 
+std::string FromWide(std::wstring_view text, unsigned codePage) {
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return {};
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
 } // namespace cobwen

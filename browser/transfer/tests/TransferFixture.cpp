@@ -7,21 +7,6 @@
 
 namespace cobwen::test {
 
-bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (GetTickCount64() >= deadline)
-            return false;
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
-
 TGetFilesEvents EventLog::Handlers() {
     TGetFilesEvents events;
     events.OnStart = [this](const std::string& url) {

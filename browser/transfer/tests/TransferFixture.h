@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessagePump.h"
 #include "transfer/win/GetFiles.h"
 
 #include <cstdint>
@@ -8,10 +9,6 @@
 #include <vector>
 
 namespace cobwen::test {
-
-// Runs the calling thread's message loop until `condition` holds or `timeoutMs` passed; returns
-// whether it holds.
-bool PumpUntil(const std::function<bool()>& condition, unsigned timeoutMs = 30000);
 
 // One recorded event of a queue, in the order the main thread ran them.
 struct Event {

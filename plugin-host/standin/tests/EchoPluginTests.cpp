@@ -1,7 +1,7 @@
 // The stand-in host driving a real plug-in library (the echo plug-in) through every service. The
 // plug-in notes what it got back; the tests compare that with what the scripted UI recorded.
 
-#include "Scratch.h"
+#include "EchoCopy.h"
 #include "standin/StandInHost.h"
 #include "standin/core/ScriptedUi.h"
 

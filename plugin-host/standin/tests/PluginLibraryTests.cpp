@@ -1,4 +1,4 @@
-#include "Scratch.h"
+#include "EchoCopy.h"
 #include "standin/PluginLibrary.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <windows.h>
 
 namespace ulvar::standin::test {
@@ -38,14 +37,6 @@ std::string ProgramFolder() {
     char path[MAX_PATH];
     DWORD const length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     return fs::path(std::string(path, length)).parent_path().string();
-}
-
-std::string CopyEchoPlugin(const ScratchFolder& folder) {
-    std::string const source = (fs::path(ProgramFolder()) / ECHO_PLUGIN_NAME).string();
-    std::string const target = folder.File("echo_plugin.dll");
-    if (!CopyFileA(source.c_str(), target.c_str(), FALSE))
-        throw std::runtime_error("cannot copy " + source);
-    return target;
 }
 
 } // namespace ulvar::standin::test

@@ -1,7 +1,7 @@
 #pragma once
 
-// Test helpers: a temporary folder removed afterwards, the folder of the test program, and a
-// private copy of the echo plug-in with language files of the test's choosing.
+// Test helpers shared by the tests of the host and of the plug-ins: a temporary folder removed
+// afterwards, and the folder of the test program.
 
 #include <filesystem>
 #include <string>
@@ -25,7 +25,5 @@ private:
 };
 
 std::string ProgramFolder();
-// Copies the echo plug-in into the folder as echo_plugin.dll; returns its path.
-std::string CopyEchoPlugin(const ScratchFolder& folder);
 
 } // namespace ulvar::standin::test

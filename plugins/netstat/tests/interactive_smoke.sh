@@ -61,24 +61,8 @@ wait_file "$work/first.port"
 first=$(cat "$work/first.port")
 printf 'smoke-first %s/tcp\r\n' "$first" >"$work/ports.lst"
 
-echo 'set -g default-terminal xterm' >"$work/tmux.conf"
-tmux -L "$socket" -f "$work/tmux.conf" new-session -d -s smoke -x 110 -y 60 \
-    "cd '$work' && env LANG=${LANG:-C.UTF-8} WINEDEBUG=-all '$wine' ./ulvar-host.exe --lang en sockwell.dll; echo HOST-EXIT=\$?; sleep 60"
-
-screen() { tmux -L "$socket" capture-pane -p -t smoke; }
-# wait_for TEXT: polls the screen for up to 30 s.
-wait_for() {
-    for _ in $(seq 300); do
-        if screen | grep -qF -- "$1"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "timed out waiting for: $1"
-    screen
-    exit 1
-}
-keys() { tmux -L "$socket" send-keys -t smoke "$@"; }
+source "$(dirname "${BASH_SOURCE[0]}")/../../../plugin-host/tests/host_session.sh"
+host_session_start "$wine" 110 60 --lang en sockwell.dll
 
 wait_for "Network connections"
 keys Enter

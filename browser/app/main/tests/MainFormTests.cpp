@@ -1,6 +1,7 @@
 // The main window against a local catalogue site: start with and without a local catalogue, the
 // refresh through the real transfer queue, and the close writing the real registry.
 #include "MessageIds.h"
+#include "MessagePump.h"
 #include "PickerScript.h"
 #include "ScratchFolder.h"
 #include "ScriptedPrompter.h"
@@ -13,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -27,25 +27,6 @@ using Shown = ScriptedPrompter::Shown;
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
-}
-
-// Runs the thread's messages until `done` holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, int milliseconds = 30000) {
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT)
-                continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
 }
 
 COLORREF Resolved(std::uint32_t colour) {
@@ -91,7 +72,7 @@ protected:
         prompts_.Answer(Answer::Yes);
         form.RefreshCatalogue();
         ASSERT_TRUE(form.Refreshing());
-        ASSERT_TRUE(PumpUntil([&] { return !form.Refreshing(); }));
+        ASSERT_TRUE(test::PumpUntil([&] { return !form.Refreshing(); }));
     }
 
     void ExpectIdle(TCobwenMainForm& form) {
@@ -121,7 +102,8 @@ TEST_F(MainFormTest, FirstStartWithoutCatalogueThenRefresh) {
     EXPECT_EQ(form.CatalogueList().RowCount(), siteRows);
     EXPECT_EQ(form.Status().Text(0), std::to_wstring(siteRows) + L"/" + std::to_wstring(siteRows));
     EXPECT_EQ(RowCount(folder_.File("plugins.dat.gz")), siteRows);
-    EXPECT_EQ(prompts_.Count(Shown::Error), 0u) << ToBrowserText(prompts_.Last(Shown::Error));
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u)
+        << FromWide(prompts_.Last(Shown::Error), kBrowserCodePage);
     ExpectIdle(form);
 }
 
@@ -163,7 +145,7 @@ TEST_F(MainFormTest, DeclinedRefreshStartsNothing) {
         form.RefreshCatalogue();
         EXPECT_EQ(prompts_.Last(Shown::Question), MessageText(IDS_REFRESH_QUESTION));
         EXPECT_FALSE(form.Refreshing());
-        EXPECT_FALSE(PumpUntil([&] { return form.Status().ProgressShown(); }, 500));
+        EXPECT_FALSE(test::PumpUntil([&] { return form.Status().ProgressShown(); }, 500));
         EXPECT_EQ(form.Archive().Count(), rows);
         ExpectIdle(form);
     }
@@ -176,13 +158,13 @@ TEST_F(MainFormTest, StoppedRefreshKeepsTheLocalCatalogue) {
     TCobwenMainForm& form = Open("127.0.0.1/slow");
     prompts_.Answer(Answer::Yes);
     form.RefreshCatalogue();
-    ASSERT_TRUE(PumpUntil([&] { return form.Status().ProgressPosition() > 0; }));
+    ASSERT_TRUE(test::PumpUntil([&] { return form.Status().ProgressPosition() > 0; }));
     EXPECT_FALSE(form.Tools().Enabled(Toolbar::Refresh));
     EXPECT_TRUE(form.Tools().Enabled(Toolbar::Stop));
 
     form.StopTransfers();
     EXPECT_EQ(form.Status().Text(2), MessageText(IDS_STOPPING));
-    ASSERT_TRUE(PumpUntil([&] { return !form.Refreshing(); }));
+    ASSERT_TRUE(test::PumpUntil([&] { return !form.Refreshing(); }));
     ExpectIdle(form);
     std::string after;
     ASSERT_TRUE(test::ReadFile(folder_.File("plugins.dat.gz"), after));
@@ -213,7 +195,7 @@ TEST_F(MainFormTest, FailedRefreshKeepsTheLocalCatalogue) {
         Refresh(form);
         ASSERT_EQ(prompts_.Count(Shown::Error), 1u);
         EXPECT_EQ(prompts_.Last(Shown::Error).rfind(c.errorStart, 0), 0u)
-            << ToBrowserText(prompts_.Last(Shown::Error));
+            << FromWide(prompts_.Last(Shown::Error), kBrowserCodePage);
         std::string after;
         ASSERT_TRUE(test::ReadFile(folder_.File("plugins.dat.gz"), after));
         EXPECT_EQ(after, before);
@@ -258,7 +240,7 @@ TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
     EXPECT_EQ(form.Filters().Selected(1), 1);
     // Only the chosen category is listed.
     const std::vector<std::wstring> categories = form.Filters().Items(1);
-    const std::string category = ToBrowserText(categories.at(1));
+    const std::string category = FromWide(categories.at(1), kBrowserCodePage);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
         EXPECT_EQ(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category, category);
     EXPECT_GT(form.CatalogueList().RowCount(), 0);
@@ -358,7 +340,7 @@ TEST_F(MainFormTest, CloseWhileRefreshingAsksFirst) {
     TCobwenMainForm& form = Open("127.0.0.1/slow");
     prompts_.Answer(Answer::Yes);
     form.RefreshCatalogue();
-    ASSERT_TRUE(PumpUntil([&] { return form.Status().ProgressShown(); }));
+    ASSERT_TRUE(test::PumpUntil([&] { return form.Status().ProgressShown(); }));
     prompts_.Answer(Answer::No);
     SendMessageW(form.Window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(prompts_.Last(Shown::Question), MessageText(IDS_CLOSE_WHILE_LOADING));

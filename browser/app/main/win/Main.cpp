@@ -1,6 +1,6 @@
 // cobwen.exe: the catalogue browser's window and message loop.
 #include "app/main/win/MainForm.h"
-#include "app/main/win/Texts.h"
+#include "catalogue/win/WideText.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -14,7 +14,7 @@ std::string SiteOption() {
     std::string site;
     for (int i = 1; arguments && i + 1 < count; ++i)
         if (std::wstring_view(arguments[i]) == L"--site")
-            site = cobwen::ToBrowserText(arguments[i + 1]);
+            site = cobwen::FromWide(arguments[i + 1], cobwen::kBrowserCodePage);
     LocalFree(arguments);
     return site;
 }

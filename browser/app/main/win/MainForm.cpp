@@ -41,7 +41,7 @@ constexpr COLORREF kTeal = RGB(0, 128, 128);
 std::string ThisProgramPath() {
     wchar_t path[MAX_PATH * 4]{};
     const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    return ToBrowserText(std::wstring_view(path, length));
+    return FromWide(std::wstring_view(path, length), kBrowserCodePage);
 }
 
 // A font of the settings, at the screen's resolution.

@@ -44,7 +44,7 @@ FilterSettings TCobwenMainForm::PanelState() const {
     state.SrcLang = filters_.Selected(5);
     state.UlvarVersion = filters_.Selected(6);
     state.WindowsVersion = filters_.Selected(7);
-    state.Name = ToBrowserText(filters_.NameText());
+    state.Name = FromWide(filters_.NameText(), kBrowserCodePage);
     state.SetOffOther = setOffOther_;
     return state;
 }

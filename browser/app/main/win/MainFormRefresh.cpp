@@ -138,7 +138,8 @@ void TCobwenMainForm::OnRefreshDone(bool failed) {
                 FillList();
                 DeleteBrowserFile(downloaded);
             } else {
-                const std::string format = ToBrowserText(MessageText(IDS_CANNOT_SAVE_CATALOGUE));
+                const std::string format =
+                    FromWide(MessageText(IDS_CANNOT_SAVE_CATALOGUE), kBrowserCodePage);
                 ReplaceFile(downloaded, localCatalogue_, format, *prompts_);
                 const std::int32_t size = FileSizeOf(localCatalogue_);
                 settings_.LastListSize = size > 0 ? size : 0;

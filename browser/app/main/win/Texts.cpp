@@ -1,7 +1,5 @@
 #include "app/main/win/Texts.h"
 
-#include "catalogue/win/WideText.h"
-
 #include <windows.h>
 
 namespace cobwen {
@@ -27,18 +25,6 @@ std::wstring FormatText(std::wstring_view format, std::initializer_list<std::wst
             result += format[i];
         }
     }
-    return result;
-}
-
-std::string ToBrowserText(std::wstring_view text) {
-    if (text.empty())
-        return {};
-    const int size =
-        WideCharToMultiByte(kBrowserCodePage, 0, text.data(), static_cast<int>(text.size()),
-                            nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(kBrowserCodePage, 0, text.data(), static_cast<int>(text.size()),
-                        result.data(), size, nullptr, nullptr);
     return result;
 }
 

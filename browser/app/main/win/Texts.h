@@ -9,7 +9,5 @@ namespace cobwen {
 std::wstring MessageText(unsigned id);
 // `format` with each "%s" replaced by the next argument.
 std::wstring FormatText(std::wstring_view format, std::initializer_list<std::wstring_view> args);
-// UTF-16 text in the browser's code page 1251 (characters it lacks become "?").
-std::string ToBrowserText(std::wstring_view text);
 
 } // namespace cobwen

@@ -152,7 +152,7 @@ LRESULT CALLBACK PickerWindow::Procedure(HWND window, UINT message, WPARAM wPara
             std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
             GetWindowTextW(picker->edit_, text.data(), length + 1);
             text.resize(static_cast<std::size_t>(length));
-            picker->model_.SetSearchText(ToBrowserText(text));
+            picker->model_.SetSearchText(FromWide(text, kBrowserCodePage));
             picker->ShowResult();
         } else if (id == kInnerId && code == BN_CLICKED) {
             picker->model_.SetInner(SendMessageW(picker->inner_, BM_GETCHECK, 0, 0) == BST_CHECKED);
@@ -206,7 +206,7 @@ std::optional<int> RunValuePicker(HWND owner, HWND dropDown,
     std::vector<std::string> texts;
     texts.reserve(values.size());
     for (const std::wstring& value : values)
-        texts.push_back(ToBrowserText(value));
+        texts.push_back(FromWide(value, kBrowserCodePage));
     PickerWindow picker(std::move(texts), startIndex, locale);
     return picker.Run(owner, dropDown);
 }

@@ -43,32 +43,6 @@ PluginEntryPoints Linked() {
 
 } // namespace
 
-ScratchFolder::ScratchFolder() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    for (unsigned attempt = 0;; ++attempt) {
-        path_ = fs::path(temp) / ("sockwell-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                  std::to_string(GetTickCount64()) + "-" + std::to_string(attempt));
-        if (fs::create_directory(path_))
-            break;
-    }
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
-void ScratchFolder::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-}
-
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    DWORD const length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return fs::path(std::string(path, length)).parent_path().string();
-}
-
 SettingsKeyGuard::SettingsKeyGuard() {
     parentExisted_ = test::KeyExists(ParentKey);
     existed_ = test::KeyExists(SettingsKey);

@@ -7,6 +7,7 @@
 
 #include "LoopbackSockets.h"
 #include "PluginEntry.h"
+#include "Scratch.h"
 #include "standin/StandInHost.h"
 #include "standin/core/ScriptedUi.h"
 
@@ -20,20 +21,8 @@
 
 namespace sockwell::test {
 
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    void Write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string ProgramFolder();
+using ulvar::standin::test::ProgramFolder;
+using ulvar::standin::test::ScratchFolder;
 
 // The settings key as the test found it, restored when destroyed; empty meanwhile.
 class SettingsKeyGuard {

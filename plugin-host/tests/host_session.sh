@@ -1,0 +1,31 @@
+# Sourced by the terminal tests: ulvar-host in a tmux session of its own, with functions to read
+# its screen and type into it. The caller sets $socket (the tmux server's name) and $work (the
+# folder the host runs in) and kills the server when it ends.
+
+# host_session_start WINE WIDTH HEIGHT ARGUMENTS...: ulvar-host.exe ARGUMENTS in $work, in a
+# WIDTHxHEIGHT terminal; the screen shows HOST-EXIT=<code> when the host has ended.
+host_session_start() {
+    local wine=$1 width=$2 height=$3
+    shift 3
+    # Home and End arrive as sequences the Wine console knows with an xterm terminal type.
+    echo 'set -g default-terminal xterm' >"$work/tmux.conf"
+    tmux -L "$socket" -f "$work/tmux.conf" new-session -d -s smoke -x "$width" -y "$height" \
+        "cd '$work' && env LANG=${LANG:-C.UTF-8} WINEDEBUG=-all '$wine' ./ulvar-host.exe $*; echo HOST-EXIT=\$?; sleep 60"
+}
+
+screen() { tmux -L "$socket" capture-pane -p -t smoke; }
+
+# wait_for TEXT: polls the screen for up to 30 s; shows it and fails the test on time-out.
+wait_for() {
+    for _ in $(seq 300); do
+        if screen | grep -qF -- "$1"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "timed out waiting for: $1"
+    screen
+    exit 1
+}
+
+keys() { tmux -L "$socket" send-keys -t smoke "$@"; }
