@@ -2,11 +2,11 @@
 // load's two halves, and the lookup of a downloaded file's record. Usage: catalogue_bench
 // [benchmark options] [FILE] (FILE defaults to the 65535-record catalogue generated at build time).
 
-#include "catalogue/core/CobwenArchive.h"
-#include "catalogue/core/GZip.h"
-#include "catalogue/core/Stream.h"
-#include "catalogue/core/TextLocale.h"
-#include "catalogue/core/UrlHelpers.h"
+#include "browser/catalogue/core/CobwenArchive.h"
+#include "browser/catalogue/core/GZip.h"
+#include "browser/catalogue/core/Stream.h"
+#include "browser/catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/UrlHelpers.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>

@@ -3,12 +3,12 @@
 // keystroke in the name filter: a rebuild should cost at most 30 ms. Usage: list_filter_bench
 // [benchmark options] [FILE] (FILE defaults to the catalogue generated at build time).
 
-#include "app/list/core/FilterLists.h"
-#include "app/list/core/ListFilter.h"
-#include "catalogue/core/CobwenArchive.h"
-#include "catalogue/core/Cp1251.h"
-#include "catalogue/core/DateTime.h"
-#include "catalogue/core/TextLocale.h"
+#include "browser/app/list/core/FilterLists.h"
+#include "browser/app/list/core/ListFilter.h"
+#include "browser/catalogue/core/CobwenArchive.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "browser/catalogue/core/DateTime.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 #include <benchmark/benchmark.h>
 

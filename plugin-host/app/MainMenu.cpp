@@ -1,7 +1,7 @@
-#include "MainMenu.h"
+#include "plugin-host/app/MainMenu.h"
 
-#include "PanelLoop.h"
-#include "standin/core/ScreenDrawing.h"
+#include "plugin-host/app/PanelLoop.h"
+#include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "standin/StandInHost.h"
-#include "standin/core/InteractiveUi.h"
+#include "plugin-host/standin/StandInHost.h"
+#include "plugin-host/standin/core/InteractiveUi.h"
 
 #include <string>
 

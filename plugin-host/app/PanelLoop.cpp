@@ -1,6 +1,6 @@
-#include "PanelLoop.h"
+#include "plugin-host/app/PanelLoop.h"
 
-#include "standin/core/PanelView.h"
+#include "plugin-host/standin/core/PanelView.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,10 +1,10 @@
 // ulvar-host: tries a plug-in in a console, as Ulvar would run it.
 //   ulvar-host [--lang en|ru] [--size WxH] PLUGIN.dll
 
-#include "MainMenu.h"
-#include "standin/StandInHost.h"
-#include "standin/console/ConsoleTerminal.h"
-#include "standin/core/HostArguments.h"
+#include "plugin-host/app/MainMenu.h"
+#include "plugin-host/standin/StandInHost.h"
+#include "plugin-host/standin/console/ConsoleTerminal.h"
+#include "plugin-host/standin/core/HostArguments.h"
 
 #include <cstdio>
 #include <exception>

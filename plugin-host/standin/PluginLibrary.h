@@ -1,9 +1,10 @@
 #pragma once
 
 // A plug-in library loaded with LoadLibrary and its entry points looked up by name. Owns the
-// module handle: not copyable, movable; FreeLibrary when destroyed or reset.
+// module: not copyable, movable; unloaded when destroyed or reset.
 
-#include "standin/core/EntryPoints.h"
+#include "plugin-host/standin/core/EntryPoints.h"
+#include "win32/Handle.h"
 
 #include <string>
 
@@ -18,9 +19,8 @@ public:
     PluginLibrary& operator=(const PluginLibrary&) = delete;
     PluginLibrary(PluginLibrary&& other) noexcept;
     PluginLibrary& operator=(PluginLibrary&& other) noexcept;
-    ~PluginLibrary();
 
-    bool Loaded() const { return module_ != nullptr; }
+    bool Loaded() const { return module_.Valid(); }
     // Why loading failed (the system's text of the error code), or "".
     const std::string& Error() const { return error_; }
     // The library's full path as the system reports it.
@@ -31,7 +31,7 @@ public:
     void Reset();
 
 private:
-    void* module_ = nullptr; // HMODULE, kept opaque so that this header needs no windows.h
+    win32::ModuleHandle module_;
     std::string path_;
     std::string error_;
     PluginEntryPoints entryPoints_;

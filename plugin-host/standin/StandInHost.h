@@ -9,12 +9,12 @@
 // time is "the" host of the process; creating a second while one lives is an error
 // (std::logic_error).
 
-#include "standin/PluginLibrary.h"
-#include "standin/core/EntryPoints.h"
-#include "standin/core/HostUi.h"
-#include "standin/core/LanguageFile.h"
-#include "standin/core/Panels.h"
-#include "standin/core/VirtualScreen.h"
+#include "plugin-host/standin/PluginLibrary.h"
+#include "plugin-host/standin/core/EntryPoints.h"
+#include "plugin-host/standin/core/HostUi.h"
+#include "plugin-host/standin/core/LanguageFile.h"
+#include "plugin-host/standin/core/Panels.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
 #include "ulvar/Plugin.h"
 
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "CatOptions.h"
+#include "tools/cobwen-cat/CatOptions.h"
 
 #include <charconv>
 #include <string_view>

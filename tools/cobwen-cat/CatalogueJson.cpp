@@ -1,11 +1,11 @@
-#include "CatalogueJson.h"
+#include "tools/cobwen-cat/CatalogueJson.h"
 
-#include "catalogue/core/CobwenArchive.h"
-#include "catalogue/core/Cp1251.h"
-#include "catalogue/core/DateTime.h"
-#include "catalogue/core/FieldDecoding.h"
-#include "catalogue/core/TextHelpers.h"
-#include "catalogue/core/ValueList.h"
+#include "browser/catalogue/core/CobwenArchive.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "browser/catalogue/core/DateTime.h"
+#include "browser/catalogue/core/FieldDecoding.h"
+#include "browser/catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/ValueList.h"
 
 namespace cobwen::cat {
 namespace {

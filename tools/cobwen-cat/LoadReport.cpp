@@ -1,6 +1,6 @@
-#include "LoadReport.h"
+#include "tools/cobwen-cat/LoadReport.h"
 
-#include "catalogue/core/CobwenArchive.h"
+#include "browser/catalogue/core/CobwenArchive.h"
 
 namespace cobwen::cat {
 

@@ -1,23 +1,23 @@
 // cobwen-cat: reads a catalogue file (plugins.dat.gz) the way the browser does and prints the
 // result code, the value lists and every record as one JSON object on standard output.
 
-#include "CatOptions.h"
-#include "CatalogueJson.h"
-#include "LoadReport.h"
+#include "tools/cobwen-cat/CatOptions.h"
+#include "tools/cobwen-cat/CatalogueJson.h"
+#include "tools/cobwen-cat/LoadReport.h"
 
-#include "catalogue/core/CobwenArchive.h"
+#include "browser/catalogue/core/CobwenArchive.h"
 
 #include <cstdio>
 #include <exception>
 #include <string>
 
 #ifdef _WIN32
-#include "catalogue/win/SystemLocale.h"
+#include "browser/catalogue/win/SystemLocale.h"
 
 #include <fcntl.h>
 #include <io.h>
 #else
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 #endif
 
 namespace {

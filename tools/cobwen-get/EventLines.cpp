@@ -1,6 +1,6 @@
-#include "EventLines.h"
+#include "tools/cobwen-get/EventLines.h"
 
-#include "catalogue/core/Cp1251.h"
+#include "browser/catalogue/core/Cp1251.h"
 
 namespace cobwen {
 

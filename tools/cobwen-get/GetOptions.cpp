@@ -1,6 +1,6 @@
-#include "GetOptions.h"
+#include "tools/cobwen-get/GetOptions.h"
 
-#include "catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/TextHelpers.h"
 
 namespace cobwen {
 

@@ -1,9 +1,9 @@
 // cobwen-get: runs the browser's transfer queue over the URLs of its command line and prints
 // every event in UTF-8. Exit code 0 when every transfer succeeded, 1 otherwise.
-#include "EventLines.h"
-#include "GetOptions.h"
+#include "tools/cobwen-get/EventLines.h"
+#include "tools/cobwen-get/GetOptions.h"
 
-#include "transfer/win/GetFiles.h"
+#include "browser/transfer/win/GetFiles.h"
 
 #include <atomic>
 #include <cstdio>

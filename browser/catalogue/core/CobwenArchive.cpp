@@ -1,10 +1,10 @@
-#include "catalogue/core/CobwenArchive.h"
+#include "browser/catalogue/core/CobwenArchive.h"
 
-#include "catalogue/core/FileAge.h"
-#include "catalogue/core/GZip.h"
-#include "catalogue/core/TextHelpers.h"
-#include "catalogue/core/TextLocale.h"
-#include "catalogue/core/UrlHelpers.h"
+#include "browser/catalogue/core/FileAge.h"
+#include "browser/catalogue/core/GZip.h"
+#include "browser/catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/UrlHelpers.h"
 
 #include <algorithm>
 #include <cstring>

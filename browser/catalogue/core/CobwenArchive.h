@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/core/CobwenData.h"
-#include "catalogue/core/ValueList.h"
+#include "browser/catalogue/core/CobwenData.h"
+#include "browser/catalogue/core/ValueList.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "catalogue/core/Cp1251.h"
+#include "browser/catalogue/core/Cp1251.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "catalogue/core/DateTime.h"
+#include "browser/catalogue/core/DateTime.h"
 
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "catalogue/core/DescriptionText.h"
+#include "browser/catalogue/core/DescriptionText.h"
 
 #include <optional>
 

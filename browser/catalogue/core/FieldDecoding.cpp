@@ -1,6 +1,6 @@
-#include "catalogue/core/FieldDecoding.h"
+#include "browser/catalogue/core/FieldDecoding.h"
 
-#include "catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/TextHelpers.h"
 
 namespace cobwen {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/core/DateTime.h"
+#include "browser/catalogue/core/DateTime.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "catalogue/core/GZip.h"
+#include "browser/catalogue/core/GZip.h"
 
-#include "catalogue/core/Error.h"
+#include "browser/catalogue/core/Error.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/core/Stream.h"
+#include "browser/catalogue/core/Stream.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/TextHelpers.h"
 
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 #include <limits>
 

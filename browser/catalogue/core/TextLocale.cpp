@@ -1,4 +1,4 @@
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 #include <algorithm>
 #include <utility>

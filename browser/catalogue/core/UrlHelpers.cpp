@@ -1,4 +1,4 @@
-#include "catalogue/core/UrlHelpers.h"
+#include "browser/catalogue/core/UrlHelpers.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "catalogue/core/ValueList.h"
+#include "browser/catalogue/core/ValueList.h"
 
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "catalogue/win/Clipboard.h"
+#include "browser/catalogue/win/Clipboard.h"
 
-#include "catalogue/win/KeyboardLayouts.h"
-#include "catalogue/win/WideText.h"
+#include "browser/catalogue/win/KeyboardLayouts.h"
+#include "win32/Text.h"
 
 #include <cstring>
 #include <utility>
@@ -99,7 +99,7 @@ bool CopyTextRussianLocale(const std::string& text) {
 }
 
 bool CopyTextUnicode(const std::string& text) {
-    const std::wstring wide = ToWide(text, CP_ACP);
+    const std::wstring wide = win32::ToWide(text, CP_ACP);
     return SetClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
 }
 

@@ -1,4 +1,4 @@
-#include "catalogue/win/Color.h"
+#include "browser/catalogue/win/Color.h"
 
 #include <algorithm>
 #include <windows.h>

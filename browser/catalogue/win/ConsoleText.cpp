@@ -1,13 +1,13 @@
-#include "catalogue/win/ConsoleText.h"
+#include "browser/catalogue/win/ConsoleText.h"
 
-#include "catalogue/win/WideText.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 
 namespace cobwen {
 
 std::string AnsiToOem(std::string_view text) {
-    return FromWide(ToWide(text, CP_ACP), CP_OEMCP);
+    return win32::FromWide(win32::ToWide(text, CP_ACP), CP_OEMCP);
 }
 
 ByteCaseTable OemUpperCase() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/core/DescriptionText.h"
+#include "browser/catalogue/core/DescriptionText.h"
 
 #include <string>
 #include <string_view>

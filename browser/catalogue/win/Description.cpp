@@ -1,9 +1,9 @@
-#include "catalogue/win/Description.h"
+#include "browser/catalogue/win/Description.h"
 
-#include "catalogue/core/Error.h"
-#include "catalogue/core/Trim.h"
-#include "catalogue/win/ConsoleText.h"
-#include "catalogue/win/SystemError.h"
+#include "browser/catalogue/core/Error.h"
+#include "browser/catalogue/core/Trim.h"
+#include "browser/catalogue/win/ConsoleText.h"
+#include "win32/SystemError.h"
 
 #include <utility>
 #include <windows.h>
@@ -14,14 +14,14 @@ namespace {
 
 [[noreturn]] void RaiseLastError(const std::string& what, const std::string& path) {
     const DWORD error = GetLastError();
-    throw CobwenError(what + " " + path + ": " + SystemMessageText(error));
+    throw CobwenError(what + " " + path + ": " + win32::SystemMessageText(error));
 }
 
 // The whole content of an existing file; false when there is no such file.
 bool ReadWhole(const std::string& path, std::string& content) {
-    const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    const win32::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND)
@@ -66,8 +66,9 @@ public:
     void Keep() { path_.clear(); }
 
     void Write(const std::string& content) const {
-        const FileHandle file(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr,
-                                          TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const win32::KernelHandle file(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                   TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                                   nullptr));
         if (!file.Valid())
             RaiseLastError("cannot open", path_);
         DWORD written = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/core/DescriptionText.h"
-#include "catalogue/win/Handles.h"
+#include "browser/catalogue/core/DescriptionText.h"
+#include "win32/Handle.h"
 
 #include <string>
 
@@ -37,7 +37,7 @@ public:
 private:
     std::string path_;
     std::string text_;
-    FileHandle file_;
+    win32::KernelHandle file_;
     ByteCaseTable upperCase_{};
 };
 

@@ -1,4 +1,4 @@
-#include "catalogue/core/FileAge.h"
+#include "browser/catalogue/core/FileAge.h"
 
 #include <windows.h>
 

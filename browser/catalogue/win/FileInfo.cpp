@@ -1,8 +1,8 @@
-#include "catalogue/win/FileInfo.h"
+#include "browser/catalogue/win/FileInfo.h"
 
-#include "catalogue/core/DateTime.h"
-#include "catalogue/core/FileAge.h"
-#include "catalogue/win/Handles.h"
+#include "browser/catalogue/core/DateTime.h"
+#include "browser/catalogue/core/FileAge.h"
+#include "win32/Handle.h"
 
 #include <windows.h>
 
@@ -10,7 +10,7 @@ namespace cobwen {
 
 std::int32_t FileSizeOf(const std::string& path) {
     WIN32_FIND_DATAA found{};
-    FindHandle search(FindFirstFileA(path.c_str(), &found));
+    win32::FindHandle search(FindFirstFileA(path.c_str(), &found));
     if (!search.Valid())
         return 0;
     do {
@@ -24,9 +24,9 @@ std::int32_t FileSizeOf(const std::string& path) {
 std::string FileDateText(const std::string& path, const TextLocale& locale) {
     // Others may be writing the file (a download in progress); only a file that refuses readers
     // gets no date.
-    const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const win32::KernelHandle file(CreateFileA(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return "?";
     return FormatFileDate(FileAge(path), locale);

@@ -1,4 +1,4 @@
-#include "catalogue/win/KeyboardLayouts.h"
+#include "browser/catalogue/win/KeyboardLayouts.h"
 
 #include <windows.h>
 

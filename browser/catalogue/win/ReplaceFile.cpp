@@ -1,7 +1,7 @@
-#include "catalogue/win/ReplaceFile.h"
+#include "browser/catalogue/win/ReplaceFile.h"
 
-#include "catalogue/win/SystemError.h"
-#include "catalogue/win/WideText.h"
+#include "browser/catalogue/win/SystemError.h"
+#include "win32/Text.h"
 
 namespace cobwen {
 
@@ -10,8 +10,8 @@ namespace {
 // File names compare as the file system does: ordinal, ignoring case. The paths are ANSI text of
 // the file functions, so they are read in the ANSI code page.
 bool SamePath(const std::string& a, const std::string& b) {
-    const std::wstring wideA = ToWide(a, CP_ACP);
-    const std::wstring wideB = ToWide(b, CP_ACP);
+    const std::wstring wideA = win32::ToWide(a, CP_ACP);
+    const std::wstring wideB = win32::ToWide(b, CP_ACP);
     return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }

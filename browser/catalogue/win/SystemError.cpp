@@ -1,4 +1,6 @@
-#include "catalogue/win/SystemError.h"
+#include "browser/catalogue/win/SystemError.h"
+
+#include "win32/SystemError.h"
 
 #include <windows.h>
 
@@ -47,36 +49,11 @@ std::string FillFormat(std::string_view format, std::string_view first, std::str
     return result;
 }
 
-class LocalText {
-public:
-    LocalText() = default;
-    LocalText(const LocalText&) = delete;
-    LocalText& operator=(const LocalText&) = delete;
-    ~LocalText() { LocalFree(text_); }
-
-    char** Receiver() { return &text_; }
-    const char* Get() const { return text_; }
-
-private:
-    char* text_ = nullptr;
-};
-
 } // namespace
-
-std::string SystemMessageText(unsigned long errorCode) {
-    LocalText buffer;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
-                                            FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                                        nullptr, errorCode, LANG_USER_DEFAULT,
-                                        reinterpret_cast<char*>(buffer.Receiver()), 0, nullptr);
-    if (length == 0 || buffer.Get() == nullptr)
-        return {};
-    return std::string(TrimRight(std::string_view(buffer.Get(), length)));
-}
 
 std::optional<std::string> SystemErrorMessage(std::string_view format, std::string_view text,
                                               bool textFirst, unsigned long errorCode) {
-    const std::string system = SystemMessageText(errorCode);
+    const std::string system = win32::SystemMessageText(errorCode);
     if (system.empty()) {
         if (!textFirst)
             return std::nullopt;

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "catalogue/win/ErrorDialog.h"
+#include "browser/catalogue/win/ErrorDialog.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace cobwen {
-
-// The system's message for an error code in the user's default language, without its trailing
-// line break and blanks; empty when the system has none.
-std::string SystemMessageText(unsigned long errorCode);
 
 // The message ShowSystemError shows for `errorCode`: `format` with its two "%s" filled with
 // `text` and the system's message (text first when `textFirst`, else the system's message first;

@@ -1,4 +1,4 @@
-#include "catalogue/win/SystemLocale.h"
+#include "browser/catalogue/win/SystemLocale.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 namespace cobwen {
 

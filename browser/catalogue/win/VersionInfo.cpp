@@ -1,4 +1,4 @@
-#include "catalogue/win/VersionInfo.h"
+#include "browser/catalogue/win/VersionInfo.h"
 
 #include <cstdio>
 #include <cstring>

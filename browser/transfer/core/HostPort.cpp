@@ -1,4 +1,4 @@
-#include "transfer/core/HostPort.h"
+#include "browser/transfer/core/HostPort.h"
 
 namespace cobwen {
 

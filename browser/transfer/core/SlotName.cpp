@@ -1,4 +1,4 @@
-#include "transfer/core/SlotName.h"
+#include "browser/transfer/core/SlotName.h"
 
 #include <cstdio>
 

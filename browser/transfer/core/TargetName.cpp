@@ -1,6 +1,6 @@
-#include "transfer/core/TargetName.h"
+#include "browser/transfer/core/TargetName.h"
 
-#include "catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/TextHelpers.h"
 
 namespace cobwen {
 

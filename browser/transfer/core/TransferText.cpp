@@ -1,6 +1,6 @@
-#include "transfer/core/TransferText.h"
+#include "browser/transfer/core/TransferText.h"
 
-#include "transfer/core/TransferMessages.h"
+#include "browser/transfer/core/TransferMessages.h"
 
 namespace cobwen {
 

@@ -1,13 +1,13 @@
-#include "transfer/win/GetFileThread.h"
+#include "browser/transfer/win/GetFileThread.h"
 
-#include "catalogue/core/Error.h"
-#include "catalogue/core/UrlHelpers.h"
-#include "catalogue/win/Handles.h"
-#include "transfer/core/HostPort.h"
-#include "transfer/core/TargetName.h"
-#include "transfer/core/TransferMessages.h"
-#include "transfer/core/TransferText.h"
-#include "transfer/win/WinInetText.h"
+#include "browser/catalogue/core/Error.h"
+#include "browser/catalogue/core/UrlHelpers.h"
+#include "browser/transfer/core/HostPort.h"
+#include "browser/transfer/core/TargetName.h"
+#include "browser/transfer/core/TransferMessages.h"
+#include "browser/transfer/core/TransferText.h"
+#include "browser/transfer/win/WinInetText.h"
+#include "win32/Handle.h"
 
 #include <cstdlib>
 #include <thread>
@@ -157,12 +157,12 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
         return;
     }
     try {
-        const InternetHandle root(InternetOpenA(kAgent, access, proxyName, bypass, 0));
+        const win32::InternetHandle root(InternetOpenA(kAgent, access, proxyName, bypass, 0));
         Check(root.Valid());
         const UrlParts parts = SplitUrl(url_);
         // Port 80 unless the URL names another, as a local site on a free port does.
         const HostPort server = SplitHostPort(parts.host);
-        const InternetHandle connection(
+        const win32::InternetHandle connection(
             InternetConnectA(root.Get(), server.Host.c_str(), server.Port, user.c_str(),
                              password.c_str(), INTERNET_SERVICE_HTTP, 0, 0));
         Check(connection.Valid());
@@ -189,8 +189,8 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
             Fail(FillMessage(kMsgCannotCreateFolder.Text, folder));
             return;
         }
-        FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        win32::KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) {
             Fail(FillMessage(kMsgCannotCreateFile.Text, path));
             return;
@@ -234,14 +234,15 @@ void TGetFileThread::Abort() {
 
 bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HANDLE file,
                              RequestDialog& dialog) {
-    InternetHandle request(HttpOpenRequestA(connection, "GET", object.c_str(), nullptr, nullptr,
-                                            nullptr, kRequestFlags, 0));
+    win32::InternetHandle request(HttpOpenRequestA(connection, "GET", object.c_str(), nullptr,
+                                                   nullptr, nullptr, kRequestFlags, 0));
     Check(request.Valid());
     // Shares the request with Abort while it is in use; a request Abort closed is not closed again.
     struct Shared {
         TGetFileThread& worker;
-        InternetHandle& request;
-        Shared(TGetFileThread& owner, InternetHandle& handle) : worker(owner), request(handle) {
+        win32::InternetHandle& request;
+        Shared(TGetFileThread& owner, win32::InternetHandle& handle)
+            : worker(owner), request(handle) {
             const std::lock_guard guard(worker.requestLock_);
             if (worker.aborted_)
                 throw QuietEnd{};

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "transfer/win/GetFiles.h"
-#include "transfer/win/InternetHandle.h"
-#include "transfer/win/SemaphoreHandle.h"
+#include "browser/transfer/win/GetFiles.h"
+#include "win32/Handle.h"
+#include "win32/InternetHandle.h"
 
 #include <atomic>
 #include <cstdint>
@@ -45,7 +45,7 @@ private:
     TGetFiles& owner_;
     std::string url_;
     std::string fileName_;
-    SemaphoreHandle slot_;
+    win32::SemaphoreHandle slot_;
     std::atomic<bool> terminated_{false};
     // The request being sent or read, which Abort closes; guarded by requestLock_.
     std::mutex requestLock_;

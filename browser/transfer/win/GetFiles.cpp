@@ -1,9 +1,9 @@
-#include "transfer/win/GetFiles.h"
+#include "browser/transfer/win/GetFiles.h"
 
-#include "catalogue/core/UrlHelpers.h"
-#include "transfer/core/SlotName.h"
-#include "transfer/win/GetFileThread.h"
-#include "transfer/win/LogonSession.h"
+#include "browser/catalogue/core/UrlHelpers.h"
+#include "browser/transfer/core/SlotName.h"
+#include "browser/transfer/win/GetFileThread.h"
+#include "browser/transfer/win/LogonSession.h"
 
 #include <algorithm>
 
@@ -11,11 +11,11 @@ namespace cobwen {
 
 namespace {
 
-SemaphoreHandle CreateSlots(const std::string& name, std::int32_t count) {
+win32::SemaphoreHandle CreateSlots(const std::string& name, std::int32_t count) {
     if (count <= 0)
-        return SemaphoreHandle();
+        return win32::SemaphoreHandle();
     // An existing semaphore of the name is opened as it is: it has the same capacity.
-    return SemaphoreHandle(CreateSemaphoreA(nullptr, count, count, name.c_str()));
+    return win32::SemaphoreHandle(CreateSemaphoreA(nullptr, count, count, name.c_str()));
 }
 
 } // namespace

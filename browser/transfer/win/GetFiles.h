@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/settings/core/ProxySettings.h"
-#include "transfer/win/MainThreadCall.h"
-#include "transfer/win/RequestDialog.h"
-#include "transfer/win/SemaphoreHandle.h"
+#include "browser/app/settings/core/ProxySettings.h"
+#include "browser/transfer/win/MainThreadCall.h"
+#include "browser/transfer/win/RequestDialog.h"
+#include "win32/Handle.h"
 
 #include <atomic>
 #include <cstdint>
@@ -105,11 +105,11 @@ private:
     std::atomic<bool> busy_{false};
     std::int32_t maxCount_ = 1;
     std::string slotName_;
-    SemaphoreHandle slots_;
+    win32::SemaphoreHandle slots_;
     TGetFilesEvents events_;
     MainThreadCall mainThread_;
-    EventHandle workerGone_;
-    EventHandle abandoned_;
+    win32::KernelHandle workerGone_;
+    win32::KernelHandle abandoned_;
 };
 
 } // namespace cobwen

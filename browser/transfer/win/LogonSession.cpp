@@ -1,35 +1,18 @@
-#include "transfer/win/LogonSession.h"
+#include "browser/transfer/win/LogonSession.h"
+
+#include "win32/Handle.h"
 
 #include <windows.h>
 
 namespace cobwen {
 
-namespace {
-
-// Owns an access token handle.
-class TokenHandle {
-public:
-    explicit TokenHandle(HANDLE handle) : handle_(handle) {}
-    TokenHandle(const TokenHandle&) = delete;
-    TokenHandle& operator=(const TokenHandle&) = delete;
-    ~TokenHandle() { CloseHandle(handle_); }
-
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
-} // namespace
-
 std::optional<LogonSessionId> CurrentLogonSession() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+    win32::KernelHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Receive()))
         return std::nullopt;
-    const TokenHandle owned(token);
     TOKEN_STATISTICS statistics{};
     DWORD length = 0;
-    if (!GetTokenInformation(owned.Get(), TokenStatistics, &statistics, sizeof statistics, &length))
+    if (!GetTokenInformation(token.Get(), TokenStatistics, &statistics, sizeof statistics, &length))
         return std::nullopt;
     return LogonSessionId{static_cast<std::uint32_t>(statistics.AuthenticationId.HighPart),
                           statistics.AuthenticationId.LowPart};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/core/SlotName.h"
+#include "browser/transfer/core/SlotName.h"
 
 #include <optional>
 

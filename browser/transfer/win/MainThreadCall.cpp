@@ -1,4 +1,4 @@
-#include "transfer/win/MainThreadCall.h"
+#include "browser/transfer/win/MainThreadCall.h"
 
 namespace cobwen {
 

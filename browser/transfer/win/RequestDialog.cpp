@@ -1,4 +1,4 @@
-#include "transfer/win/RequestDialog.h"
+#include "browser/transfer/win/RequestDialog.h"
 
 namespace cobwen {
 

@@ -1,4 +1,4 @@
-#include "transfer/win/WinInetText.h"
+#include "browser/transfer/win/WinInetText.h"
 
 #include <windows.h>
 

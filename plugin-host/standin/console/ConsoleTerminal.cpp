@@ -1,4 +1,4 @@
-#include "standin/console/ConsoleTerminal.h"
+#include "plugin-host/standin/console/ConsoleTerminal.h"
 
 #include <algorithm>
 #include <vector>

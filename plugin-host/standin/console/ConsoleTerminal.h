@@ -4,7 +4,7 @@
 // screen copied into the console's screen buffer. The console handles are the process's standard
 // ones and are not owned.
 
-#include "standin/core/InteractiveUi.h"
+#include "plugin-host/standin/core/InteractiveUi.h"
 
 namespace ulvar::standin {
 

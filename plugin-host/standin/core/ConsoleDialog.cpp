@@ -1,6 +1,6 @@
-#include "standin/core/ConsoleDialog.h"
+#include "plugin-host/standin/core/ConsoleDialog.h"
 
-#include "standin/core/ScreenDrawing.h"
+#include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <algorithm>
 #include <cstring>

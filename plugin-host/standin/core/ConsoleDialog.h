@@ -7,9 +7,9 @@
 // presses the focused button, closes with an edit marked DialogEditEnter, or else closes with the
 // default button; Esc cancels.
 
-#include "standin/core/HostUi.h"
-#include "standin/core/Keys.h"
-#include "standin/core/VirtualScreen.h"
+#include "plugin-host/standin/core/HostUi.h"
+#include "plugin-host/standin/core/Keys.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
 
 #include <vector>
 

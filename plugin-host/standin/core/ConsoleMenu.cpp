@@ -1,6 +1,6 @@
-#include "standin/core/ConsoleMenu.h"
+#include "plugin-host/standin/core/ConsoleMenu.h"
 
-#include "standin/core/ScreenDrawing.h"
+#include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <algorithm>
 

@@ -4,9 +4,9 @@
 // from the last item to the first with MenuWrapMode), Enter chooses, Esc and F10 cancel, and a
 // break key of the plug-in closes the menu reporting which one it was.
 
-#include "standin/core/HostUi.h"
-#include "standin/core/Keys.h"
-#include "standin/core/VirtualScreen.h"
+#include "plugin-host/standin/core/HostUi.h"
+#include "plugin-host/standin/core/Keys.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
 
 namespace ulvar::standin {
 

@@ -1,6 +1,6 @@
-#include "standin/core/ConsoleMessage.h"
+#include "plugin-host/standin/core/ConsoleMessage.h"
 
-#include "standin/core/ScreenDrawing.h"
+#include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <algorithm>
 

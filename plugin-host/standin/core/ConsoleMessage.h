@@ -5,9 +5,9 @@
 // buttons, Enter or Space presses one, Esc and F10 cancel. A message without buttons stays on
 // the screen and does not wait: it is closed (answering -1) as soon as it is drawn.
 
-#include "standin/core/HostUi.h"
-#include "standin/core/Keys.h"
-#include "standin/core/VirtualScreen.h"
+#include "plugin-host/standin/core/HostUi.h"
+#include "plugin-host/standin/core/Keys.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
 
 namespace ulvar::standin {
 

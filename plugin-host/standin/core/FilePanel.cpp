@@ -1,4 +1,4 @@
-#include "standin/core/FilePanel.h"
+#include "plugin-host/standin/core/FilePanel.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "standin/core/HostArguments.h"
+#include "plugin-host/standin/core/HostArguments.h"
 
 #include <cstdio>
 

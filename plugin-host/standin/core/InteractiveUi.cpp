@@ -1,8 +1,8 @@
-#include "standin/core/InteractiveUi.h"
+#include "plugin-host/standin/core/InteractiveUi.h"
 
-#include "standin/core/ConsoleDialog.h"
-#include "standin/core/ConsoleMenu.h"
-#include "standin/core/ConsoleMessage.h"
+#include "plugin-host/standin/core/ConsoleDialog.h"
+#include "plugin-host/standin/core/ConsoleMenu.h"
+#include "plugin-host/standin/core/ConsoleMessage.h"
 
 namespace ulvar::standin {
 

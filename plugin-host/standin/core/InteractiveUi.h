@@ -4,9 +4,9 @@
 // and driven by key presses, with the screen shown on a terminal after every change. The terminal
 // is the real console in ulvar-host and a scripted one in tests.
 
-#include "standin/core/HostUi.h"
-#include "standin/core/Keys.h"
-#include "standin/core/VirtualScreen.h"
+#include "plugin-host/standin/core/HostUi.h"
+#include "plugin-host/standin/core/Keys.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
 
 namespace ulvar::standin {
 

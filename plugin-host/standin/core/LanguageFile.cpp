@@ -1,4 +1,4 @@
-#include "standin/core/LanguageFile.h"
+#include "plugin-host/standin/core/LanguageFile.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,7 +1,7 @@
-#include "standin/core/PanelView.h"
+#include "plugin-host/standin/core/PanelView.h"
 
-#include "standin/core/FilePanel.h"
-#include "standin/core/ScreenDrawing.h"
+#include "plugin-host/standin/core/FilePanel.h"
+#include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,8 +4,8 @@
 // the columns of the current view mode with their titles, the items from the top item on with the
 // cursor and the selection, a status line for the current item, and the key bar.
 
-#include "standin/core/PluginPanel.h"
-#include "standin/core/VirtualScreen.h"
+#include "plugin-host/standin/core/PluginPanel.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
 
 #include <string>
 #include <vector>

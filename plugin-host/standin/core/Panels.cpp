@@ -1,4 +1,4 @@
-#include "standin/core/Panels.h"
+#include "plugin-host/standin/core/Panels.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,8 +4,8 @@
 // or, once a plug-in opened one, the plug-in's panel; the passive side is a host panel that a test
 // may turn into an information panel or a folder with items.
 
-#include "standin/core/FilePanel.h"
-#include "standin/core/PluginPanel.h"
+#include "plugin-host/standin/core/FilePanel.h"
+#include "plugin-host/standin/core/PluginPanel.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "standin/core/PluginPanel.h"
+#include "plugin-host/standin/core/PluginPanel.h"
 
-#include "standin/core/FilePanel.h"
+#include "plugin-host/standin/core/FilePanel.h"
 
 #include <algorithm>
 #include <cctype>

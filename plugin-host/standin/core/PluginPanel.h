@@ -5,7 +5,7 @@
 // entry points in the order the host does: on every listing the description first, then the new
 // listing, and only then FreeFindData of the old one.
 
-#include "standin/core/EntryPoints.h"
+#include "plugin-host/standin/core/EntryPoints.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "standin/core/ScreenDrawing.h"
+#include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <algorithm>
 

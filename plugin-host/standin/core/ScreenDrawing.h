@@ -3,7 +3,7 @@
 // Frames and texts the host draws for its own menus, dialogs, messages and panels, in the box
 // characters of the console's OEM code page.
 
-#include "standin/core/VirtualScreen.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
 
 #include <string>
 #include <string_view>

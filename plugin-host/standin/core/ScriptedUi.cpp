@@ -1,4 +1,4 @@
-#include "standin/core/ScriptedUi.h"
+#include "plugin-host/standin/core/ScriptedUi.h"
 
 #include <cstdio>
 

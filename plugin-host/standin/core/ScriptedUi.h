@@ -4,7 +4,7 @@
 // and records everything the plug-in showed. A call that finds its queue empty is answered -1
 // (cancelled), as if the user pressed Esc, and recorded as unscripted.
 
-#include "standin/core/HostUi.h"
+#include "plugin-host/standin/core/HostUi.h"
 
 #include <deque>
 #include <functional>

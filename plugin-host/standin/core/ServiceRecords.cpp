@@ -1,4 +1,4 @@
-#include "standin/core/ServiceRecords.h"
+#include "plugin-host/standin/core/ServiceRecords.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 // Turns the arguments of the menu, dialog and message services into the records a HostUi sees.
 
-#include "standin/core/HostUi.h"
+#include "plugin-host/standin/core/HostUi.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "standin/core/VirtualScreen.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "standin/PluginLibrary.h"
+#include "plugin-host/standin/PluginLibrary.h"
 
-#include "standin/win/SystemText.h"
+#include "plugin-host/standin/win/SystemText.h"
 
 #include <cstring>
 #include <utility>
@@ -24,7 +24,7 @@ PluginLibrary::PluginLibrary(const std::string& path) {
         error_ = SystemErrorText(GetLastError());
         return;
     }
-    module_ = module;
+    module_.Reset(module);
     char fullPath[MAX_PATH] = {};
     DWORD const length = GetModuleFileNameA(module, fullPath, MAX_PATH);
     path_ = length ? std::string(fullPath, length) : path;
@@ -49,14 +49,14 @@ PluginLibrary::PluginLibrary(const std::string& path) {
 }
 
 PluginLibrary::PluginLibrary(PluginLibrary&& other) noexcept
-    : module_(std::exchange(other.module_, nullptr)), path_(std::move(other.path_)),
+    : module_(std::move(other.module_)), path_(std::move(other.path_)),
       error_(std::move(other.error_)), entryPoints_(std::exchange(other.entryPoints_, {})) {
 }
 
 PluginLibrary& PluginLibrary::operator=(PluginLibrary&& other) noexcept {
     if (this != &other) {
         Reset();
-        module_ = std::exchange(other.module_, nullptr);
+        module_ = std::move(other.module_);
         path_ = std::move(other.path_);
         error_ = std::move(other.error_);
         entryPoints_ = std::exchange(other.entryPoints_, {});
@@ -64,14 +64,10 @@ PluginLibrary& PluginLibrary::operator=(PluginLibrary&& other) noexcept {
     return *this;
 }
 
-PluginLibrary::~PluginLibrary() {
-    Reset();
-}
-
 void* PluginLibrary::Export(const char* name) const {
-    if (!module_)
+    if (!module_.Valid())
         return nullptr;
-    FARPROC const address = GetProcAddress(static_cast<HMODULE>(module_), name);
+    FARPROC const address = GetProcAddress(module_.Get(), name);
     void* result = nullptr;
     static_assert(sizeof result == sizeof address);
     std::memcpy(&result, &address, sizeof result);
@@ -79,9 +75,7 @@ void* PluginLibrary::Export(const char* name) const {
 }
 
 void PluginLibrary::Reset() {
-    if (module_)
-        FreeLibrary(static_cast<HMODULE>(module_));
-    module_ = nullptr;
+    module_.Reset();
     entryPoints_ = {};
 }
 

@@ -1,6 +1,6 @@
-#include "standin/win/Services.h"
+#include "plugin-host/standin/win/Services.h"
 
-#include "standin/StandInHost.h"
+#include "plugin-host/standin/StandInHost.h"
 
 #include <windows.h>
 

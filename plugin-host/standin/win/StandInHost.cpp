@@ -1,9 +1,10 @@
-#include "standin/StandInHost.h"
+#include "plugin-host/standin/StandInHost.h"
 
-#include "standin/core/PanelView.h"
-#include "standin/core/ServiceRecords.h"
-#include "standin/win/Services.h"
-#include "standin/win/SystemText.h"
+#include "plugin-host/standin/core/PanelView.h"
+#include "plugin-host/standin/core/ServiceRecords.h"
+#include "plugin-host/standin/win/Services.h"
+#include "plugin-host/standin/win/SystemText.h"
+#include "win32/Text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -240,7 +241,7 @@ int StandInHost::ServiceMessage(int, std::uint32_t flags, const char* helpTopic,
                                 unsigned long lastError) {
     std::optional<std::string> errorLine;
     if (flags & MessageErrorLine)
-        errorLine = AnsiToOemText(SystemErrorText(lastError));
+        errorLine = win32::OemFromAnsi(SystemErrorText(lastError));
     auto const message =
         MakeMessageShown(flags, helpTopic, items, itemsNumber, buttonsNumber, errorLine);
     int const result = ui_.Message(message);

@@ -1,6 +1,6 @@
 // The entry points blocksby.dll exports to the host; the game itself lives in the plug-in library.
 
-#include "PluginEntry.h"
+#include "plugins/game/plugin/PluginEntry.h"
 
 ULVAR_EXPORT void SetStartupInfo(const ulvar::HostStartupInfo* info) {
     blocksby::EntrySetStartupInfo(info);

@@ -1,4 +1,4 @@
-#include "GameBoard.h"
+#include "plugins/game/engine/GameBoard.h"
 
 namespace blocksby {
 

@@ -1,6 +1,6 @@
-#include "GameEngine.h"
+#include "plugins/game/engine/GameEngine.h"
 
-#include "PieceShapes.h"
+#include "plugins/game/engine/PieceShapes.h"
 
 #include <utility>
 

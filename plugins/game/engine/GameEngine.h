@@ -4,9 +4,9 @@
 // end of a game. The falling piece stays placed on the board between operations; every move
 // removes it, tests and places it again.
 
-#include "GameHooks.h"
-#include "GameRandom.h"
-#include "GameState.h"
+#include "plugins/game/engine/GameHooks.h"
+#include "plugins/game/engine/GameRandom.h"
+#include "plugins/game/engine/GameState.h"
 
 namespace blocksby {
 

@@ -1,6 +1,6 @@
-#include "GameFile.h"
+#include "plugins/game/engine/GameFile.h"
 
-#include "PieceShapes.h"
+#include "plugins/game/engine/PieceShapes.h"
 
 #include <algorithm>
 #include <array>

@@ -3,9 +3,9 @@
 // The stored game: the whole model, the keys, the options and the score table in one file of
 // 2106 little-endian bytes, written whole when the game is left and at each game end.
 
-#include "GameKeys.h"
-#include "GameState.h"
-#include "ScoreTable.h"
+#include "plugins/game/engine/GameKeys.h"
+#include "plugins/game/engine/GameState.h"
+#include "plugins/game/engine/ScoreTable.h"
 
 #include <cstddef>
 #include <cstdint>

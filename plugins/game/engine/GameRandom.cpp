@@ -1,4 +1,4 @@
-#include "GameRandom.h"
+#include "plugins/game/engine/GameRandom.h"
 
 namespace blocksby {
 

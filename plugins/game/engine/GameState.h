@@ -3,7 +3,7 @@
 // Everything the rules work on: the board with the falling piece on it, the pieces, the counters
 // and the options that change how the rules play.
 
-#include "GameBoard.h"
+#include "plugins/game/engine/GameBoard.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "PieceShapes.h"
+#include "plugins/game/engine/PieceShapes.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "ScoreTable.h"
+#include "plugins/game/engine/ScoreTable.h"
 
 #include <algorithm>
 #include <cstdio>

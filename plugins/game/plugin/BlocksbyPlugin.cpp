@@ -1,10 +1,10 @@
-#include "BlocksbyPlugin.h"
+#include "plugins/game/plugin/BlocksbyPlugin.h"
 
-#include "GameFile.h"
-#include "GameStorage.h"
-#include "Messages.h"
-#include "OemText.h"
-#include "ScoreDialogs.h"
+#include "plugins/game/engine/GameFile.h"
+#include "plugins/game/plugin/GameStorage.h"
+#include "plugins/game/plugin/Messages.h"
+#include "plugins/game/plugin/ScoreDialogs.h"
+#include "win32/Text.h"
 
 namespace blocksby {
 
@@ -42,7 +42,7 @@ void BlocksbyPlugin::Open() {
 
     void* savedScreen = host_.SaveWholeScreen();
     const std::string oldTitle = console_->Title();
-    console_->SetTitle(AnsiFromOem(host_.Msg(msg::ConsoleTitle)));
+    console_->SetTitle(win32::AnsiFromOem(host_.Msg(msg::ConsoleTitle)));
     foregroundWindow_ = console_->ForegroundWindow();
     console_->TakeHandles();
 

@@ -4,12 +4,12 @@
 // keys, the options, the score table, the host's record) in one object, the opening and leaving
 // of the game, and the input loop that runs inside OpenPlugin.
 
-#include "GameConsole.h"
-#include "GameEngine.h"
-#include "GameKeys.h"
-#include "GameScreen.h"
-#include "HostServices.h"
-#include "ScoreTable.h"
+#include "plugins/game/engine/GameEngine.h"
+#include "plugins/game/engine/GameKeys.h"
+#include "plugins/game/engine/ScoreTable.h"
+#include "plugins/game/plugin/GameConsole.h"
+#include "plugins/game/plugin/GameScreen.h"
+#include "plugins/game/plugin/HostServices.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "GameScreen.h"
+#include "plugins/game/plugin/GameScreen.h"
 
-#include "Messages.h"
-#include "PieceShapes.h"
+#include "plugins/game/engine/PieceShapes.h"
+#include "plugins/game/plugin/Messages.h"
 
 #include <string>
 #include <utility>

@@ -4,9 +4,9 @@
 // the preview of the next piece, the numbers, the menu hints and the status line. Positions are
 // relative to the origin that centres the 40 x 24 field in the console buffer.
 
-#include "GameBoard.h"
-#include "GameState.h"
-#include "HostServices.h"
+#include "plugins/game/engine/GameBoard.h"
+#include "plugins/game/engine/GameState.h"
+#include "plugins/game/plugin/HostServices.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,7 +1,8 @@
-#include "GameStorage.h"
+#include "plugins/game/plugin/GameStorage.h"
 
-#include "OemText.h"
-#include "WinHandles.h"
+#include "win32/Handle.h"
+#include "win32/Registry.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 
@@ -16,8 +17,9 @@ std::string GameFilePath(const std::string& modulePath) {
 }
 
 std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path) {
-    FileHandle file(CreateFileW(WideFromOem(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const win32::KernelHandle file(CreateFileW(win32::WideFromOem(path).c_str(), GENERIC_READ,
+                                               FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         return std::nullopt;
     }
@@ -37,8 +39,9 @@ std::optional<std::vector<std::uint8_t>> ReadGameFile(const std::string& path) {
 }
 
 bool WriteGameFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    FileHandle file(CreateFileW(WideFromOem(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    const win32::KernelHandle file(CreateFileW(win32::WideFromOem(path).c_str(), GENERIC_WRITE, 0,
+                                               nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                               nullptr));
     if (!file.Valid()) {
         return false;
     }
@@ -49,21 +52,12 @@ bool WriteGameFile(const std::string& path, const std::vector<std::uint8_t>& byt
 }
 
 bool ReadAutoPause(const std::string& keyPath) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, WideFromOem(keyPath).c_str(), 0, KEY_QUERY_VALUE,
-                      &opened) != ERROR_SUCCESS) {
+    const win32::RegistryKey key =
+        win32::OpenKey(HKEY_CURRENT_USER, win32::WideFromOem(keyPath), KEY_QUERY_VALUE);
+    if (!key.Valid()) {
         return false;
     }
-    RegistryKey key(opened);
-    DWORD value = 0;
-    DWORD type = 0;
-    DWORD size = sizeof value;
-    if (RegQueryValueExW(key.Get(), L"Window", nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                         &size) != ERROR_SUCCESS ||
-        type != REG_DWORD) {
-        return false;
-    }
-    return value == AutoPauseMagic;
+    return win32::ReadDword(key.Get(), L"Window") == AutoPauseMagic;
 }
 
 } // namespace blocksby

@@ -3,7 +3,7 @@
 // Where the game lives between openings: the game file beside the library and the registry value
 // that turns the automatic pause on. Paths are OEM text, as the host hands them over.
 
-#include "GameFile.h"
+#include "plugins/game/engine/GameFile.h"
 
 #include <optional>
 #include <string>

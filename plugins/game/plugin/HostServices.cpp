@@ -1,4 +1,4 @@
-#include "HostServices.h"
+#include "plugins/game/plugin/HostServices.h"
 
 #include <algorithm>
 #include <cstring>

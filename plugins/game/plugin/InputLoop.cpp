@@ -1,10 +1,10 @@
 // The input loop of an open game and what the keys do in the menu and while playing.
 
-#include "BlocksbyPlugin.h"
+#include "plugins/game/plugin/BlocksbyPlugin.h"
 
-#include "Messages.h"
-#include "OptionsMenu.h"
-#include "ScoreDialogs.h"
+#include "plugins/game/plugin/Messages.h"
+#include "plugins/game/plugin/OptionsMenu.h"
+#include "plugins/game/plugin/ScoreDialogs.h"
 
 #include <algorithm>
 

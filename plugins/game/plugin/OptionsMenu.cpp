@@ -1,6 +1,6 @@
-#include "OptionsMenu.h"
+#include "plugins/game/plugin/OptionsMenu.h"
 
-#include "Messages.h"
+#include "plugins/game/plugin/Messages.h"
 
 #include <algorithm>
 #include <array>

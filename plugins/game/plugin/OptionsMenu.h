@@ -3,11 +3,11 @@
 // The options menu: redefining the seven keys and switching the drop, rotation and colour
 // options. It opens again after each choice until it is left.
 
-#include "GameConsole.h"
-#include "GameKeys.h"
-#include "GameScreen.h"
-#include "GameState.h"
-#include "HostServices.h"
+#include "plugins/game/engine/GameKeys.h"
+#include "plugins/game/engine/GameState.h"
+#include "plugins/game/plugin/GameConsole.h"
+#include "plugins/game/plugin/GameScreen.h"
+#include "plugins/game/plugin/HostServices.h"
 
 namespace blocksby {
 

@@ -1,7 +1,7 @@
-#include "PluginEntry.h"
+#include "plugins/game/plugin/PluginEntry.h"
 
-#include "BlocksbyPlugin.h"
-#include "Win32GameConsole.h"
+#include "plugins/game/plugin/BlocksbyPlugin.h"
+#include "plugins/game/plugin/Win32GameConsole.h"
 
 namespace blocksby {
 namespace {

@@ -5,7 +5,7 @@
 //
 // The plug-in object lives once per loaded library, created on first use with the real console.
 
-#include "GameConsole.h"
+#include "plugins/game/plugin/GameConsole.h"
 #include "ulvar/Plugin.h"
 
 #include <memory>

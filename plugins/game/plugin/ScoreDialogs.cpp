@@ -1,6 +1,6 @@
-#include "ScoreDialogs.h"
+#include "plugins/game/plugin/ScoreDialogs.h"
 
-#include "Messages.h"
+#include "plugins/game/plugin/Messages.h"
 
 #include <algorithm>
 #include <cstring>

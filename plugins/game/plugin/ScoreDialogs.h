@@ -2,8 +2,8 @@
 
 // The dialogs of the score table: the name of a player who entered the table, and the table.
 
-#include "HostServices.h"
-#include "ScoreTable.h"
+#include "plugins/game/engine/ScoreTable.h"
+#include "plugins/game/plugin/HostServices.h"
 
 #include <optional>
 #include <string>

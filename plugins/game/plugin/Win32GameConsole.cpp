@@ -1,4 +1,4 @@
-#include "Win32GameConsole.h"
+#include "plugins/game/plugin/Win32GameConsole.h"
 
 #include <windows.h>
 

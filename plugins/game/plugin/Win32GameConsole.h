@@ -2,7 +2,7 @@
 
 // The real console of the process, through the Win32 console functions.
 
-#include "GameConsole.h"
+#include "plugins/game/plugin/GameConsole.h"
 
 namespace blocksby {
 

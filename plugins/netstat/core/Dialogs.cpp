@@ -1,4 +1,4 @@
-#include "Dialogs.h"
+#include "plugins/netstat/core/Dialogs.h"
 
 #include <algorithm>
 #include <cstdio>

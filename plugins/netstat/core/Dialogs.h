@@ -3,8 +3,8 @@
 // The plug-in's two dialogs as item arrays for HostDialog, and what their answers mean. Texts
 // are the host's OEM text.
 
-#include "ProcessList.h"
-#include "Settings.h"
+#include "plugins/netstat/core/ProcessList.h"
+#include "plugins/netstat/core/Settings.h"
 #include "ulvar/Plugin.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "HostNameCache.h"
+#include "plugins/netstat/core/HostNameCache.h"
 
 namespace sockwell {
 

@@ -1,6 +1,6 @@
-#include "HostNameResolver.h"
+#include "plugins/netstat/core/HostNameResolver.h"
 
-#include "RowTexts.h"
+#include "plugins/netstat/core/RowTexts.h"
 
 namespace sockwell {
 

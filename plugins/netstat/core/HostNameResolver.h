@@ -4,7 +4,7 @@
 // resolver started in the background whose answer shows from a later listing on. A failed lookup
 // caches the dotted form, so it is not tried again while the plug-in stays loaded.
 
-#include "HostNameCache.h"
+#include "plugins/netstat/core/HostNameCache.h"
 
 #include <cstdint>
 #include <functional>

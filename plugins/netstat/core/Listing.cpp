@@ -1,4 +1,4 @@
-#include "Listing.h"
+#include "plugins/netstat/core/Listing.h"
 
 #include <cstdio>
 #include <cstring>

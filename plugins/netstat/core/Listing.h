@@ -4,9 +4,9 @@
 // UDP rows, each with its name and three column texts and nothing else. The rows and their texts
 // belong to the plug-in until FreeRows.
 
-#include "Endpoints.h"
-#include "ProcessList.h"
-#include "RowTexts.h"
+#include "plugins/netstat/core/Endpoints.h"
+#include "plugins/netstat/core/ProcessList.h"
+#include "plugins/netstat/core/RowTexts.h"
 #include "ulvar/Plugin.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "PanelLayout.h"
+#include "plugins/netstat/core/PanelLayout.h"
 
 namespace sockwell {
 

@@ -1,4 +1,4 @@
-#include "ProcessList.h"
+#include "plugins/netstat/core/ProcessList.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "RowTexts.h"
+#include "plugins/netstat/core/RowTexts.h"
 
 #include <cstring>
 #include <iterator>

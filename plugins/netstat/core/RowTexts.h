@@ -3,9 +3,9 @@
 // What a row of the panel says: the state name of a TCP connection and the address texts
 // "host:port", with host and service names when the settings ask for them.
 
-#include "Endpoints.h"
-#include "PortNames.h"
-#include "Settings.h"
+#include "plugins/netstat/core/Endpoints.h"
+#include "plugins/netstat/core/PortNames.h"
+#include "plugins/netstat/core/Settings.h"
 
 #include <cstdint>
 #include <functional>

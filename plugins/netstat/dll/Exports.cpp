@@ -1,7 +1,7 @@
 // The entry points sockwell.dll exports to the host; the plug-in itself lives in its static
 // library.
 
-#include "PluginEntry.h"
+#include "plugins/netstat/plugin/PluginEntry.h"
 
 ULVAR_EXPORT void SetStartupInfo(const ulvar::HostStartupInfo* info) {
     sockwell::EntrySetStartupInfo(info);

@@ -1,6 +1,6 @@
-#include "PluginEntry.h"
+#include "plugins/netstat/plugin/PluginEntry.h"
 
-#include "Listing.h"
+#include "plugins/netstat/core/Listing.h"
 
 #include <memory>
 

@@ -7,7 +7,7 @@
 // The plug-in object is the library's one piece of module state: created by SetStartupInfo,
 // destroyed by ExitUlvar.
 
-#include "SockwellPlugin.h"
+#include "plugins/netstat/plugin/SockwellPlugin.h"
 
 namespace sockwell {
 

@@ -1,12 +1,12 @@
-#include "SockwellPlugin.h"
+#include "plugins/netstat/plugin/SockwellPlugin.h"
 
-#include "Dialogs.h"
-#include "Listing.h"
-#include "Messages.h"
-#include "PortsFile.h"
-#include "ResolverThread.h"
-#include "RowTexts.h"
-#include "SettingsStore.h"
+#include "plugins/netstat/core/Dialogs.h"
+#include "plugins/netstat/core/Listing.h"
+#include "plugins/netstat/core/Messages.h"
+#include "plugins/netstat/core/RowTexts.h"
+#include "plugins/netstat/win/PortsFile.h"
+#include "plugins/netstat/win/ResolverThread.h"
+#include "plugins/netstat/win/SettingsStore.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,13 +4,13 @@
 // dialog, the idle refresh and the configuration dialog. One object lives from SetStartupInfo to
 // ExitUlvar; it runs on the host's thread, only the resolver threads run beside it.
 
-#include "HostNameResolver.h"
-#include "PanelLayout.h"
-#include "PortNames.h"
-#include "ProcessList.h"
-#include "Settings.h"
-#include "SystemTables.h"
-#include "WinHandles.h"
+#include "plugins/netstat/core/HostNameResolver.h"
+#include "plugins/netstat/core/PanelLayout.h"
+#include "plugins/netstat/core/PortNames.h"
+#include "plugins/netstat/core/ProcessList.h"
+#include "plugins/netstat/core/Settings.h"
+#include "plugins/netstat/win/SystemTables.h"
+#include "plugins/netstat/win/WinsockSession.h"
 #include "ulvar/Plugin.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
-#include "PortsFile.h"
+#include "plugins/netstat/win/PortsFile.h"
 
-#include "OemText.h"
-#include "WinHandles.h"
+#include "win32/Handle.h"
+#include "win32/Text.h"
 
 namespace sockwell::win {
 
@@ -12,8 +12,9 @@ std::string PortsFilePath(const std::string& modulePath) {
 }
 
 bool ReadPortsFile(const std::string& path, PortNameTable& table) {
-    KernelHandle const file(CreateFileW(WideFromOem(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    win32::KernelHandle const file(CreateFileW(win32::WideFromOem(path).c_str(), GENERIC_READ,
+                                               FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return false;
     PortLineSplitter splitter;

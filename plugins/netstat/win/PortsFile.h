@@ -2,7 +2,7 @@
 
 // ports.lst beside the plug-in library.
 
-#include "PortNames.h"
+#include "plugins/netstat/core/PortNames.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "ResolverThread.h"
+#include "plugins/netstat/win/ResolverThread.h"
 
-#include "OemText.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 #include <winsock2.h>
@@ -62,7 +62,7 @@ std::optional<std::string> LookUpHostName(std::uint32_t networkOrderAddress) {
         gethostbyaddr(reinterpret_cast<const char*>(&networkOrderAddress), 4, AF_INET);
     if (!host || !host->h_name)
         return std::nullopt;
-    return OemFromAnsi(host->h_name);
+    return win32::OemFromAnsi(host->h_name);
 }
 
 } // namespace sockwell::win

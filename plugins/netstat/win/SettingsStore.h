@@ -2,7 +2,7 @@
 
 // The settings in the registry under HKEY_CURRENT_USER\Software\Ferrow\Sockwell, as DWORD values.
 
-#include "Settings.h"
+#include "plugins/netstat/core/Settings.h"
 
 namespace sockwell::win {
 

@@ -1,6 +1,6 @@
-#include "SystemTables.h"
+#include "plugins/netstat/win/SystemTables.h"
 
-#include "OemText.h"
+#include "win32/Text.h"
 
 #include <ws2tcpip.h>
 
@@ -208,7 +208,7 @@ SystemTables::Processes SystemTables::TakeSnapshot() const {
     Processes processes;
     if (!HasSnapshot())
         return processes;
-    KernelHandle const snapshot(createSnapshot_(SnapshotProcesses, 0));
+    win32::KernelHandle const snapshot(createSnapshot_(SnapshotProcesses, 0));
     if (!snapshot.Valid())
         return processes;
     PROCESSENTRY32 entry{};
@@ -218,7 +218,7 @@ SystemTables::Processes SystemTables::TakeSnapshot() const {
     for (BOOL more = processFirst_(snapshot.Get(), &entry); more;
          more = processNext_(snapshot.Get(), &entry)) {
         // The first process of an id is the one a walk from the start finds.
-        processes.names_.emplace(entry.th32ProcessID, OemFromAnsi(entry.szExeFile));
+        processes.names_.emplace(entry.th32ProcessID, win32::OemFromAnsi(entry.szExeFile));
         entry.dwSize = sizeof entry;
     }
     return processes;

@@ -6,8 +6,8 @@
 // the tool help snapshot functions makes extended mode. Without them the plain tables are read
 // and no process is known.
 
-#include "Endpoints.h"
-#include "WinHandles.h"
+#include "plugins/netstat/core/Endpoints.h"
+#include "win32/Handle.h"
 
 #include <cstdint>
 #include <optional>
@@ -63,7 +63,7 @@ private:
     EndpointTables ReadStack() const;
     EndpointTables ReadExtended() const;
 
-    LibraryHandle ipHelper_;
+    win32::ModuleHandle ipHelper_;
     AllocateFromStack tcpFromStack_ = nullptr;
     AllocateFromStack udpFromStack_ = nullptr;
     GetExtendedTable extendedTcp_ = nullptr;

@@ -1,4 +1,4 @@
-#include "app/list/core/CompareRows.h"
+#include "browser/app/list/core/CompareRows.h"
 
 #include <cmath>
 #include <string_view>

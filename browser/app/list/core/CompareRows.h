@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/list/core/ListColumns.h"
-#include "app/list/core/SortDirection.h"
-#include "catalogue/core/CobwenData.h"
+#include "browser/app/list/core/ListColumns.h"
+#include "browser/app/list/core/SortDirection.h"
+#include "browser/catalogue/core/CobwenData.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "app/list/core/FilterKeys.h"
+#include "browser/app/list/core/FilterKeys.h"
 
 namespace cobwen {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/list/core/FilterLists.h"
+#include "browser/app/list/core/FilterLists.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "app/list/core/FilterLists.h"
+#include "browser/app/list/core/FilterLists.h"
 
-#include "catalogue/core/CobwenArchive.h"
-#include "catalogue/core/FieldDecoding.h"
+#include "browser/catalogue/core/CobwenArchive.h"
+#include "browser/catalogue/core/FieldDecoding.h"
 
 namespace cobwen {
 

@@ -1,6 +1,6 @@
-#include "app/list/core/ListColumns.h"
+#include "browser/app/list/core/ListColumns.h"
 
-#include "catalogue/core/DateTime.h"
+#include "browser/catalogue/core/DateTime.h"
 
 #include <cstdint>
 

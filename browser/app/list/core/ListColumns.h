@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/core/CobwenData.h"
+#include "browser/catalogue/core/CobwenData.h"
 
 #include <array>
 #include <cstdint>

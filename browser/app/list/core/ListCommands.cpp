@@ -1,8 +1,8 @@
-#include "app/list/core/ListCommands.h"
+#include "browser/app/list/core/ListCommands.h"
 
-#include "app/templates/core/InfoTemplate.h"
-#include "catalogue/core/FieldDecoding.h"
-#include "catalogue/core/TextHelpers.h"
+#include "browser/app/templates/core/InfoTemplate.h"
+#include "browser/catalogue/core/FieldDecoding.h"
+#include "browser/catalogue/core/TextHelpers.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/core/CobwenData.h"
-#include "catalogue/core/DateTime.h"
+#include "browser/catalogue/core/CobwenData.h"
+#include "browser/catalogue/core/DateTime.h"
 
 #include <optional>
 #include <string>

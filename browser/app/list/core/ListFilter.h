@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/list/core/FilterLists.h"
-#include "app/list/core/FindInFlags.h"
-#include "app/list/core/NameMatcher.h"
-#include "app/settings/core/MainWindowSettings.h"
-#include "catalogue/core/CobwenData.h"
-#include "catalogue/core/DateTime.h"
+#include "browser/app/list/core/FilterLists.h"
+#include "browser/app/list/core/FindInFlags.h"
+#include "browser/app/list/core/NameMatcher.h"
+#include "browser/app/settings/core/MainWindowSettings.h"
+#include "browser/catalogue/core/CobwenData.h"
+#include "browser/catalogue/core/DateTime.h"
 
 #include <cstdint>
 #include <optional>

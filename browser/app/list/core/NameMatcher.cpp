@@ -1,6 +1,6 @@
-#include "app/list/core/NameMatcher.h"
+#include "browser/app/list/core/NameMatcher.h"
 
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 #include <array>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/list/core/RowColours.h"
+#include "browser/app/list/core/RowColours.h"
 
 namespace cobwen {
 

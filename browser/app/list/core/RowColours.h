@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/settings/core/MCIntegerList.h"
-#include "app/settings/core/ViewSettings.h"
-#include "catalogue/core/CobwenData.h"
+#include "browser/app/settings/core/MCIntegerList.h"
+#include "browser/app/settings/core/ViewSettings.h"
+#include "browser/catalogue/core/CobwenData.h"
 
 #include <cstdint>
 #include <optional>

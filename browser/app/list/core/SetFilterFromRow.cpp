@@ -1,6 +1,6 @@
-#include "app/list/core/SetFilterFromRow.h"
+#include "browser/app/list/core/SetFilterFromRow.h"
 
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 namespace cobwen {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/list/core/FilterLists.h"
-#include "app/settings/core/MainWindowSettings.h"
-#include "catalogue/core/CobwenData.h"
+#include "browser/app/list/core/FilterLists.h"
+#include "browser/app/settings/core/MainWindowSettings.h"
+#include "browser/catalogue/core/CobwenData.h"
 
 #include <array>
 

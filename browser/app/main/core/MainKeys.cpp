@@ -1,4 +1,4 @@
-#include "app/main/core/MainKeys.h"
+#include "browser/app/main/core/MainKeys.h"
 
 namespace cobwen {
 

@@ -1,4 +1,4 @@
-#include "app/main/core/PickerPlacement.h"
+#include "browser/app/main/core/PickerPlacement.h"
 
 namespace cobwen {
 

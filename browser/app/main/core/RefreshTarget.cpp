@@ -1,7 +1,7 @@
-#include "app/main/core/RefreshTarget.h"
+#include "browser/app/main/core/RefreshTarget.h"
 
-#include "catalogue/core/TextHelpers.h"
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 namespace cobwen {
 

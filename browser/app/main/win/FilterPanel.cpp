@@ -1,4 +1,4 @@
-#include "app/main/win/FilterPanel.h"
+#include "browser/app/main/win/FilterPanel.h"
 
 #include <algorithm>
 

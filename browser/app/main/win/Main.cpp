@@ -1,6 +1,7 @@
 // cobwen.exe: the catalogue browser's window and message loop.
-#include "app/main/win/MainForm.h"
-#include "catalogue/win/WideText.h"
+#include "browser/app/main/win/MainForm.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "win32/Text.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -14,7 +15,7 @@ std::string SiteOption() {
     std::string site;
     for (int i = 1; arguments && i + 1 < count; ++i)
         if (std::wstring_view(arguments[i]) == L"--site")
-            site = cobwen::FromWide(arguments[i + 1], cobwen::kBrowserCodePage);
+            site = win32::FromWide(arguments[i + 1], cobwen::kBrowserCodePage);
     LocalFree(arguments);
     return site;
 }

@@ -1,21 +1,22 @@
-#include "app/main/win/MainForm.h"
+#include "browser/app/main/win/MainForm.h"
 
-#include "MessageIds.h"
-#include "app/list/core/ListColumns.h"
-#include "app/main/core/MainKeys.h"
-#include "app/main/win/Texts.h"
-#include "app/main/win/ToolbarImages.h"
-#include "app/settings/core/IniPath.h"
-#include "app/settings/core/LoadSettings.h"
-#include "app/settings/core/SaveSettings.h"
-#include "app/settings/win/MessageBoxSavePrompt.h"
-#include "app/settings/win/SystemListColours.h"
-#include "app/settings/win/WindowsSettingsStores.h"
-#include "catalogue/core/TextHelpers.h"
-#include "catalogue/win/FileInfo.h"
-#include "catalogue/win/ReplaceFile.h"
-#include "catalogue/win/VersionInfo.h"
-#include "catalogue/win/WideText.h"
+#include "browser/app/list/core/ListColumns.h"
+#include "browser/app/main/core/MainKeys.h"
+#include "browser/app/main/resources/MessageIds.h"
+#include "browser/app/main/win/Texts.h"
+#include "browser/app/main/win/ToolbarImages.h"
+#include "browser/app/settings/core/IniPath.h"
+#include "browser/app/settings/core/LoadSettings.h"
+#include "browser/app/settings/core/SaveSettings.h"
+#include "browser/app/settings/win/MessageBoxSavePrompt.h"
+#include "browser/app/settings/win/SystemListColours.h"
+#include "browser/app/settings/win/WindowsSettingsStores.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "browser/catalogue/core/TextHelpers.h"
+#include "browser/catalogue/win/FileInfo.h"
+#include "browser/catalogue/win/ReplaceFile.h"
+#include "browser/catalogue/win/VersionInfo.h"
+#include "win32/Text.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -41,7 +42,7 @@ constexpr COLORREF kTeal = RGB(0, 128, 128);
 std::string ThisProgramPath() {
     wchar_t path[MAX_PATH * 4]{};
     const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    return FromWide(std::wstring_view(path, length), kBrowserCodePage);
+    return win32::FromWide(std::wstring_view(path, length), kBrowserCodePage);
 }
 
 // A font of the settings, at the screen's resolution.
@@ -49,7 +50,7 @@ HFONT CreateSettingsFont(const TFontSettings& font) {
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(font.Size, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    const std::wstring face = ToWide(font.Name, kBrowserCodePage);
+    const std::wstring face = win32::ToWide(font.Name, kBrowserCodePage);
     return CreateFontW(height, 0, 0, 0, font.Bold() ? FW_BOLD : FW_NORMAL, font.Italic(),
                        font.Underline(), font.StrikeOut(), static_cast<DWORD>(font.Charset),
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -89,11 +90,11 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     versionNumber_ = RemoveChar(fileVersion, '.');
     programDateText_ = FileDateText(programPath_, locale_);
 
-    icon_ = CreateProgramIcon(GetSystemMetrics(SM_CXICON));
-    smallIcon_ = CreateProgramIcon(GetSystemMetrics(SM_CXSMICON));
-    RegisterWindowClass(icon_, smallIcon_, WindowProc);
+    icon_.Reset(CreateProgramIcon(GetSystemMetrics(SM_CXICON)));
+    smallIcon_.Reset(CreateProgramIcon(GetSystemMetrics(SM_CXSMICON)));
+    RegisterWindowClass(icon_.Get(), smallIcon_.Get(), WindowProc);
     const std::wstring caption =
-        std::wstring(kApplicationTitle) + L" " + ToWide(programVersion_, kBrowserCodePage);
+        std::wstring(kApplicationTitle) + L" " + win32::ToWide(programVersion_, kBrowserCodePage);
     const WindowPlacement designed;
     window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, caption.c_str(),
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, designed.Left, designed.Top,
@@ -140,12 +141,6 @@ TCobwenMainForm::~TCobwenMainForm() {
         basketList_.reset();
         DestroyWindow(window_);
     }
-    if (contextMenu_)
-        DestroyMenu(contextMenu_);
-    if (icon_)
-        DestroyIcon(icon_);
-    if (smallIcon_)
-        DestroyIcon(smallIcon_);
 }
 
 void TCobwenMainForm::Show() {
@@ -176,7 +171,7 @@ LRESULT CALLBACK TCobwenMainForm::WindowProc(HWND window, UINT message, WPARAM w
     try {
         return form->Handle(message, wParam, lParam);
     } catch (const std::exception& error) {
-        form->prompts_->Error(ToWide(error.what(), kBrowserCodePage));
+        form->prompts_->Error(win32::ToWide(error.what(), kBrowserCodePage));
         return 0;
     } catch (...) {
         return 0;
@@ -306,7 +301,7 @@ void TCobwenMainForm::CreateControls() {
     std::vector<RowListColumn> columns;
     for (const TListColumnInfo& info : ListColumns)
         columns.push_back(
-            {ToWide(info.caption, kBrowserCodePage), info.width, info.rightAligned, true});
+            {win32::ToWide(info.caption, kBrowserCodePage), info.width, info.rightAligned, true});
     catalogueList_->SetColumns(columns);
     basketList_->SetColumns(columns);
     basketList_->SetColumnVisible(static_cast<int>(ListColumn::Category), false);
@@ -425,7 +420,7 @@ void TCobwenMainForm::SaveWindowSettings() {
 }
 
 void TCobwenMainForm::SetStatus(int panel, const std::string& browserText) {
-    status_.SetText(panel, ToWide(browserText, kBrowserCodePage));
+    status_.SetText(panel, win32::ToWide(browserText, kBrowserCodePage));
 }
 
 } // namespace cobwen

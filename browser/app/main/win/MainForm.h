@@ -1,18 +1,19 @@
 #pragma once
 
-#include "app/list/core/FilterLists.h"
-#include "app/list/core/ListCommands.h"
-#include "app/listview/RowList.h"
-#include "app/main/core/MainKeys.h"
-#include "app/main/win/FilterPanel.h"
-#include "app/main/win/GdiObjects.h"
-#include "app/main/win/Prompter.h"
-#include "app/main/win/StatusBar.h"
-#include "app/main/win/Toolbar.h"
-#include "app/settings/core/BrowserSettings.h"
-#include "catalogue/core/CobwenArchive.h"
-#include "catalogue/win/SystemLocale.h"
-#include "transfer/win/GetFiles.h"
+#include "browser/app/list/core/FilterLists.h"
+#include "browser/app/list/core/ListCommands.h"
+#include "browser/app/listview/win/RowList.h"
+#include "browser/app/main/core/MainKeys.h"
+#include "browser/app/main/win/FilterPanel.h"
+#include "browser/app/main/win/Prompter.h"
+#include "browser/app/main/win/StatusBar.h"
+#include "browser/app/main/win/Toolbar.h"
+#include "browser/app/settings/core/BrowserSettings.h"
+#include "browser/catalogue/core/CobwenArchive.h"
+#include "browser/catalogue/win/SystemLocale.h"
+#include "browser/transfer/win/GetFiles.h"
+#include "win32/Gdi.h"
+#include "win32/Handle.h"
 
 #include <memory>
 #include <string>
@@ -62,7 +63,7 @@ public:
     const std::string& LocalCatalogue() const { return localCatalogue_; }
     const std::string& PreviousNewestStamp() const { return previousNewestStamp_; }
     bool Refreshing() const { return !catalogueTransferName_.empty(); }
-    HMENU ContextMenuHandle() const { return contextMenu_; }
+    HMENU ContextMenuHandle() const { return contextMenu_.Get(); }
     // The command id of a context-menu entry: its key's action, above every control's id (the
     // dialog manager sends IDOK and IDCANCEL as commands of the window too).
     static UINT MenuId(MainAction action) { return kMenuIdBase + static_cast<UINT>(action); }
@@ -183,13 +184,13 @@ private:
     ActiveList activeList_ = ActiveList::Catalogue;
 
     HWND window_ = nullptr;
-    HICON icon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    FontObject uiFont_;
-    FontObject listFont_;
-    FontObject previewFont_;
-    FontObject boldFont_;
-    BrushObject panelBrush_;
+    win32::IconHandle icon_;
+    win32::IconHandle smallIcon_;
+    win32::FontObject uiFont_;
+    win32::FontObject listFont_;
+    win32::FontObject previewFont_;
+    win32::FontObject boldFont_;
+    win32::BrushObject panelBrush_;
     Toolbar toolbar_;
     StatusBar status_;
     FilterPanel filters_;
@@ -197,7 +198,7 @@ private:
     BasketOwner basketOwner_{*this};
     std::unique_ptr<RowList> basketList_;
     HWND basketCaption_ = nullptr;
-    HMENU contextMenu_ = nullptr;
+    win32::MenuHandle contextMenu_;
     HMENU filterMenu_ = nullptr;
     int basketHeight_ = kDesignedBasketHeight;
     bool draggingSplitter_ = false;

@@ -1,13 +1,14 @@
 // The filter panel, the catalogue list's rebuild and the window's keys.
-#include "app/list/core/FilterKeys.h"
-#include "app/list/core/ListFilter.h"
-#include "app/list/core/SetFilterFromRow.h"
-#include "app/main/core/MainKeys.h"
-#include "app/main/win/MainForm.h"
-#include "app/main/win/Texts.h"
-#include "app/main/win/ValuePicker.h"
-#include "catalogue/core/DateTime.h"
-#include "catalogue/win/WideText.h"
+#include "browser/app/list/core/FilterKeys.h"
+#include "browser/app/list/core/ListFilter.h"
+#include "browser/app/list/core/SetFilterFromRow.h"
+#include "browser/app/main/core/MainKeys.h"
+#include "browser/app/main/win/MainForm.h"
+#include "browser/app/main/win/Texts.h"
+#include "browser/app/main/win/ValuePicker.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "browser/catalogue/core/DateTime.h"
+#include "win32/Text.h"
 
 #include <shellapi.h>
 
@@ -19,7 +20,7 @@ std::vector<std::wstring> WideItems(const std::vector<std::string>& items) {
     std::vector<std::wstring> wide;
     wide.reserve(items.size());
     for (const std::string& item : items)
-        wide.push_back(ToWide(item, kBrowserCodePage));
+        wide.push_back(win32::ToWide(item, kBrowserCodePage));
     return wide;
 }
 
@@ -44,7 +45,7 @@ FilterSettings TCobwenMainForm::PanelState() const {
     state.SrcLang = filters_.Selected(5);
     state.UlvarVersion = filters_.Selected(6);
     state.WindowsVersion = filters_.Selected(7);
-    state.Name = FromWide(filters_.NameText(), kBrowserCodePage);
+    state.Name = win32::FromWide(filters_.NameText(), kBrowserCodePage);
     state.SetOffOther = setOffOther_;
     return state;
 }
@@ -61,7 +62,7 @@ void TCobwenMainForm::ShowPanelState(const FilterSettings& state) {
     }
     const bool ready = listReady_;
     listReady_ = false; // the name field's change must not refill the list here
-    filters_.SetNameText(ToWide(state.Name, kBrowserCodePage));
+    filters_.SetNameText(win32::ToWide(state.Name, kBrowserCodePage));
     listReady_ = ready;
 }
 
@@ -129,7 +130,8 @@ void TCobwenMainForm::FillList() {
         LocateRow(list, focused, true);
     list.EndUpdate();
     RunFocusedRowHandler(list);
-    status_.SetText(0, ToWide(RowCountText(list.RowCount(), archive_.Count()), kBrowserCodePage));
+    status_.SetText(
+        0, win32::ToWide(RowCountText(list.RowCount(), archive_.Count()), kBrowserCodePage));
 }
 
 bool TCobwenMainForm::LocateRow(RowList& list, int index, bool select) {
@@ -244,7 +246,7 @@ void TCobwenMainForm::ExecuteKey(const KeyAction& action) {
         ShowWindow(window_, IsZoomed(window_) ? SW_RESTORE : SW_MAXIMIZE);
         break;
     case MainAction::Help: {
-        const std::wstring readme = ToWide(programFolder_ + "readme.txt", kBrowserCodePage);
+        const std::wstring readme = win32::ToWide(programFolder_ + "readme.txt", kBrowserCodePage);
         if (GetFileAttributesW(readme.c_str()) != INVALID_FILE_ATTRIBUTES)
             ShellExecuteW(window_, L"open", readme.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;

@@ -1,17 +1,18 @@
 // The two lists: what their rows show, their colours and order, the focused row, the context menu
 // and its commands.
-#include "app/list/core/CompareRows.h"
-#include "app/list/core/ListColumns.h"
-#include "app/list/core/RowColours.h"
-#include "app/list/core/SetFilterFromRow.h"
-#include "app/main/core/MainKeys.h"
-#include "app/main/win/MainForm.h"
-#include "app/settings/core/ViewSettings.h"
-#include "app/templates/core/InfoCommands.h"
-#include "app/templates/core/InfoTemplate.h"
-#include "app/templates/win/ShellExecuteOpener.h"
-#include "app/templates/win/SystemClipboardWriter.h"
-#include "catalogue/win/WideText.h"
+#include "browser/app/list/core/CompareRows.h"
+#include "browser/app/list/core/ListColumns.h"
+#include "browser/app/list/core/RowColours.h"
+#include "browser/app/list/core/SetFilterFromRow.h"
+#include "browser/app/main/core/MainKeys.h"
+#include "browser/app/main/win/MainForm.h"
+#include "browser/app/settings/core/ViewSettings.h"
+#include "browser/app/templates/core/InfoCommands.h"
+#include "browser/app/templates/core/InfoTemplate.h"
+#include "browser/app/templates/win/ShellExecuteOpener.h"
+#include "browser/app/templates/win/SystemClipboardWriter.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "win32/Text.h"
 
 namespace cobwen {
 
@@ -64,7 +65,8 @@ std::wstring TCobwenMainForm::CellText(int data, int column) {
     const TCobwenData* record = Record(data);
     if (!record || column < 0 || column >= ListColumnCount)
         return {};
-    return ToWide(ColumnText(*record, static_cast<ListColumn>(column), locale_), kBrowserCodePage);
+    return win32::ToWide(ColumnText(*record, static_cast<ListColumn>(column), locale_),
+                         kBrowserCodePage);
 }
 
 int TCobwenMainForm::CompareRows(int dataA, int dataB, int column, SortDirection direction) {
@@ -93,8 +95,8 @@ std::wstring TCobwenMainForm::PreviewText(int data) {
     const TCobwenData* record = Record(data);
     if (!record)
         return {};
-    return ToWide(ExpandTemplate(settings_.Settings.AddInfoFormat, *record, locale_),
-                  kBrowserCodePage);
+    return win32::ToWide(ExpandTemplate(settings_.Settings.AddInfoFormat, *record, locale_),
+                         kBrowserCodePage);
 }
 
 CellColours TCobwenMainForm::PreviewColour(int data, bool selected) {
@@ -123,7 +125,7 @@ void TCobwenMainForm::GotFocus(RowList& list) {
         MenuOnListEnter(activeList_, settings_.Settings.UseDownloadBasket, basketList_->RowCount());
     // The basket's own entries come with the basket's contents; the filter submenu follows the
     // rule for the list that got the focus.
-    EnableMenuItem(contextMenu_, 0,
+    EnableMenuItem(contextMenu_.Get(), 0,
                    MF_BYPOSITION | (visible.SetFilterSubmenu ? MF_ENABLED : MF_GRAYED));
     RunFocusedRowHandler(list);
 }
@@ -133,9 +135,10 @@ void TCobwenMainForm::RunFocusedRowHandler(RowList& list) {
     const FocusedRowState state = FocusedRowCommands(record, activeList_, TransferRunning(),
                                                      settings_.Settings.StatusInfoFormat, locale_);
     const auto enable = [this](UINT id, bool enabled) {
-        EnableMenuItem(contextMenu_, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(contextMenu_.Get(), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     };
-    EnableMenuItem(contextMenu_, 0, MF_BYPOSITION | (state.SetFilter ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(contextMenu_.Get(), 0,
+                   MF_BYPOSITION | (state.SetFilter ? MF_ENABLED : MF_GRAYED));
     enable(MenuId(MainAction::CopyInfo), state.CopyInfo);
     enable(MenuId(MainAction::WriteToAuthor), state.WriteToAuthor);
     enable(MenuId(MainAction::GoToAuthorPage), state.GotoAuthorPage);
@@ -144,10 +147,10 @@ void TCobwenMainForm::RunFocusedRowHandler(RowList& list) {
 }
 
 void TCobwenMainForm::CreateContextMenu() {
-    contextMenu_ = CreatePopupMenu();
+    contextMenu_.Reset(CreatePopupMenu());
     filterMenu_ = CreatePopupMenu();
     const auto caption = [](const char* text) {
-        return ToWide(text, kBrowserCodePage);
+        return win32::ToWide(text, kBrowserCodePage);
     };
     AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterByCategory),
                 (caption(SetFilterByCategoryCaption) + L"\tCtrl+Shift+1").c_str());
@@ -155,21 +158,21 @@ void TCobwenMainForm::CreateContextMenu() {
                 (caption(SetFilterByAuthorCaption) + L"\tCtrl+Shift+2").c_str());
     AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterOffOther),
                 (caption(SetFilterOffOtherCaption) + L"\tCtrl+Shift+-").c_str());
-    AppendMenuW(contextMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(filterMenu_),
+    AppendMenuW(contextMenu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(filterMenu_),
                 caption(SetFilterMenuCaption).c_str());
-    AppendMenuW(contextMenu_, MF_STRING, MenuId(MainAction::CopyInfo),
+    AppendMenuW(contextMenu_.Get(), MF_STRING, MenuId(MainAction::CopyInfo),
                 L"Копировать информацию о плагине\tCtrl+Shift+C");
-    AppendMenuW(contextMenu_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(contextMenu_, MF_STRING, MenuId(MainAction::WriteToAuthor),
+    AppendMenuW(contextMenu_.Get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(contextMenu_.Get(), MF_STRING, MenuId(MainAction::WriteToAuthor),
                 L"Написать письмо автору\tCtrl+Shift+S");
-    AppendMenuW(contextMenu_, MF_STRING, MenuId(MainAction::GoToAuthorPage),
+    AppendMenuW(contextMenu_.Get(), MF_STRING, MenuId(MainAction::GoToAuthorPage),
                 L"Перейти на страницу автора\tCtrl+Shift+L");
 }
 
 void TCobwenMainForm::ContextMenu(RowList& list, POINT screenPoint) {
     if (&list != &Active())
         GotFocus(list);
-    TrackPopupMenu(contextMenu_, TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window_,
+    TrackPopupMenu(contextMenu_.Get(), TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window_,
                    nullptr);
 }
 
@@ -182,7 +185,8 @@ void TCobwenMainForm::ApplyViewSettings() {
 }
 
 void TCobwenMainForm::CopyInfo() {
-    if (!(GetMenuState(contextMenu_, MenuId(MainAction::CopyInfo), MF_BYCOMMAND) & MF_GRAYED)) {
+    if (!(GetMenuState(contextMenu_.Get(), MenuId(MainAction::CopyInfo), MF_BYCOMMAND) &
+          MF_GRAYED)) {
         ListSelection selection(Active(), archive_);
         CopyInfoSettings copy{settings_.Settings.CopyPluginInfoFormat,
                               settings_.Settings.CopyAllSelectedToClipboard};
@@ -192,7 +196,7 @@ void TCobwenMainForm::CopyInfo() {
 }
 
 void TCobwenMainForm::WriteToAuthor() {
-    if (!(GetMenuState(contextMenu_, MenuId(MainAction::WriteToAuthor), MF_BYCOMMAND) &
+    if (!(GetMenuState(contextMenu_.Get(), MenuId(MainAction::WriteToAuthor), MF_BYCOMMAND) &
           MF_GRAYED)) {
         ListSelection selection(Active(), archive_);
         ShellExecuteOpener shell(window_);
@@ -201,7 +205,7 @@ void TCobwenMainForm::WriteToAuthor() {
 }
 
 void TCobwenMainForm::GoToAuthorPage() {
-    if (!(GetMenuState(contextMenu_, MenuId(MainAction::GoToAuthorPage), MF_BYCOMMAND) &
+    if (!(GetMenuState(contextMenu_.Get(), MenuId(MainAction::GoToAuthorPage), MF_BYCOMMAND) &
           MF_GRAYED)) {
         ListSelection selection(Active(), archive_);
         ShellExecuteOpener shell(window_);

@@ -1,27 +1,28 @@
 // Loading the local catalogue, and refreshing it from the catalogue site through the transfer
 // queue.
-#include "MessageIds.h"
-#include "app/main/core/RefreshTarget.h"
-#include "app/main/win/MainForm.h"
-#include "app/main/win/Texts.h"
-#include "catalogue/core/DateTime.h"
-#include "catalogue/core/TextHelpers.h"
-#include "catalogue/win/FileInfo.h"
-#include "catalogue/win/ReplaceFile.h"
-#include "catalogue/win/WideText.h"
+#include "browser/app/main/core/RefreshTarget.h"
+#include "browser/app/main/resources/MessageIds.h"
+#include "browser/app/main/win/MainForm.h"
+#include "browser/app/main/win/Texts.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "browser/catalogue/core/DateTime.h"
+#include "browser/catalogue/core/TextHelpers.h"
+#include "browser/catalogue/win/FileInfo.h"
+#include "browser/catalogue/win/ReplaceFile.h"
+#include "win32/Text.h"
 
 namespace cobwen {
 
 namespace {
 
 bool FileExists(const std::string& path) {
-    const std::wstring wide = ToWide(path, kBrowserCodePage);
+    const std::wstring wide = win32::ToWide(path, kBrowserCodePage);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void DeleteBrowserFile(const std::string& path) {
-    DeleteFileW(ToWide(path, kBrowserCodePage).c_str());
+    DeleteFileW(win32::ToWide(path, kBrowserCodePage).c_str());
 }
 
 // Keeps the wait cursor up for the lifetime of the guard.
@@ -62,7 +63,7 @@ void TCobwenMainForm::OnWindowShow() {
         FillList();
         ApplyViewSettings();
     } catch (const std::exception& error) {
-        prompts_->Error(ToWide(error.what(), kBrowserCodePage));
+        prompts_->Error(win32::ToWide(error.what(), kBrowserCodePage));
     }
     RunFocusedRowHandler(*catalogueList_);
 }
@@ -139,7 +140,7 @@ void TCobwenMainForm::OnRefreshDone(bool failed) {
                 DeleteBrowserFile(downloaded);
             } else {
                 const std::string format =
-                    FromWide(MessageText(IDS_CANNOT_SAVE_CATALOGUE), kBrowserCodePage);
+                    win32::FromWide(MessageText(IDS_CANNOT_SAVE_CATALOGUE), kBrowserCodePage);
                 ReplaceFile(downloaded, localCatalogue_, format, *prompts_);
                 const std::int32_t size = FileSizeOf(localCatalogue_);
                 settings_.LastListSize = size > 0 ? size : 0;
@@ -147,7 +148,7 @@ void TCobwenMainForm::OnRefreshDone(bool failed) {
             SetStatus(1, FormatShortDate(archive_.CatalogueDate(), locale_));
         }
     } catch (const std::exception& error) {
-        prompts_->Error(ToWide(error.what(), kBrowserCodePage));
+        prompts_->Error(win32::ToWide(error.what(), kBrowserCodePage));
     }
     ReturnToIdle();
 }
@@ -175,7 +176,7 @@ void TCobwenMainForm::StopTransfers() {
 
 void TCobwenMainForm::OnTransferError(const std::string& message) {
     status_.SetText(2, MessageText(IDS_ERROR_STATUS));
-    const std::wstring text = ToWide(message, kBrowserCodePage);
+    const std::wstring text = win32::ToWide(message, kBrowserCodePage);
     if (filesInFlight_ < 2) {
         prompts_->Error(text);
         return;

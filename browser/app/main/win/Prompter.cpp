@@ -1,6 +1,7 @@
-#include "app/main/win/Prompter.h"
+#include "browser/app/main/win/Prompter.h"
 
-#include "catalogue/win/WideText.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "win32/Text.h"
 
 namespace cobwen {
 
@@ -11,7 +12,7 @@ constexpr wchar_t kQuestionCaption[] = L"Подтверждение";
 } // namespace
 
 void Prompter::Show(const std::string& message) {
-    Error(ToWide(message, kBrowserCodePage));
+    Error(win32::ToWide(message, kBrowserCodePage));
 }
 
 Answer MessageBoxPrompter::Ask(const std::wstring& text, bool withCancel) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/win/ErrorDialog.h"
+#include "browser/catalogue/win/ErrorDialog.h"
 
 #include <string>
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "app/main/win/StatusBar.h"
+#include "browser/app/main/win/StatusBar.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "app/main/win/Texts.h"
+#include "browser/app/main/win/Texts.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "app/main/win/Toolbar.h"
+#include "browser/app/main/win/Toolbar.h"
 
-#include "app/main/win/ToolbarImages.h"
+#include "browser/app/main/win/ToolbarImages.h"
 
 namespace cobwen {
 
@@ -27,19 +27,14 @@ constexpr int kImageSize = 32;
 
 } // namespace
 
-Toolbar::~Toolbar() {
-    if (images_)
-        ImageList_Destroy(images_);
-}
-
 void Toolbar::Create(HWND parent, HFONT font) {
     window_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                               WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0,
                               0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(window_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    images_ = CreateToolbarImages(kImageSize);
-    SendMessageW(window_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+    images_.Reset(CreateToolbarImages(kImageSize));
+    SendMessageW(window_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
     SendMessageW(window_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
 
     int image = 0;

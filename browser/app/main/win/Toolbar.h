@@ -4,6 +4,8 @@
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
 
+#include "win32/ImageList.h"
+
 namespace cobwen {
 
 // The main window's toolbar of large buttons (picture above caption, hint on hover).
@@ -21,7 +23,6 @@ public:
     Toolbar() = default;
     Toolbar(const Toolbar&) = delete;
     Toolbar& operator=(const Toolbar&) = delete;
-    ~Toolbar();
 
     void Create(HWND parent, HFONT font);
     HWND Window() const { return window_; }
@@ -36,7 +37,7 @@ public:
 
 private:
     HWND window_ = nullptr;
-    HIMAGELIST images_ = nullptr;
+    win32::ImageListHandle images_;
 };
 
 } // namespace cobwen

@@ -1,6 +1,7 @@
-#include "app/main/win/ToolbarImages.h"
+#include "browser/app/main/win/ToolbarImages.h"
 
-#include "app/main/win/GdiObjects.h"
+#include "win32/Gdi.h"
+#include "win32/Handle.h"
 
 #include <cmath>
 #include <functional>
@@ -16,24 +17,24 @@ HBRUSH Brush(COLORREF colour) {
 }
 
 void FillEllipse(HDC dc, int left, int top, int right, int bottom, COLORREF fill, COLORREF edge) {
-    BrushObject brush(Brush(fill));
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 2, edge));
-    SelectGuard b(dc, brush.Get());
-    SelectGuard p(dc, pen.Get());
+    win32::BrushObject brush(Brush(fill));
+    win32::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 2, edge));
+    win32::SelectGuard b(dc, brush.Get());
+    win32::SelectGuard p(dc, pen.Get());
     Ellipse(dc, left, top, right, bottom);
 }
 
 void FillPolygon(HDC dc, const POINT* points, int count, COLORREF fill, COLORREF edge) {
-    BrushObject brush(Brush(fill));
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, edge));
-    SelectGuard b(dc, brush.Get());
-    SelectGuard p(dc, pen.Get());
+    win32::BrushObject brush(Brush(fill));
+    win32::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, edge));
+    win32::SelectGuard b(dc, brush.Get());
+    win32::SelectGuard p(dc, pen.Get());
     Polygon(dc, points, count);
 }
 
 void Line(HDC dc, int x0, int y0, int x1, int y1, int width, COLORREF colour) {
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, colour));
-    SelectGuard p(dc, pen.Get());
+    win32::GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, colour));
+    win32::SelectGuard p(dc, pen.Get());
     MoveToEx(dc, x0, y0, nullptr);
     LineTo(dc, x1, y1);
 }
@@ -56,9 +57,9 @@ void PaintSettings(HDC dc, int s) {
 }
 
 void PaintRefresh(HDC dc, int s) {
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, Scale(s, 4), RGB(0, 130, 60)));
-    SelectGuard p(dc, pen.Get());
-    SelectGuard b(dc, GetStockObject(NULL_BRUSH));
+    win32::GdiObject<HPEN> pen(CreatePen(PS_SOLID, Scale(s, 4), RGB(0, 130, 60)));
+    win32::SelectGuard p(dc, pen.Get());
+    win32::SelectGuard b(dc, GetStockObject(NULL_BRUSH));
     Arc(dc, Scale(s, 5), Scale(s, 5), Scale(s, 27), Scale(s, 27), Scale(s, 27), Scale(s, 12),
         Scale(s, 16), Scale(s, 5));
     const POINT head[] = {
@@ -112,34 +113,36 @@ void PaintWeb(HDC dc, int s) {
         Line(dc, c, c, c + static_cast<int>(std::cos(angle) * (c - 2)),
              c + static_cast<int>(std::sin(angle) * (c - 2)), 1, RGB(60, 60, 60));
     }
-    SelectGuard b(dc, GetStockObject(NULL_BRUSH));
+    win32::SelectGuard b(dc, GetStockObject(NULL_BRUSH));
     for (int r = c / 3; r < c; r += c / 3) {
-        GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(60, 60, 60)));
-        SelectGuard p(dc, pen.Get());
+        win32::GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(60, 60, 60)));
+        win32::SelectGuard p(dc, pen.Get());
         Ellipse(dc, c - r, c - r, c + r, c + r);
     }
 }
 
 // A picture with a mask: the mask marks every pixel the painter left at the key colour.
 struct Picture {
-    BitmapObject Colour;
-    BitmapObject Mask;
+    win32::BitmapObject Colour;
+    win32::BitmapObject Mask;
 };
 
 Picture Paint(const Painter& painter, int size) {
     constexpr COLORREF kKey = RGB(255, 0, 255);
-    HDC screen = GetDC(nullptr);
-    Picture picture{BitmapObject(CreateCompatibleBitmap(screen, size, size)),
-                    BitmapObject(CreateBitmap(size, size, 1, 1, nullptr))};
-    HDC dc = CreateCompatibleDC(screen);
-    HDC maskDc = CreateCompatibleDC(screen);
+    const win32::WindowDc screen(nullptr);
+    Picture picture{win32::BitmapObject(CreateCompatibleBitmap(screen.Get(), size, size)),
+                    win32::BitmapObject(CreateBitmap(size, size, 1, 1, nullptr))};
+    const win32::CreatedDc colourDc(CreateCompatibleDC(screen.Get()));
+    const win32::CreatedDc maskDcOwner(CreateCompatibleDC(screen.Get()));
+    const HDC dc = colourDc.Get();
+    const HDC maskDc = maskDcOwner.Get();
     {
-        SelectGuard colour(dc, picture.Colour.Get());
-        BrushObject key(CreateSolidBrush(kKey));
+        win32::SelectGuard colour(dc, picture.Colour.Get());
+        win32::BrushObject key(CreateSolidBrush(kKey));
         const RECT all{0, 0, size, size};
         FillRect(dc, &all, key.Get());
         painter(dc, size);
-        SelectGuard mask(maskDc, picture.Mask.Get());
+        win32::SelectGuard mask(maskDc, picture.Mask.Get());
         SetBkColor(dc, kKey);
         BitBlt(maskDc, 0, 0, size, size, dc, 0, 0, SRCCOPY);
         // Transparent pixels must be black in the colour picture for masked drawing.
@@ -147,9 +150,6 @@ Picture Paint(const Painter& painter, int size) {
         SetTextColor(dc, RGB(255, 255, 255));
         BitBlt(dc, 0, 0, size, size, maskDc, 0, 0, SRCAND);
     }
-    DeleteDC(maskDc);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     return picture;
 }
 

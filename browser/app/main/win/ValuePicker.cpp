@@ -1,9 +1,10 @@
-#include "app/main/win/ValuePicker.h"
+#include "browser/app/main/win/ValuePicker.h"
 
-#include "app/main/core/PickerPlacement.h"
-#include "app/main/win/Texts.h"
-#include "app/search/core/FilterPicker.h"
-#include "catalogue/win/WideText.h"
+#include "browser/app/main/core/PickerPlacement.h"
+#include "browser/app/main/win/Texts.h"
+#include "browser/app/search/core/FilterPicker.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "win32/Text.h"
 
 #include <commctrl.h>
 
@@ -83,8 +84,8 @@ void PickerWindow::Create(HWND owner, const RECT& place) {
         return control;
     };
     edit_ = child(L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, kEditId, kMargin, kLineHeight);
-    inner_ = child(L"BUTTON", ToWide(PickerInnerCaption, kBrowserCodePage).c_str(), BS_AUTOCHECKBOX,
-                   kInnerId, kMargin + kLineHeight + 2, kLineHeight - 4);
+    inner_ = child(L"BUTTON", win32::ToWide(PickerInnerCaption, kBrowserCodePage).c_str(),
+                   BS_AUTOCHECKBOX, kInnerId, kMargin + kLineHeight + 2, kLineHeight - 4);
     const int listTop = kMargin + 2 * kLineHeight;
     list_ = child(L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                   kListId, listTop, client.bottom - listTop - kMargin);
@@ -99,7 +100,7 @@ void PickerWindow::ShowResult() {
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
     for (const PickerEntry& entry : model_.Result())
         SendMessageW(list_, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(ToWide(entry.Text, kBrowserCodePage).c_str()));
+                     reinterpret_cast<LPARAM>(win32::ToWide(entry.Text, kBrowserCodePage).c_str()));
     SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(model_.Selected()), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
@@ -152,7 +153,7 @@ LRESULT CALLBACK PickerWindow::Procedure(HWND window, UINT message, WPARAM wPara
             std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
             GetWindowTextW(picker->edit_, text.data(), length + 1);
             text.resize(static_cast<std::size_t>(length));
-            picker->model_.SetSearchText(FromWide(text, kBrowserCodePage));
+            picker->model_.SetSearchText(win32::FromWide(text, kBrowserCodePage));
             picker->ShowResult();
         } else if (id == kInnerId && code == BN_CLICKED) {
             picker->model_.SetInner(SendMessageW(picker->inner_, BM_GETCHECK, 0, 0) == BST_CHECKED);
@@ -206,7 +207,7 @@ std::optional<int> RunValuePicker(HWND owner, HWND dropDown,
     std::vector<std::string> texts;
     texts.reserve(values.size());
     for (const std::wstring& value : values)
-        texts.push_back(FromWide(value, kBrowserCodePage));
+        texts.push_back(win32::FromWide(value, kBrowserCodePage));
     PickerWindow picker(std::move(texts), startIndex, locale);
     return picker.Run(owner, dropDown);
 }

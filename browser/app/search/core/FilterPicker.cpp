@@ -1,6 +1,6 @@
-#include "app/search/core/FilterPicker.h"
+#include "browser/app/search/core/FilterPicker.h"
 
-#include "app/search/core/SearchMatches.h"
+#include "browser/app/search/core/SearchMatches.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "app/search/core/FindInFrame.h"
+#include "browser/app/search/core/FindInFrame.h"
 
 namespace cobwen {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/list/core/FindInFlags.h"
+#include "browser/app/list/core/FindInFlags.h"
 
 #include <array>
 #include <cstdint>

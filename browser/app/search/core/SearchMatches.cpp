@@ -1,6 +1,6 @@
-#include "app/search/core/SearchMatches.h"
+#include "browser/app/search/core/SearchMatches.h"
 
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 #include <algorithm>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/settings/core/CobwenSettings.h"
-#include "app/settings/core/MCIntegerList.h"
-#include "app/settings/core/MainWindowSettings.h"
-#include "app/settings/core/ViewSettings.h"
+#include "browser/app/settings/core/CobwenSettings.h"
+#include "browser/app/settings/core/MCIntegerList.h"
+#include "browser/app/settings/core/MainWindowSettings.h"
+#include "browser/app/settings/core/ViewSettings.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/core/ProxySettings.h"
+#include "browser/app/settings/core/ProxySettings.h"
 
 #include <cstdint>
 #include <string>

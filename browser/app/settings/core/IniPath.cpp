@@ -1,4 +1,4 @@
-#include "app/settings/core/IniPath.h"
+#include "browser/app/settings/core/IniPath.h"
 
 namespace cobwen {
 

@@ -1,4 +1,4 @@
-#include "app/settings/core/IniText.h"
+#include "browser/app/settings/core/IniText.h"
 
 namespace cobwen {
 

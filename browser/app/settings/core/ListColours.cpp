@@ -1,4 +1,4 @@
-#include "app/settings/core/ListColours.h"
+#include "browser/app/settings/core/ListColours.h"
 
 namespace cobwen {
 

@@ -1,7 +1,7 @@
-#include "app/settings/core/LoadSettings.h"
+#include "browser/app/settings/core/LoadSettings.h"
 
-#include "app/settings/core/Password.h"
-#include "app/settings/core/SettingsSections.h"
+#include "browser/app/settings/core/Password.h"
+#include "browser/app/settings/core/SettingsSections.h"
 
 #include <string_view>
 

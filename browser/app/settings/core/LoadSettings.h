@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/settings/core/BrowserSettings.h"
-#include "app/settings/core/ListColours.h"
-#include "app/settings/core/SettingsStores.h"
+#include "browser/app/settings/core/BrowserSettings.h"
+#include "browser/app/settings/core/ListColours.h"
+#include "browser/app/settings/core/SettingsStores.h"
 
 namespace cobwen {
 

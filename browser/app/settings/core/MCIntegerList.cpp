@@ -1,4 +1,4 @@
-#include "app/settings/core/MCIntegerList.h"
+#include "browser/app/settings/core/MCIntegerList.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "app/settings/core/Password.h"
+#include "browser/app/settings/core/Password.h"
 
 #include <algorithm>
 

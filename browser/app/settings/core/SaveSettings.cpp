@@ -1,8 +1,8 @@
-#include "app/settings/core/SaveSettings.h"
+#include "browser/app/settings/core/SaveSettings.h"
 
-#include "app/settings/core/Password.h"
-#include "app/settings/core/SettingsSections.h"
-#include "catalogue/core/Cp1251.h"
+#include "browser/app/settings/core/Password.h"
+#include "browser/app/settings/core/SettingsSections.h"
+#include "browser/catalogue/core/Cp1251.h"
 
 #include <exception>
 

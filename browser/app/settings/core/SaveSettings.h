@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/settings/core/BrowserSettings.h"
-#include "app/settings/core/SavePrompt.h"
-#include "app/settings/core/SettingsStores.h"
+#include "browser/app/settings/core/BrowserSettings.h"
+#include "browser/app/settings/core/SavePrompt.h"
+#include "browser/app/settings/core/SettingsStores.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "app/settings/core/SettingsStore.h"
+#include "browser/app/settings/core/SettingsStore.h"
 
-#include "catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/TextHelpers.h"
 
 namespace cobwen {
 

@@ -1,4 +1,4 @@
-#include "app/settings/core/ViewSettings.h"
+#include "browser/app/settings/core/ViewSettings.h"
 
 namespace cobwen {
 

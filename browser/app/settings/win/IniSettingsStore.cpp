@@ -1,7 +1,7 @@
-#include "app/settings/win/IniSettingsStore.h"
+#include "browser/app/settings/win/IniSettingsStore.h"
 
-#include "app/settings/core/IniText.h"
-#include "catalogue/core/Error.h"
+#include "browser/app/settings/core/IniText.h"
+#include "browser/catalogue/core/Error.h"
 
 #include <algorithm>
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/core/SettingsStore.h"
+#include "browser/app/settings/core/SettingsStore.h"
 
 #include <string>
 #include <vector>

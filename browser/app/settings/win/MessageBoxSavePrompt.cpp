@@ -1,14 +1,15 @@
-#include "app/settings/win/MessageBoxSavePrompt.h"
+#include "browser/app/settings/win/MessageBoxSavePrompt.h"
 
-#include "catalogue/win/ErrorDialog.h"
-#include "catalogue/win/WideText.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "browser/catalogue/win/ErrorDialog.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 
 namespace cobwen {
 
 bool MessageBoxSavePrompt::AskRetry(const std::string& message) {
-    return MessageBoxW(GetActiveWindow(), ToWide(message, kBrowserCodePage).c_str(),
+    return MessageBoxW(GetActiveWindow(), win32::ToWide(message, kBrowserCodePage).c_str(),
                        L"Предупреждение", MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/core/SavePrompt.h"
+#include "browser/app/settings/core/SavePrompt.h"
 
 namespace cobwen {
 

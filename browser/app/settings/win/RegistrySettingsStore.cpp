@@ -1,6 +1,6 @@
-#include "app/settings/win/RegistrySettingsStore.h"
+#include "browser/app/settings/win/RegistrySettingsStore.h"
 
-#include "catalogue/core/Error.h"
+#include "browser/catalogue/core/Error.h"
 
 #include <cstring>
 
@@ -20,21 +20,22 @@ std::string StringData(const std::string& data) {
 } // namespace
 
 RegistrySettingsStore::RegistrySettingsStore(HKEY root, const std::string& keyPath)
-    : key_(RegistryKey::Create(root, keyPath, KEY_READ | KEY_WRITE)) {
+    : key_(win32::CreateKey(root, keyPath, KEY_READ | KEY_WRITE)) {
     // A key the user may read but not change still gives its settings (and fails the writes).
     if (!key_.Valid())
-        key_ = RegistryKey::Open(root, keyPath, KEY_READ);
+        key_ = win32::OpenKey(root, keyPath, KEY_READ);
 }
 
 bool RegistrySettingsStore::SectionExists(std::string_view section) const {
-    return key_.Valid() && RegistryKey::Open(key_.Get(), std::string(section), KEY_READ).Valid();
+    return key_.Valid() && win32::OpenKey(key_.Get(), std::string(section), KEY_READ).Valid();
 }
 
 std::optional<RegistrySettingsStore::RawValue>
 RegistrySettingsStore::Query(std::string_view section, std::string_view key) const {
     if (!key_.Valid())
         return std::nullopt;
-    const RegistryKey sectionKey = RegistryKey::Open(key_.Get(), std::string(section), KEY_READ);
+    const win32::RegistryKey sectionKey =
+        win32::OpenKey(key_.Get(), std::string(section), KEY_READ);
     if (!sectionKey.Valid())
         return std::nullopt;
     const std::string name(key);
@@ -94,8 +95,8 @@ void RegistrySettingsStore::Set(std::string_view section, std::string_view key, 
     const std::string where = std::string(section) + "\\" + std::string(key);
     if (!key_.Valid())
         throw CobwenError("The settings key cannot be opened to write " + where);
-    const RegistryKey sectionKey =
-        RegistryKey::Create(key_.Get(), std::string(section), KEY_READ | KEY_WRITE);
+    const win32::RegistryKey sectionKey =
+        win32::CreateKey(key_.Get(), std::string(section), KEY_READ | KEY_WRITE);
     if (!sectionKey.Valid())
         throw CobwenError("The settings section cannot be created to write " + where);
     const std::string name(key);

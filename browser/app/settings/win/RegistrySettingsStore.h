@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/settings/core/SettingsStore.h"
-#include "app/settings/win/RegistryKey.h"
+#include "browser/app/settings/core/SettingsStore.h"
+#include "win32/Registry.h"
 
 #include <string>
 
@@ -39,7 +39,7 @@ private:
     std::optional<RawValue> Query(std::string_view section, std::string_view key) const;
     void Set(std::string_view section, std::string_view key, DWORD type, std::string_view data);
 
-    RegistryKey key_;
+    win32::RegistryKey key_;
 };
 
 } // namespace cobwen

@@ -1,6 +1,6 @@
-#include "app/settings/win/SystemListColours.h"
+#include "browser/app/settings/win/SystemListColours.h"
 
-#include "catalogue/win/Color.h"
+#include "browser/catalogue/win/Color.h"
 
 #include <windows.h>
 

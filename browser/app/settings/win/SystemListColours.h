@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/core/ListColours.h"
+#include "browser/app/settings/core/ListColours.h"
 
 namespace cobwen {
 

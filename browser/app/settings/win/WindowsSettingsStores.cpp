@@ -1,8 +1,8 @@
-#include "app/settings/win/WindowsSettingsStores.h"
+#include "browser/app/settings/win/WindowsSettingsStores.h"
 
-#include "app/settings/win/IniSettingsStore.h"
-#include "app/settings/win/RegistryKey.h"
-#include "app/settings/win/RegistrySettingsStore.h"
+#include "browser/app/settings/win/IniSettingsStore.h"
+#include "browser/app/settings/win/RegistrySettingsStore.h"
+#include "win32/Registry.h"
 
 #include <windows.h>
 
@@ -26,10 +26,10 @@ bool WindowsSettingsStores::IniFileExists() const {
 }
 
 void WindowsSettingsStores::DeleteRegistryKeys() {
-    DeleteKeyIfEmpty(HKEY_CURRENT_USER, keyPath_);
+    win32::DeleteKeyIfEmpty(HKEY_CURRENT_USER, keyPath_);
     const std::size_t parentEnd = keyPath_.rfind('\\');
     if (parentEnd != std::string::npos && parentEnd > 0)
-        DeleteKeyIfEmpty(HKEY_CURRENT_USER, keyPath_.substr(0, parentEnd));
+        win32::DeleteKeyIfEmpty(HKEY_CURRENT_USER, keyPath_.substr(0, parentEnd));
 }
 
 } // namespace cobwen

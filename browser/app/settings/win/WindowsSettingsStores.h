@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/core/SettingsStores.h"
+#include "browser/app/settings/core/SettingsStores.h"
 
 #include <string>
 

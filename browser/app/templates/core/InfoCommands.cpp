@@ -1,9 +1,9 @@
-#include "app/templates/core/InfoCommands.h"
+#include "browser/app/templates/core/InfoCommands.h"
 
-#include "app/templates/core/InfoTemplate.h"
-#include "catalogue/core/FieldDecoding.h"
-#include "catalogue/core/Trim.h"
-#include "catalogue/core/UrlHelpers.h"
+#include "browser/app/templates/core/InfoTemplate.h"
+#include "browser/catalogue/core/FieldDecoding.h"
+#include "browser/catalogue/core/Trim.h"
+#include "browser/catalogue/core/UrlHelpers.h"
 
 namespace cobwen {
 namespace {

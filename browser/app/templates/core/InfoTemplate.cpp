@@ -1,8 +1,8 @@
-#include "app/templates/core/InfoTemplate.h"
+#include "browser/app/templates/core/InfoTemplate.h"
 
-#include "catalogue/core/DateTime.h"
-#include "catalogue/core/FieldDecoding.h"
-#include "catalogue/core/TextLocale.h"
+#include "browser/catalogue/core/DateTime.h"
+#include "browser/catalogue/core/FieldDecoding.h"
+#include "browser/catalogue/core/TextLocale.h"
 
 namespace cobwen {
 namespace {

@@ -1,12 +1,12 @@
-#include "app/templates/win/DownloadDescription.h"
+#include "browser/app/templates/win/DownloadDescription.h"
 
-#include "app/templates/core/InfoTemplate.h"
-#include "app/templates/core/Messages.h"
-#include "catalogue/core/TextHelpers.h"
-#include "catalogue/core/UrlHelpers.h"
-#include "catalogue/win/Description.h"
-#include "catalogue/win/Handles.h"
-#include "catalogue/win/SystemError.h"
+#include "browser/app/templates/core/InfoTemplate.h"
+#include "browser/app/templates/core/Messages.h"
+#include "browser/catalogue/core/TextHelpers.h"
+#include "browser/catalogue/core/UrlHelpers.h"
+#include "browser/catalogue/win/Description.h"
+#include "browser/catalogue/win/SystemError.h"
+#include "win32/Handle.h"
 
 #include <exception>
 #include <windows.h>
@@ -19,8 +19,8 @@ constexpr std::size_t kTextFileWidth = 70;
 
 // The error that kept the file from being created or written; ERROR_SUCCESS when it was.
 DWORD WriteTextFile(const std::string& path, const std::string& content) {
-    const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    const win32::KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return GetLastError();
     DWORD written = 0;

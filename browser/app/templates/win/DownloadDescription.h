@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/core/CobwenData.h"
-#include "catalogue/win/ErrorDialog.h"
+#include "browser/catalogue/core/CobwenData.h"
+#include "browser/catalogue/win/ErrorDialog.h"
 
 #include <string>
 

@@ -1,6 +1,7 @@
-#include "app/templates/win/ShellExecuteOpener.h"
+#include "browser/app/templates/win/ShellExecuteOpener.h"
 
-#include "catalogue/win/WideText.h"
+#include "browser/catalogue/core/Cp1251.h"
+#include "win32/Text.h"
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -30,7 +31,7 @@ private:
 } // namespace
 
 bool ShellExecuteOpener::Open(const std::string& target) {
-    const std::wstring wide = ToWide(target, kBrowserCodePage);
+    const std::wstring wide = win32::ToWide(target, kBrowserCodePage);
     const ComScope com;
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/templates/core/InfoCommands.h"
+#include "browser/app/templates/core/InfoCommands.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "app/templates/win/SystemClipboardWriter.h"
+#include "browser/app/templates/win/SystemClipboardWriter.h"
 
-#include "catalogue/win/Clipboard.h"
+#include "browser/catalogue/win/Clipboard.h"
 
 namespace cobwen {
 

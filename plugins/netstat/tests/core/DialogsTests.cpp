@@ -1,5 +1,5 @@
-#include "Dialogs.h"
-#include "PanelLayout.h"
+#include "plugins/netstat/core/Dialogs.h"
+#include "plugins/netstat/core/PanelLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "HostNameResolver.h"
-#include "RowTexts.h"
+#include "plugins/netstat/core/HostNameResolver.h"
+#include "plugins/netstat/core/RowTexts.h"
 
 #include <gtest/gtest.h>
 

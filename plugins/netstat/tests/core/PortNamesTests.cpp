@@ -1,4 +1,4 @@
-#include "PortNames.h"
+#include "plugins/netstat/core/PortNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Messages.h"
-#include "PluginFixture.h"
+#include "plugins/netstat/core/Messages.h"
+#include "plugins/netstat/tests/win/PluginFixture.h"
 
 namespace sockwell::test {
 namespace {

@@ -1,8 +1,8 @@
-#include "Messages.h"
-#include "PluginFixture.h"
-#include "PortNames.h"
-#include "standin/PluginLibrary.h"
-#include "standin/core/LanguageFile.h"
+#include "plugin-host/standin/PluginLibrary.h"
+#include "plugin-host/standin/core/LanguageFile.h"
+#include "plugins/netstat/core/Messages.h"
+#include "plugins/netstat/core/PortNames.h"
+#include "plugins/netstat/tests/win/PluginFixture.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,5 +1,5 @@
-#include "PluginFixture.h"
-#include "RowTexts.h"
+#include "plugins/netstat/core/RowTexts.h"
+#include "plugins/netstat/tests/win/PluginFixture.h"
 
 #include <ws2tcpip.h>
 

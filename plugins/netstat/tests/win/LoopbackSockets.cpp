@@ -1,4 +1,4 @@
-#include "LoopbackSockets.h"
+#include "plugins/netstat/tests/win/LoopbackSockets.h"
 
 #include <ws2tcpip.h>
 

@@ -1,6 +1,6 @@
-#include "PluginFixture.h"
+#include "plugins/netstat/tests/win/PluginFixture.h"
 
-#include "Settings.h"
+#include "plugins/netstat/core/Settings.h"
 
 #include <windows.h>
 
@@ -14,17 +14,6 @@ using ulvar::standin::PluginEntryPoints;
 using ulvar::standin::StandInHost;
 
 namespace {
-
-constexpr const char* ParentKey = "Software\\Ferrow";
-constexpr const char* ValueNames[] = {ResolveValue, ResolvePortsValue, AutoRefreshValue};
-
-bool KeyExists(const char* path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
 
 PluginEntryPoints Linked() {
     PluginEntryPoints entry;
@@ -42,52 +31,6 @@ PluginEntryPoints Linked() {
 }
 
 } // namespace
-
-SettingsKeyGuard::SettingsKeyGuard() {
-    parentExisted_ = test::KeyExists(ParentKey);
-    existed_ = test::KeyExists(SettingsKey);
-    for (const char* name : ValueNames)
-        if (auto value = Get(name))
-            saved_[name] = *value;
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
-}
-
-SettingsKeyGuard::~SettingsKeyGuard() {
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKey);
-    if (existed_) {
-        HKEY key = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr);
-        RegCloseKey(key);
-        for (auto const& [name, value] : saved_)
-            Set(name.c_str(), value);
-    } else if (!parentExisted_) {
-        RegDeleteKeyA(HKEY_CURRENT_USER, ParentKey);
-    }
-}
-
-void SettingsKeyGuard::Set(const char* name, unsigned long value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS)
-        return;
-    DWORD const data = value;
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
-    RegCloseKey(key);
-}
-
-std::optional<unsigned long> SettingsKeyGuard::Get(const char* name) {
-    DWORD data = 0;
-    DWORD size = sizeof data;
-    if (RegGetValueA(HKEY_CURRENT_USER, SettingsKey, name, RRF_RT_REG_DWORD, nullptr, &data,
-                     &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return data;
-}
-
-bool SettingsKeyGuard::KeyExists() {
-    return test::KeyExists(SettingsKey);
-}
 
 SockwellTest::SockwellTest() {
     HostOptions options;

@@ -5,11 +5,13 @@
 // the test gives one, a ports.lst of its own. The settings key is emptied for the test and put
 // back as it was afterwards.
 
-#include "LoopbackSockets.h"
-#include "PluginEntry.h"
-#include "Scratch.h"
-#include "standin/StandInHost.h"
-#include "standin/core/ScriptedUi.h"
+#include "plugin-host/standin/StandInHost.h"
+#include "plugin-host/standin/core/ScriptedUi.h"
+#include "plugins/netstat/core/Settings.h"
+#include "plugins/netstat/plugin/PluginEntry.h"
+#include "plugins/netstat/tests/win/LoopbackSockets.h"
+#include "tools/testsupport/ScratchFolder.h"
+#include "tools/testsupport/win/TestRegistryKey.h"
 
 #include <gtest/gtest.h>
 
@@ -21,26 +23,22 @@
 
 namespace sockwell::test {
 
-using ulvar::standin::test::ProgramFolder;
-using ulvar::standin::test::ScratchFolder;
+using testsupport::ProgramFolder;
+using testsupport::ScratchFolder;
 
 // The settings key as the test found it, restored when destroyed; empty meanwhile.
-class SettingsKeyGuard {
+class SettingsKeyGuard : public testsupport::RegistryKeyGuard {
 public:
-    SettingsKeyGuard();
-    ~SettingsKeyGuard();
-    SettingsKeyGuard(const SettingsKeyGuard&) = delete;
-    SettingsKeyGuard& operator=(const SettingsKeyGuard&) = delete;
+    SettingsKeyGuard() : RegistryKeyGuard(SettingsKey) {}
 
-    static void Set(const char* name, unsigned long value);
+    static void Set(const char* name, unsigned long value) {
+        testsupport::SetDword(SettingsKey, name, value);
+    }
     // The value, or nullopt when it (or the key) is missing.
-    static std::optional<unsigned long> Get(const char* name);
-    static bool KeyExists();
-
-private:
-    bool existed_ = false;
-    bool parentExisted_ = false;
-    std::map<std::string, unsigned long> saved_;
+    static std::optional<unsigned long> Get(const char* name) {
+        return testsupport::GetDword(SettingsKey, name);
+    }
+    static bool KeyExists() { return testsupport::KeyExists(SettingsKey); }
 };
 
 struct Row {
@@ -79,7 +77,7 @@ protected:
 private:
     void CopyLanguageFiles();
 
-    ScratchFolder folder_;
+    testsupport::ScratchFolder folder_;
     std::unique_ptr<ulvar::standin::StandInHost> host_;
 };
 

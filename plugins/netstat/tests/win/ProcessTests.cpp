@@ -1,7 +1,7 @@
-#include "Messages.h"
-#include "PluginFixture.h"
-#include "ProcessList.h"
-#include "SystemTables.h"
+#include "plugins/netstat/core/Messages.h"
+#include "plugins/netstat/core/ProcessList.h"
+#include "plugins/netstat/tests/win/PluginFixture.h"
+#include "plugins/netstat/win/SystemTables.h"
 
 #include <iphlpapi.h>
 

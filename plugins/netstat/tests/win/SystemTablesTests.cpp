@@ -1,5 +1,5 @@
-#include "PluginFixture.h"
-#include "SystemTables.h"
+#include "plugins/netstat/tests/win/PluginFixture.h"
+#include "plugins/netstat/win/SystemTables.h"
 
 #include <algorithm>
 

@@ -1,0 +1,117 @@
+"""Runs a test program against a local catalogue site on a free port of 127.0.0.1, then stops the
+site.
+
+The site is made by the catalogue generator (--with-files). Besides serving it as it is, the
+server answers under three path prefixes the way a stock server cannot be told to:
+  /slow/...     the file's body in small pieces with pauses (a refresh that can be stopped),
+  /missing/...  404 Not Found,
+  /bad/...      the first half of the file (a cut gzip file).
+The program finds the site in COBWEN_TEST_SERVER ("127.0.0.1:PORT"), its folder in
+COBWEN_TEST_SITE and an older catalogue (the site's
+catalogue without its newest records) in COBWEN_TEST_OLD_CATALOGUE."""
+import argparse
+import gzip
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.abspath(os.path.join(HERE, "..", "..", "..", "..", ".."))
+sys.path.insert(0, os.path.join(ROOT, "tools", "testsupport"))
+import local_servers  # noqa: E402
+
+CATGEN = os.path.join(ROOT, "tools", "catgen", "catgen.py")
+SITE_RECORDS = 120
+OLD_RECORDS = 100
+
+
+def make_site(folder):
+    subprocess.run([sys.executable, CATGEN, "--count", str(SITE_RECORDS), "--seed", "7",
+                    "--with-files", "--out", folder], check=True, stdout=subprocess.DEVNULL)
+
+
+def make_old_catalogue(site, target):
+    """The site's catalogue without the records of its newest stamps."""
+    with gzip.open(os.path.join(site, "downld", "plugins.dat.gz"), "rb") as source:
+        lines = source.read().split(b"\r\n")
+    lines = [line for line in lines if line]
+    stamps = sorted(line.split(b"\x14")[18] for line in lines)
+    newest_kept = stamps[OLD_RECORDS - 1]
+    kept = [line for line in lines if line.split(b"\x14")[18] <= newest_kept]
+    with gzip.open(target, "wb") as out:
+        out.write(b"".join(line + b"\r\n" for line in kept))
+
+
+class Handler(BaseHTTPRequestHandler):
+    site = ""
+
+    def log_message(self, *args):
+        pass
+
+    def do_GET(self):
+        path = self.path.split("?")[0]
+        mode = ""
+        for prefix in ("/slow", "/missing", "/bad"):
+            if path.startswith(prefix + "/"):
+                mode, path = prefix[1:], path[len(prefix):]
+        local = os.path.normpath(os.path.join(self.site, path.lstrip("/")))
+        if mode == "missing" or not local.startswith(self.site) or not os.path.isfile(local):
+            self.send_error(404, "Not Found")
+            return
+        with open(local, "rb") as f:
+            body = f.read()
+        if mode == "bad":
+            body = body[:len(body) // 2]
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if mode != "slow":
+            self.wfile.write(body)
+            return
+        # 1 KB every 100 ms: long enough to be stopped, bounded by the file's size.
+        try:
+            for start in range(0, len(body), 1024):
+                self.wfile.write(body[start:start + 1024])
+                self.wfile.flush()
+                time.sleep(0.1)
+        except OSError:
+            pass
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--emulator", default="")
+    parser.add_argument("command", nargs=argparse.REMAINDER)
+    args = parser.parse_args()
+    command = local_servers.with_emulator(args.command, args.emulator)
+
+    work = tempfile.mkdtemp(prefix="cobwen-site-")
+    server = None
+    try:
+        site = os.path.join(work, "site")
+        make_site(site)
+        old = os.path.join(work, "old-plugins.dat.gz")
+        make_old_catalogue(site, old)
+        Handler.site = os.path.abspath(site)
+        server = local_servers.serve_in_thread(ThreadingHTTPServer, Handler)
+        port = server.server_address[1]
+        if not local_servers.wait_for_port(port):
+            print("run_with_site: the site did not start on 127.0.0.1:%d" % port)
+            return 1
+        env = dict(os.environ)
+        env["COBWEN_TEST_SERVER"] = "127.0.0.1:%d" % port
+        env["COBWEN_TEST_SITE"] = "Z:" + site.replace("/", "\\")
+        env["COBWEN_TEST_OLD_CATALOGUE"] = "Z:" + old.replace("/", "\\")
+        return subprocess.run(command, env=env, timeout=900).returncode
+    finally:
+        local_servers.stop_server(server)
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

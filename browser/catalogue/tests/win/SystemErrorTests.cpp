@@ -1,0 +1,66 @@
+#include "browser/catalogue/win/SystemError.h"
+
+#include "browser/catalogue/tests/win/RecordingDialog.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace cobwen {
+namespace {
+
+constexpr unsigned long kUndefinedError = 0x2FFFFFFF;
+
+// The system's own text for an error, as FormatMessageA gives it, with its line break cut off.
+std::string FormatMessageText(DWORD error) {
+    char buffer[1024] = {};
+    DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                       LANG_USER_DEFAULT, buffer, sizeof buffer, nullptr);
+    while (length > 0 &&
+           (buffer[length - 1] == '\n' || buffer[length - 1] == '\r' || buffer[length - 1] == ' '))
+        --length;
+    return std::string(buffer, length);
+}
+
+TEST(SystemErrorMessage, FillsTheFormatInTheRequestedOrder) {
+    const std::string notFound = FormatMessageText(ERROR_FILE_NOT_FOUND);
+    const std::string denied = FormatMessageText(ERROR_ACCESS_DENIED);
+    ASSERT_FALSE(notFound.empty());
+    ASSERT_FALSE(denied.empty());
+    const struct {
+        const char* format;
+        const char* text;
+        bool textFirst;
+        unsigned long error;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {"%s: %s", "C:\\data", true, ERROR_FILE_NOT_FOUND, "C:\\data: " + notFound},
+        {"%s: %s", "C:\\data", false, ERROR_FILE_NOT_FOUND, notFound + ": C:\\data"},
+        {"[%s] (%s)", "x", false, ERROR_ACCESS_DENIED, "[" + denied + "] (x)"},
+        {"100%% %s %s", "x", true, ERROR_ACCESS_DENIED, "100% x " + denied},
+        // No system message: only the text-first form is shown, trimmed.
+        {"  %s: %s  ", "C:\\data", true, kUndefinedError, "C:\\data:"},
+        {"%s %s", "text", true, kUndefinedError, "text"},
+        {"%s: %s", "C:\\data", false, kUndefinedError, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SystemErrorMessage(c.format, c.text, c.textFirst, c.error), c.expected)
+            << c.format << " / " << c.error << " / " << c.textFirst;
+}
+
+TEST(ShowSystemError, ShowsTheMessageForTheLastError) {
+    test::RecordingDialog dialog;
+    SetLastError(ERROR_ACCESS_DENIED);
+    ShowSystemError("%s - %s", "D:\\downloads", false, dialog);
+    SetLastError(kUndefinedError);
+    ShowSystemError("%s - %s", "D:\\downloads", true, dialog);
+    SetLastError(kUndefinedError);
+    ShowSystemError("%s - %s", "D:\\downloads", false, dialog);
+
+    const std::vector<std::string> expected{
+        FormatMessageText(ERROR_ACCESS_DENIED) + " - D:\\downloads", "D:\\downloads -"};
+    EXPECT_EQ(dialog.shown, expected);
+}
+
+} // namespace
+} // namespace cobwen
