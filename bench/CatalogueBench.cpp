@@ -87,7 +87,7 @@ void BenchReload(benchmark::State& state, const std::string& path, const cobwen:
 void BenchGZipPart(benchmark::State& state, const std::string& path) {
     std::size_t bytes = 0;
     for (auto _ : state) {
-        cobwen::TMemoryStream stream;
+        cobwen::MemoryStream stream;
         cobwen::TGZip gzip;
         gzip.DecompressFile(path, stream);
         benchmark::DoNotOptimize(stream.Bytes().data());

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
         input.Now = cobwen::Now();
         input.Panel.UseName = true;
         input.Panel.Name = cobwen::Utf8ToCp1251(pattern.utf8);
-        input.FindIn = cobwen::kFindInMask;
+        input.FindIn = cobwen::FindInMask;
         benchmark::RegisterBenchmark((std::string("FillList/all-fields/") + pattern.label).c_str(),
                                      [&, input](benchmark::State& state) {
                                          BenchFillList(state, archive, lists, input, locale);

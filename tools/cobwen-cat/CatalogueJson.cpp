@@ -10,7 +10,7 @@
 namespace cobwen::cat {
 namespace {
 
-Json ValueListToJson(const TValueList& list) {
+Json ValueListToJson(const ValueList& list) {
     Json values = Json::array();
     for (const std::string& value : list.Items()) {
         values.push_back(Cp1251ToUtf8(value));

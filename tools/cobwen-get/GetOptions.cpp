@@ -4,7 +4,7 @@
 
 namespace cobwen {
 
-const char* const kGetUsage =
+const char* const GetUsage =
     "usage: cobwen-get [--dest DIR] [--max N] [--proxy-mode 0|1|2] [--proxy HOST:PORT]\n"
     "                  [--proxy-user NAME] [--proxy-password PASS] [--overwrite yes|no] URL...\n";
 

@@ -24,6 +24,6 @@ struct GetOptions {
 bool ParseGetOptions(const std::vector<std::string>& arguments, GetOptions& options,
                      std::string& error);
 
-extern const char* const kGetUsage;
+extern const char* const GetUsage;
 
 } // namespace cobwen

@@ -15,8 +15,8 @@ namespace {
 
 using namespace cobwen;
 
-constexpr UINT kStopMessage = WM_APP + 1;
-constexpr std::int64_t kProgressStep = 1 << 20;
+constexpr UINT StopMessage = WM_APP + 1;
+constexpr std::int64_t ProgressStep = 1 << 20;
 
 // The console's control handler takes no context: it finds the thread to stop through this.
 std::atomic<DWORD> mainThreadId{0};
@@ -24,7 +24,7 @@ std::atomic<DWORD> mainThreadId{0};
 BOOL WINAPI OnConsoleControl(DWORD type) {
     if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT)
         return FALSE;
-    PostThreadMessageW(mainThreadId, kStopMessage, 0, 0);
+    PostThreadMessageW(mainThreadId, StopMessage, 0, 0);
     return TRUE;
 }
 
@@ -43,8 +43,8 @@ int Run(const GetOptions& options) {
     bool failed = false;
     bool stopped = false;
     bool stopAsked = false;
-    ProgressTotal progress(kProgressStep);
-    TGetFilesEvents events;
+    ProgressTotal progress(ProgressStep);
+    GetFilesEvents events;
     events.OnStart = [](const std::string& url) {
         Print(StartLine(url));
     };
@@ -86,7 +86,7 @@ int Run(const GetOptions& options) {
     while (!over()) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.hwnd == nullptr && message.message == kStopMessage) {
+            if (message.hwnd == nullptr && message.message == StopMessage) {
                 stopAsked = true;
                 queue.Stop();
                 continue;
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         GetOptions options;
         std::string error;
         if (!ParseGetOptions(arguments, options, error)) {
-            std::fprintf(stderr, "cobwen-get: %s\n%s", error.c_str(), kGetUsage);
+            std::fprintf(stderr, "cobwen-get: %s\n%s", error.c_str(), GetUsage);
             return 1;
         }
         return Run(options);

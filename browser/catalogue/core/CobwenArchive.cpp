@@ -82,7 +82,7 @@ TCobwenArchive::~TCobwenArchive() {
 
 int TCobwenArchive::LoadFromFile(const std::string& path) {
     lineCount_ = 0;
-    TMemoryStream stream;
+    MemoryStream stream;
     try {
         stream.Bytes().reserve(GzipSizeHint(path));
         TGZip gzip;
@@ -182,7 +182,7 @@ void TCobwenArchive::Clear() {
     lowerUrls_.clear();
 }
 
-TDateTime TCobwenArchive::CatalogueDate() const {
+DateTime TCobwenArchive::CatalogueDate() const {
     return catalogueDate_ != 0 ? catalogueDate_ : Today();
 }
 

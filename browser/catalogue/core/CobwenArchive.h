@@ -51,17 +51,17 @@ public:
     std::uint16_t Count() const { return static_cast<std::uint16_t>(items_.size()); }
     const std::vector<std::unique_ptr<TCobwenData>>& Items() const { return items_; }
 
-    const TValueList& Categories() const { return categories_; }
-    const TValueList& Authors() const { return authors_; }
-    const TValueList& UlvarVersions() const { return ulvarVersions_; }
-    const TValueList& SrcLanguages() const { return srcLanguages_; }
+    const ValueList& Categories() const { return categories_; }
+    const ValueList& Authors() const { return authors_; }
+    const ValueList& UlvarVersions() const { return ulvarVersions_; }
+    const ValueList& SrcLanguages() const { return srcLanguages_; }
 
     const std::string& NewestStamp() const { return newestStamp_; }
     // Lines of the text the last load parsed (0 when it got no text to parse).
     int LineCount() const { return lineCount_; }
     // The modification time of the last catalogue read, or today's date when none was obtained.
-    TDateTime CatalogueDate() const;
-    TDateTime StoredCatalogueDate() const { return catalogueDate_; }
+    DateTime CatalogueDate() const;
+    DateTime StoredCatalogueDate() const { return catalogueDate_; }
 
     const std::string& CatalogueURL() const { return catalogueURL_; }
     const std::string& FilesURL() const { return filesURL_; }
@@ -76,12 +76,12 @@ private:
     const TextLocale& locale_;
     std::vector<std::unique_ptr<TCobwenData>> items_;
     std::vector<std::string> lowerUrls_; // for FindByFileName, parallel to items_
-    TValueList categories_;
-    TValueList authors_;
-    TValueList ulvarVersions_;
-    TValueList srcLanguages_;
+    ValueList categories_;
+    ValueList authors_;
+    ValueList ulvarVersions_;
+    ValueList srcLanguages_;
     std::string newestStamp_;
-    TDateTime catalogueDate_ = 0;
+    DateTime catalogueDate_ = 0;
     int lineCount_ = 0;
     std::string catalogueURL_;
     std::string filesURL_;

@@ -22,7 +22,7 @@ struct TCobwenData {
     std::string WindowsVersion;
     std::string SrcLanguage;
     std::int32_t Size = 0;
-    TDateTime Date = 0;
+    DateTime Date = 0;
     std::string Stamp;
     bool HasSources = false;
 };

@@ -73,19 +73,19 @@ void SkipBlanks(std::string_view text, std::size_t& pos) {
 
 } // namespace
 
-std::optional<TDateTime> EncodeDate(int year, int month, int day) {
+std::optional<DateTime> EncodeDate(int year, int month, int day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
         day > DaysInMonth(year, month)) {
         return std::nullopt;
     }
-    return static_cast<TDateTime>(DaysFromCivil(year, month, day) - EpochDays);
+    return static_cast<DateTime>(DaysFromCivil(year, month, day) - EpochDays);
 }
 
-TDateTime EncodeTime(int hour, int minute, int second) {
+DateTime EncodeTime(int hour, int minute, int second) {
     return (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
 }
 
-DateParts DecodeDateTime(TDateTime value) {
+DateParts DecodeDateTime(DateTime value) {
     DateParts parts;
     double whole = std::trunc(value);
     // Rounded to the second so that an encoded time reads back as written.
@@ -101,7 +101,7 @@ DateParts DecodeDateTime(TDateTime value) {
     return parts;
 }
 
-std::optional<TDateTime> ReadDate(std::string_view text, char separator) {
+std::optional<DateTime> ReadDate(std::string_view text, char separator) {
     std::size_t pos = 0;
     int day = 0, month = 0, year = 0, digits = 0, yearDigits = 0;
     SkipBlanks(text, pos);
@@ -144,7 +144,7 @@ std::optional<TDateTime> ReadDate(std::string_view text, char separator) {
     return EncodeDate(year, month, day);
 }
 
-TDateTime Now() {
+DateTime Now() {
     std::tm now{};
     if (!LocalNow(now)) {
         return 0;
@@ -153,11 +153,11 @@ TDateTime Now() {
            EncodeTime(now.tm_hour, now.tm_min, now.tm_sec);
 }
 
-TDateTime Today() {
+DateTime Today() {
     return std::trunc(Now());
 }
 
-std::string FormatFileDate(TDateTime value, const TextLocale& locale) {
+std::string FormatFileDate(DateTime value, const TextLocale& locale) {
     const DateParts p = DecodeDateTime(value);
     char time[32];
     std::snprintf(time, sizeof time, " (%02d:%02d:%02d)", p.hour, p.minute, p.second);
@@ -165,14 +165,14 @@ std::string FormatFileDate(TDateTime value, const TextLocale& locale) {
            std::to_string(p.year) + time;
 }
 
-std::string FormatIsoDate(TDateTime value) {
+std::string FormatIsoDate(DateTime value) {
     const DateParts p = DecodeDateTime(value);
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", p.year, p.month, p.day);
     return text;
 }
 
-std::string FormatDate(TDateTime value, std::string_view picture, const TextLocale& locale) {
+std::string FormatDate(DateTime value, std::string_view picture, const TextLocale& locale) {
     const DateParts p = DecodeDateTime(value);
     auto number = [](int n, int width) {
         std::string text = std::to_string(n);
@@ -223,7 +223,7 @@ std::string FormatDate(TDateTime value, std::string_view picture, const TextLoca
     return out;
 }
 
-std::string FormatShortDate(TDateTime value, const TextLocale& locale) {
+std::string FormatShortDate(DateTime value, const TextLocale& locale) {
     return FormatDate(value, locale.ShortDateFormat(), locale);
 }
 

@@ -99,14 +99,14 @@ std::string OneLineDescription(std::string_view text) {
 }
 
 std::string WithoutEmptyLines(std::string_view fileText) {
-    static constexpr std::string_view kLineBreak = "\r\n";
+    static constexpr std::string_view LineBreak = "\r\n";
     std::string out;
     out.reserve(fileText.size());
     std::size_t i = 0;
     while (i < fileText.size()) {
-        if (fileText.substr(i, 2) == kLineBreak) {
-            out += kLineBreak;
-            while (fileText.substr(i, 2) == kLineBreak) {
+        if (fileText.substr(i, 2) == LineBreak) {
+            out += LineBreak;
+            while (fileText.substr(i, 2) == LineBreak) {
                 i += 2;
             }
             continue;

@@ -9,6 +9,6 @@ namespace cobwen {
 // The file's modification time as a local date-time; 0 for a folder, or when the file has none
 // or cannot be read.
 // Implemented once per platform.
-TDateTime FileAge(const std::string& path);
+DateTime FileAge(const std::string& path);
 
 } // namespace cobwen

@@ -21,7 +21,7 @@ void TGZip::SetBufferSize(std::size_t size) {
     bufferSize_ = size;
 }
 
-void TGZip::DecompressGzStream(void* handle, TStream& stream) {
+void TGZip::DecompressGzStream(void* handle, Stream& stream) {
     auto* gz = static_cast<gzFile>(handle);
     try {
         std::uint32_t total = 0; // wraps like the 32-bit count it reports
@@ -55,7 +55,7 @@ void TGZip::DecompressGzStream(void* handle, TStream& stream) {
     }
 }
 
-void TGZip::DecompressFile(const std::string& fileName, TStream& stream) {
+void TGZip::DecompressFile(const std::string& fileName, Stream& stream) {
     try {
         gzFile gz = gzopen(fileName.c_str(), "r");
         if (gz == nullptr) {

@@ -26,9 +26,9 @@ public:
     std::size_t BufferSize() const { return bufferSize_; }
 
     // Writes the uncompressed bytes of `fileName` to `stream` from its current position on.
-    void DecompressFile(const std::string& fileName, TStream& stream);
+    void DecompressFile(const std::string& fileName, Stream& stream);
     // The read loop on a handle opened by zlib's gzopen (a gzFile).
-    void DecompressGzStream(void* gz, TStream& stream);
+    void DecompressGzStream(void* gz, Stream& stream);
 
     // Called after every read with the uncompressed bytes delivered so far, the final empty read
     // too.

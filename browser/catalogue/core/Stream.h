@@ -6,14 +6,14 @@
 namespace cobwen {
 
 // Where decompressed bytes go.
-class TStream {
+class Stream {
 public:
-    virtual ~TStream() = default;
+    virtual ~Stream() = default;
     // Returns how many bytes were taken.
     virtual std::size_t Write(const void* data, std::size_t size) = 0;
 };
 
-class TMemoryStream final : public TStream {
+class MemoryStream final : public Stream {
 public:
     std::size_t Write(const void* data, std::size_t size) override {
         bytes_.append(static_cast<const char*>(data), size);

@@ -6,7 +6,7 @@
 
 namespace cobwen {
 
-void TValueList::Add(std::string_view value) {
+void ValueList::Add(std::string_view value) {
     const auto at = std::lower_bound(items_.begin(), items_.end(), value,
                                      [this](const std::string& item, std::string_view v) {
                                          return locale_->CompareText(item, v) < 0;
@@ -17,7 +17,7 @@ void TValueList::Add(std::string_view value) {
     items_.insert(at, std::string(value));
 }
 
-int TValueList::IndexOf(std::string_view value) const {
+int ValueList::IndexOf(std::string_view value) const {
     const auto at = std::lower_bound(items_.begin(), items_.end(), value,
                                      [this](const std::string& item, std::string_view v) {
                                          return locale_->CompareText(item, v) < 0;

@@ -10,9 +10,9 @@ class TextLocale;
 
 // A sorted list of distinct texts: ordered by the locale's case-insensitive comparison, and a text
 // equal to one already present (ignoring case) is not added, so the first spelling stays.
-class TValueList {
+class ValueList {
 public:
-    explicit TValueList(const TextLocale& locale) : locale_(&locale) {}
+    explicit ValueList(const TextLocale& locale) : locale_(&locale) {}
 
     void Add(std::string_view value);
     // Position of `value` (ignoring case), or -1.

@@ -11,7 +11,7 @@ namespace cobwen {
 
 namespace {
 
-constexpr char kRussianLayout[] = "00000419";
+constexpr char RussianLayout[] = "00000419";
 
 // The clipboard, opened for the calling thread until destruction.
 class ClipboardSession {
@@ -93,7 +93,7 @@ bool SetClipboard(UINT format, const void* data, std::size_t size) {
 
 bool CopyTextRussianLocale(const std::string& text) {
     SystemKeyboardLayouts layouts;
-    return WithKeyboardLayout(layouts, kRussianLayout, [&text] {
+    return WithKeyboardLayout(layouts, RussianLayout, [&text] {
         return SetClipboard(CF_TEXT, text.c_str(), text.size() + 1);
     });
 }

@@ -8,7 +8,7 @@
 namespace cobwen {
 
 void ErrorMessageBox::Show(const std::string& message) {
-    MessageBoxW(GetActiveWindow(), win32::ToWide(message, kBrowserCodePage).c_str(), L"Ошибка",
+    MessageBoxW(GetActiveWindow(), win32::ToWide(message, BrowserCodePage).c_str(), L"Ошибка",
                 MB_OK | MB_ICONERROR);
 }
 

@@ -4,7 +4,7 @@
 
 namespace cobwen {
 
-TDateTime FileAge(const std::string& path) {
+DateTime FileAge(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
         return 0;

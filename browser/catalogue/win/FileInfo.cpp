@@ -33,10 +33,10 @@ std::string FileDateText(const std::string& path, const TextLocale& locale) {
 }
 
 std::string TempFolder() {
-    constexpr DWORD kCapacity = 1024;
-    char buffer[kCapacity + 1] = {};
-    const DWORD length = GetTempPathA(kCapacity, buffer);
-    if (length == 0 || length > kCapacity)
+    constexpr DWORD Capacity = 1024;
+    char buffer[Capacity + 1] = {};
+    const DWORD length = GetTempPathA(Capacity, buffer);
+    if (length == 0 || length > Capacity)
         return {};
     return std::string(buffer, length);
 }

@@ -6,11 +6,11 @@
 
 namespace cobwen {
 
-inline constexpr std::uint16_t kHttpPort = 80;
+inline constexpr std::uint16_t HttpPort = 80;
 
 struct HostPort {
     std::string Host;
-    std::uint16_t Port = kHttpPort;
+    std::uint16_t Port = HttpPort;
 
     friend bool operator==(const HostPort&, const HostPort&) = default;
 };

@@ -5,7 +5,7 @@
 namespace cobwen {
 
 std::string SlotName(std::optional<LogonSessionId> session) {
-    std::string name(kSlotNameBase);
+    std::string name(SlotNameBase);
     if (session) {
         char digits[17];
         std::snprintf(digits, sizeof digits, "%08X%08X", static_cast<unsigned>(session->High),

@@ -8,7 +8,7 @@
 namespace cobwen {
 
 // The part of every slot name shared by all logon sessions.
-inline constexpr std::string_view kSlotNameBase = "DF-{5536AD7E-D679FE070E9B}";
+inline constexpr std::string_view SlotNameBase = "DF-{5536AD7E-D679FE070E9B}";
 
 struct LogonSessionId {
     std::uint32_t High = 0;

@@ -14,13 +14,13 @@ std::string FillMessage(std::string_view format, std::string_view argument) {
 
 std::string SystemFailureText(std::string_view systemMessage, unsigned long code) {
     std::string text(systemMessage);
-    text += kMsgErrorCode.Text;
+    text += MsgErrorCode.Text;
     text += std::to_string(code);
     return text;
 }
 
 std::string ConnectionErrorText(std::string_view detail) {
-    std::string text(kMsgConnectionError.Text);
+    std::string text(MsgConnectionError.Text);
     text += detail;
     return text;
 }

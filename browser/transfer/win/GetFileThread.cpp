@@ -17,12 +17,12 @@ namespace cobwen {
 
 namespace {
 
-constexpr char kAgent[] = "Kesh-Cobwen";
-constexpr DWORD kRequestFlags = INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION;
-constexpr DWORD kBlock = 1024;
+constexpr char Agent[] = "Kesh-Cobwen";
+constexpr DWORD RequestFlags = INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_KEEP_CONNECTION;
+constexpr DWORD Block = 1024;
 // Sends of one request, the first included, before a dialog that keeps asking for a retry is
 // taken as giving up.
-constexpr int kMaxSends = 16;
+constexpr int MaxSends = 16;
 
 // A WinInet call failed after the terminate request: the worker runs out without a message.
 struct QuietEnd {};
@@ -89,7 +89,7 @@ void TGetFileThread::Execute() {
     const bool holding = WaitForSlot();
     if (holding && !terminated_) {
         owner_.SetBusy(true);
-        owner_.Deliver([this](const TGetFilesEvents& events) {
+        owner_.Deliver([this](const GetFilesEvents& events) {
             if (events.OnStart)
                 events.OnStart(url_);
         });
@@ -106,7 +106,7 @@ void TGetFileThread::Execute() {
     owner_.RemoveWorker(this);
     if (!terminated_) {
         const bool failed = failed_;
-        owner_.Deliver([this, failed](const TGetFilesEvents& events) {
+        owner_.Deliver([this, failed](const GetFilesEvents& events) {
             if (events.OnDone)
                 events.OnDone(failed, url_);
         });
@@ -129,7 +129,7 @@ void TGetFileThread::Check(bool succeeded) const {
 void TGetFileThread::Fail(const std::string& text) {
     errorText_ = text;
     failed_ = true;
-    owner_.Deliver([this](const TGetFilesEvents& events) {
+    owner_.Deliver([this](const GetFilesEvents& events) {
         if (events.OnError)
             events.OnError(errorText_);
     });
@@ -157,7 +157,7 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
         return;
     }
     try {
-        const win32::InternetHandle root(InternetOpenA(kAgent, access, proxyName, bypass, 0));
+        const win32::InternetHandle root(InternetOpenA(Agent, access, proxyName, bypass, 0));
         Check(root.Valid());
         const UrlParts parts = SplitUrl(url_);
         // Port 80 unless the URL names another, as a local site on a free port does.
@@ -169,14 +169,14 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
 
         // Nothing is written outside the destination folder.
         if (!IsTargetNameInside(fileName_)) {
-            Fail(FillMessage(kMsgCannotCreateFile.Text, path));
+            Fail(FillMessage(MsgCannotCreateFile.Text, path));
             return;
         }
         if (IsFile(path)) {
             failed_ = true;
             bool overwrite = true;
-            const std::string question = FillMessage(kMsgOverwriteQuery.Text, fileName_);
-            owner_.Deliver([&question, &overwrite](const TGetFilesEvents& events) {
+            const std::string question = FillMessage(MsgOverwriteQuery.Text, fileName_);
+            owner_.Deliver([&question, &overwrite](const GetFilesEvents& events) {
                 if (events.OnOverwriteQuery)
                     events.OnOverwriteQuery(question, overwrite);
             });
@@ -186,13 +186,13 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
         }
         const std::string folder = TargetFolder(path);
         if (!ForceFolders(folder)) {
-            Fail(FillMessage(kMsgCannotCreateFolder.Text, folder));
+            Fail(FillMessage(MsgCannotCreateFolder.Text, folder));
             return;
         }
         win32::KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) {
-            Fail(FillMessage(kMsgCannotCreateFile.Text, path));
+            Fail(FillMessage(MsgCannotCreateFile.Text, path));
             return;
         }
 
@@ -235,7 +235,7 @@ void TGetFileThread::Abort() {
 bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HANDLE file,
                              RequestDialog& dialog) {
     win32::InternetHandle request(HttpOpenRequestA(connection, "GET", object.c_str(), nullptr,
-                                                   nullptr, nullptr, kRequestFlags, 0));
+                                                   nullptr, nullptr, RequestFlags, 0));
     Check(request.Valid());
     // Shares the request with Abort while it is in use; a request Abort closed is not closed again.
     struct Shared {
@@ -266,7 +266,7 @@ bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HA
         const DWORD answer = dialog.Run(request.Get(), error);
         if (answer == ERROR_SUCCESS)
             break;
-        if (answer == ERROR_CANCELLED || send == kMaxSends)
+        if (answer == ERROR_CANCELLED || send == MaxSends)
             return false;
     }
     if (error != ERROR_SUCCESS || terminated_)
@@ -285,7 +285,7 @@ bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HA
         throw CobwenError(HttpStatusText(status, std::string(reason, reasonLength)));
     }
 
-    char block[kBlock];
+    char block[Block];
     DWORD count = 0;
     unsigned long long received = 0;
     do {
@@ -293,7 +293,7 @@ bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HA
         // its own under Wine's WinInet (about 16 against 280 microseconds a block, measured).
         DWORD available = 0;
         Check(InternetQueryDataAvailable(request.Get(), &available, 0, 0));
-        Check(InternetReadFile(request.Get(), block, kBlock, &count));
+        Check(InternetReadFile(request.Get(), block, Block, &count));
         DWORD written = 0;
         if (!WriteFile(file, block, count, &written, nullptr) || written != count) {
             const DWORD code = GetLastError();
@@ -302,11 +302,11 @@ bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HA
         received += count;
         blockSize_ = static_cast<std::int32_t>(count);
         const std::int32_t size = blockSize_;
-        owner_.Deliver([size](const TGetFilesEvents& events) {
+        owner_.Deliver([size](const GetFilesEvents& events) {
             if (events.OnProgress)
                 events.OnProgress(size);
         });
-    } while (count == kBlock && !terminated_);
+    } while (count == Block && !terminated_);
     if (terminated_)
         return false;
 

@@ -29,7 +29,7 @@ TGetFiles::TGetFiles()
 }
 
 TGetFiles::~TGetFiles() {
-    events_ = TGetFilesEvents();
+    events_ = GetFilesEvents();
     SetEvent(abandoned_.Get());
     for (;;) {
         {
@@ -132,7 +132,7 @@ void TGetFiles::RemoveWorker(TGetFileThread* worker) {
         }
     }
     if (stopped)
-        Deliver([](const TGetFilesEvents& events) {
+        Deliver([](const GetFilesEvents& events) {
             if (events.OnStopped)
                 events.OnStopped();
         });
@@ -144,7 +144,7 @@ void TGetFiles::WorkerGone() {
     SetEvent(workerGone_.Get());
 }
 
-void TGetFiles::Deliver(const std::function<void(const TGetFilesEvents&)>& call) const {
+void TGetFiles::Deliver(const std::function<void(const GetFilesEvents&)>& call) const {
     mainThread_.Run([this, &call] { call(events_); });
 }
 

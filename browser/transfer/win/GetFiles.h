@@ -19,7 +19,7 @@ class TGetFileThread;
 
 // The handlers of a queue's events; each may be unset. They run on the thread that created the
 // queue while the reporting worker waits.
-struct TGetFilesEvents {
+struct GetFilesEvents {
     std::function<void(const std::string& url)> OnStart;
     std::function<void(const std::string& text)> OnError;
     std::function<void(bool failed, const std::string& url)> OnDone;
@@ -52,7 +52,7 @@ public:
     void SetProxy(const TProxySettings& proxy);
     TProxySettings Proxy() const;
     // Replaces every handler at once (unset ones included).
-    void SetEvents(TGetFilesEvents events) { events_ = std::move(events); }
+    void SetEvents(GetFilesEvents events) { events_ = std::move(events); }
     // The dialog each request goes through; the system's dialog by default.
     void SetRequestDialog(std::shared_ptr<RequestDialog> dialog);
 
@@ -90,7 +90,7 @@ private:
     // The last thing an ending worker does with its queue.
     void WorkerGone();
     // Runs `call` with the handlers on the queue's thread and waits for it.
-    void Deliver(const std::function<void(const TGetFilesEvents&)>& call) const;
+    void Deliver(const std::function<void(const GetFilesEvents&)>& call) const;
     HANDLE Abandoned() const { return abandoned_.Get(); }
     std::string SemaphoreName() const;
 
@@ -106,7 +106,7 @@ private:
     std::int32_t maxCount_ = 1;
     std::string slotName_;
     win32::SemaphoreHandle slots_;
-    TGetFilesEvents events_;
+    GetFilesEvents events_;
     MainThreadCall mainThread_;
     win32::KernelHandle workerGone_;
     win32::KernelHandle abandoned_;

@@ -4,21 +4,21 @@ namespace cobwen {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"CobwenMainThreadCall";
-constexpr UINT kWakeMessage = WM_APP + 0x2C0;
+constexpr wchar_t ClassName[] = L"CobwenMainThreadCall";
+constexpr UINT WakeMessage = WM_APP + 0x2C0;
 
-constexpr long kWaiting = 0;
-constexpr long kRan = 1;
-constexpr long kDropped = 2;
+constexpr long Waiting = 0;
+constexpr long Ran = 1;
+constexpr long Dropped = 2;
 
 // Each side spins briefly before it sleeps on the address: a call that comes back at once is
 // served without a sleep, while longer spins cost more than they save once other programs compete
 // for the processors (both threads then rarely run at the same time).
-constexpr LONGLONG kSpinMicroseconds = 10;
+constexpr LONGLONG SpinMicroseconds = 10;
 // How long the creating thread waits for a next call before it returns to its loop, and how long
 // one listening spell may last at most.
-constexpr DWORD kIdleMs = 2;
-constexpr ULONGLONG kSpellMs = 20;
+constexpr DWORD IdleMs = 2;
+constexpr ULONGLONG SpellMs = 20;
 
 LONGLONG Ticks() {
     LARGE_INTEGER now;
@@ -29,7 +29,7 @@ LONGLONG Ticks() {
 LONGLONG SpinTicks() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return frequency.QuadPart * kSpinMicroseconds / 1000000;
+    return frequency.QuadPart * SpinMicroseconds / 1000000;
 }
 
 bool SpinUntilChanged(const std::atomic<LONG>& value, LONG seen) {
@@ -70,7 +70,7 @@ private:
 
 struct MainThreadCall::Request {
     const std::function<void()>* call;
-    std::atomic<LONG> state{kWaiting};
+    std::atomic<LONG> state{Waiting};
 };
 
 MainThreadCall::MainThreadCall() : threadId_(GetCurrentThreadId()) {
@@ -78,10 +78,10 @@ MainThreadCall::MainThreadCall() : threadId_(GetCurrentThreadId()) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = ClassName;
     // A second queue finds the class registered already.
     RegisterClassExW(&windowClass);
-    window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    window_ = CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     if (window_ != nullptr)
         SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -97,7 +97,7 @@ MainThreadCall::~MainThreadCall() {
 
 LRESULT CALLBACK MainThreadCall::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-    if (message != kWakeMessage)
+    if (message != WakeMessage)
         return DefWindowProcW(window, message, wParam, lParam);
     const auto* self =
         reinterpret_cast<const MainThreadCall*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -138,7 +138,7 @@ bool MainThreadCall::Run(const std::function<void()>& call) const {
     }
     if (wake)
         WakeAddress(signal_);
-    if (post && !PostMessageW(window_, kWakeMessage, 0, 0)) {
+    if (post && !PostMessageW(window_, WakeMessage, 0, 0)) {
         // Nothing will wake the creating thread for the calls waiting now: none of them runs.
         std::deque<Request*> dropped;
         {
@@ -147,14 +147,14 @@ bool MainThreadCall::Run(const std::function<void()>& call) const {
             dropped.swap(waiting_);
         }
         for (Request* waiting : dropped)
-            Finish(*waiting, kDropped);
+            Finish(*waiting, Dropped);
     }
 
-    if (!SpinUntilChanged(request.state, kWaiting)) {
-        while (request.state.load(std::memory_order_acquire) == kWaiting)
-            WaitWhile(request.state, kWaiting, INFINITE);
+    if (!SpinUntilChanged(request.state, Waiting)) {
+        while (request.state.load(std::memory_order_acquire) == Waiting)
+            WaitWhile(request.state, Waiting, INFINITE);
     }
-    return request.state.load(std::memory_order_acquire) == kRan;
+    return request.state.load(std::memory_order_acquire) == Ran;
 }
 
 void MainThreadCall::RunPending() const {
@@ -162,7 +162,7 @@ void MainThreadCall::RunPending() const {
 }
 
 void MainThreadCall::Serve(bool listen) const {
-    const ULONGLONG end = GetTickCount64() + kSpellMs;
+    const ULONGLONG end = GetTickCount64() + SpellMs;
     bool mayRepost = true;
     for (;;) {
         Request* request = nullptr;
@@ -196,7 +196,7 @@ void MainThreadCall::Serve(bool listen) const {
             }
         }
         if (repost) {
-            if (!PostMessageW(window_, kWakeMessage, 0, 0)) {
+            if (!PostMessageW(window_, WakeMessage, 0, 0)) {
                 // No message can come back for them: this spell serves them after all.
                 const Locked guard(lock_);
                 posted_ = false;
@@ -205,7 +205,7 @@ void MainThreadCall::Serve(bool listen) const {
             }
             return;
         }
-        if (wakeOthers && !PostMessageW(window_, kWakeMessage, 0, 0)) {
+        if (wakeOthers && !PostMessageW(window_, WakeMessage, 0, 0)) {
             // They are served here once the call has returned.
             const Locked guard(lock_);
             posted_ = false;
@@ -216,13 +216,13 @@ void MainThreadCall::Serve(bool listen) const {
             } catch (...) {
                 // A handler's failure belongs to this thread; the worker goes on.
             }
-            Finish(*request, kRan);
+            Finish(*request, Ran);
             continue;
         }
 
         // Listening: a worker that calls from now on finds listening_ set and bumps signal_.
         if (!SpinUntilChanged(signal_, seen))
-            WaitWhile(signal_, seen, kIdleMs);
+            WaitWhile(signal_, seen, IdleMs);
         {
             const Locked guard(lock_);
             listening_ = false;

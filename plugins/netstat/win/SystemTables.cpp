@@ -61,11 +61,11 @@ template <typename Row, typename Out> void CopyRows(const void* table, std::vect
 // reported size is larger, again into a buffer of that size. Sockets come and go between two calls,
 // so a table that grew meanwhile asks again, a few times at most. Empty when the calls fail.
 template <typename Call> std::optional<std::vector<std::uint64_t>> SizedCall(Call&& call) {
-    constexpr int kAttempts = 8;
+    constexpr int Attempts = 8;
     std::vector<std::uint64_t> buffer(2); // 16 bytes, aligned for the tables' rows
     DWORD size = 16;
     DWORD result = call(buffer.data(), &size);
-    for (int attempt = 1; result == ERROR_INSUFFICIENT_BUFFER && attempt < kAttempts; ++attempt) {
+    for (int attempt = 1; result == ERROR_INSUFFICIENT_BUFFER && attempt < Attempts; ++attempt) {
         // Room for the rows that may come before the next call.
         size += size / 4;
         buffer.assign((size + 7) / 8, 0);

@@ -30,7 +30,7 @@ FilterLists BuildFilterLists(const TCobwenArchive& archive) {
     FilterLists lists;
     lists.Category = archive.Categories().Items();
     lists.Author = archive.Authors().Items();
-    for (const TReleasePeriod& period : ReleasePeriods) {
+    for (const ReleasePeriod& period : ReleasePeriods) {
         lists.Released.emplace_back(period.text);
     }
     lists.SrcLanguage.emplace_back(AnySourceLanguage);

@@ -24,13 +24,13 @@ inline constexpr std::array<Filter, 6> DropDownFilters{
     Filter::Category,   Filter::Author,       Filter::Released,
     Filter::HasSources, Filter::UlvarVersion, Filter::WindowsVersion};
 
-struct TReleasePeriod {
+struct ReleasePeriod {
     const char* text; // code page 1251
     int days;
 };
 
 // The choices of the release-period drop-down, in its order.
-inline constexpr std::array<TReleasePeriod, 6> ReleasePeriods{{
+inline constexpr std::array<ReleasePeriod, 6> ReleasePeriods{{
     {"\xC7\xE0 \xEF\xEE\xF1\xEB\xE5\xE4\xED\xFE\xFE \xED\xE5\xE4\xE5\xEB\xFE",
      7}, // "За последнюю неделю"
     {"\xC7\xE0 \xEF\xEE\xF1\xEB\xE5\xE4\xED\xE8\xE5 2 \xED\xE5\xE4\xE5\xEB\xE8",
@@ -74,11 +74,11 @@ FilterLists BuildFilterLists(const TCobwenArchive& archive);
 int SelectStoredIndex(Filter filter, int storedIndex, int valueCount);
 
 // The filter panel's texts (code page 1251).
-struct TFilterCaption {
+struct FilterCaption {
     Filter filter;
     const char* caption;
 };
-inline constexpr std::array<TFilterCaption, 7> FilterCaptions{{
+inline constexpr std::array<FilterCaption, 7> FilterCaptions{{
     {Filter::Category, "(1) \xCA\xE0\xF2\xE5\xE3\xEE\xF0\xE8\xFF"},      // "(1) Категория"
     {Filter::Author, "(2) \xC0\xE2\xF2\xEE\xF0"},                        // "(2) Автор"
     {Filter::Released, "(3) \xC4\xE0\xF2\xE0 \xE2\xFB\xF5\xEE\xE4\xE0"}, // "(3) Дата выхода"

@@ -20,14 +20,14 @@ enum class ListColumn : int {
 };
 inline constexpr int ListColumnCount = 5;
 
-struct TListColumnInfo {
+struct ListColumnInfo {
     ListColumn column;
     const char* caption; // code page 1251; captions are centred
     int width;           // designed width in pixels
     bool rightAligned;   // the cells' alignment (captions stay centred)
 };
 
-inline constexpr std::array<TListColumnInfo, ListColumnCount> ListColumns{{
+inline constexpr std::array<ListColumnInfo, ListColumnCount> ListColumns{{
     // "Наименование"
     {ListColumn::Name, "\xCD\xE0\xE8\xEC\xE5\xED\xEE\xE2\xE0\xED\xE8\xE5", 281, false},
     // "Версия"

@@ -40,7 +40,7 @@ FocusedRowState FocusedRowCommands(const TCobwenData* focused, ActiveList active
 }
 
 std::string SelectionTotalText(const std::vector<const TCobwenData*>& selected,
-                               TDateTime catalogueDate, const TextLocale& locale) {
+                               DateTime catalogueDate, const TextLocale& locale) {
     if (selected.size() < 2) {
         return FormatShortDate(catalogueDate, locale);
     }

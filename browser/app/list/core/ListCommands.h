@@ -51,6 +51,6 @@ FocusedRowState FocusedRowCommands(const TCobwenData* focused, ActiveList active
 // records the catalogue date as a short date, otherwise FormatSize of their total size (a total
 // beyond the largest 32-bit size shows as that size).
 std::string SelectionTotalText(const std::vector<const TCobwenData*>& selected,
-                               TDateTime catalogueDate, const TextLocale& locale);
+                               DateTime catalogueDate, const TextLocale& locale);
 
 } // namespace cobwen

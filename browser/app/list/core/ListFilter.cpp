@@ -17,8 +17,7 @@ std::string ShownText(const std::vector<std::string>& values, int selected) {
 
 } // namespace
 
-TListFilter::TListFilter(const FilterLists& lists, const FilterInput& input,
-                         const TextLocale& locale)
+ListFilter::ListFilter(const FilterLists& lists, const FilterInput& input, const TextLocale& locale)
     : input_(input) {
     const FilterSettings& panel = input_.Panel;
     category_ = ShownText(lists.Category, panel.Category);
@@ -38,7 +37,7 @@ TListFilter::TListFilter(const FilterLists& lists, const FilterInput& input,
     }
 }
 
-bool TListFilter::Passes(const TCobwenData& record) const {
+bool ListFilter::Passes(const TCobwenData& record) const {
     const FilterSettings& panel = input_.Panel;
     if (panel.UseCategory && record.Category != category_) {
         return false;
@@ -68,29 +67,29 @@ bool TListFilter::Passes(const TCobwenData& record) const {
     return NameMatches(record);
 }
 
-bool TListFilter::NameMatches(const TCobwenData& record) const {
+bool ListFilter::NameMatches(const TCobwenData& record) const {
     if (!nameActive_) {
         return true;
     }
-    const TNameMatcher& matcher = *matcher_;
+    const NameMatcher& matcher = *matcher_;
     if (!matcher.Valid()) {
         return false;
     }
     const std::uint8_t findIn = input_.FindIn;
     return matcher.Matches(record.Name) ||
-           ((findIn & kFindInDescription) != 0 && matcher.Matches(record.Description)) ||
-           ((findIn & kFindInURL) != 0 && matcher.Matches(record.URL)) ||
-           ((findIn & kFindInHomePage) != 0 && matcher.Matches(record.HomePage)) ||
-           ((findIn & kFindInEMail) != 0 && matcher.Matches(record.EMail));
+           ((findIn & FindInDescription) != 0 && matcher.Matches(record.Description)) ||
+           ((findIn & FindInURL) != 0 && matcher.Matches(record.URL)) ||
+           ((findIn & FindInHomePage) != 0 && matcher.Matches(record.HomePage)) ||
+           ((findIn & FindInEMail) != 0 && matcher.Matches(record.EMail));
 }
 
-bool TListFilter::NameExpressionValid() const {
+bool ListFilter::NameExpressionValid() const {
     return !nameActive_ || matcher_->Valid();
 }
 
 std::vector<int> FillList(const TCobwenArchive& archive, const FilterLists& lists,
                           const FilterInput& input, const TextLocale& locale) {
-    const TListFilter filter(lists, input, locale);
+    const ListFilter filter(lists, input, locale);
     std::vector<int> rows;
     const int count = archive.Count();
     if (!filter.NameExpressionValid()) {

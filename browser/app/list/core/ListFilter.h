@@ -23,16 +23,16 @@ class TextLocale;
 struct FilterInput {
     FilterSettings Panel;
     std::uint8_t FindIn = 0; // FindInFlags
-    TDateTime Now = 0;       // the moment the release periods count back from
+    DateTime Now = 0;        // the moment the release periods count back from
 };
 
 // The seven filter tests of one list rebuild; the name expression is compiled once, on
 // construction, and the drop-downs' texts are copied then. A drop-down with nothing selected shows
 // an empty text, which is what filters 1, 2, 5 and 6 then compare with; with no Windows version
 // selected no record has a common bit.
-class TListFilter {
+class ListFilter {
 public:
-    TListFilter(const FilterLists& lists, const FilterInput& input, const TextLocale& locale);
+    ListFilter(const FilterLists& lists, const FilterInput& input, const TextLocale& locale);
 
     // Every test, in the order category, author, release period, sources, host version, Windows
     // version, name; a filter that is off passes.
@@ -52,7 +52,7 @@ private:
     std::optional<int> periodDays_;
     std::uint32_t windowsMask_ = 0;
     bool nameActive_ = false;
-    std::optional<TNameMatcher> matcher_;
+    std::optional<NameMatcher> matcher_;
 };
 
 // The record indexes of the rows of a rebuilt catalogue list: every record of the archive that

@@ -355,7 +355,7 @@ std::optional<std::vector<std::string>> RequiredLiterals(std::string_view folded
 
 } // namespace
 
-class TNameMatcher::Impl {
+class NameMatcher::Impl {
     // Texts longer than this are matched breadth-first where the library allows it.
     static constexpr std::size_t LongText = 1024;
 
@@ -452,18 +452,18 @@ private:
     mutable std::string folded_;
 };
 
-TNameMatcher::TNameMatcher(std::string_view pattern, const TextLocale& locale)
+NameMatcher::NameMatcher(std::string_view pattern, const TextLocale& locale)
     : impl_(std::make_unique<Impl>(pattern, locale)) {
 }
-TNameMatcher::~TNameMatcher() = default;
-TNameMatcher::TNameMatcher(TNameMatcher&&) noexcept = default;
-TNameMatcher& TNameMatcher::operator=(TNameMatcher&&) noexcept = default;
+NameMatcher::~NameMatcher() = default;
+NameMatcher::NameMatcher(NameMatcher&&) noexcept = default;
+NameMatcher& NameMatcher::operator=(NameMatcher&&) noexcept = default;
 
-bool TNameMatcher::Valid() const {
+bool NameMatcher::Valid() const {
     return impl_->Valid();
 }
 
-bool TNameMatcher::Matches(std::string_view text) const {
+bool NameMatcher::Matches(std::string_view text) const {
     return impl_->Matches(text);
 }
 

@@ -14,12 +14,12 @@ class TextLocale;
 // \D keep their case). A pattern made only of plain text, or of plain alternatives separated by
 // "|", is searched for directly; for other expressions a plain part that every match must contain
 // is looked for first, so that most texts are turned down without the expression engine.
-class TNameMatcher {
+class NameMatcher {
 public:
-    TNameMatcher(std::string_view pattern, const TextLocale& locale);
-    ~TNameMatcher();
-    TNameMatcher(TNameMatcher&&) noexcept;
-    TNameMatcher& operator=(TNameMatcher&&) noexcept;
+    NameMatcher(std::string_view pattern, const TextLocale& locale);
+    ~NameMatcher();
+    NameMatcher(NameMatcher&&) noexcept;
+    NameMatcher& operator=(NameMatcher&&) noexcept;
 
     // False when the pattern is no valid expression: then nothing matches.
     bool Valid() const;

@@ -9,9 +9,9 @@ RefreshTarget ChooseRefreshTarget(const std::string& tempFolder, const std::stri
                                   const std::string& downloadFolder, const TextLocale& locale) {
     if (!tempFolder.empty() && !locale.SameText(IncludeTrailingDelimiter(tempFolder),
                                                 IncludeTrailingDelimiter(programFolder)))
-        return {tempFolder, kCatalogueFileName};
+        return {tempFolder, CatalogueFileName};
     return {downloadFolder.empty() ? programFolder : downloadFolder,
-            std::string(kCatalogueTransferPrefix) + kCatalogueFileName};
+            std::string(CatalogueTransferPrefix) + CatalogueFileName};
 }
 
 } // namespace cobwen

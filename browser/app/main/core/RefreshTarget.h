@@ -7,9 +7,9 @@ namespace cobwen {
 class TextLocale;
 
 // The name the catalogue is downloaded under during a refresh.
-inline constexpr char kCatalogueFileName[] = "plugins.dat.gz";
+inline constexpr char CatalogueFileName[] = "plugins.dat.gz";
 // Its prefix when the download goes into a folder that holds the local copy itself.
-inline constexpr char kCatalogueTransferPrefix[] = "_list_";
+inline constexpr char CatalogueTransferPrefix[] = "_list_";
 
 // Where a catalogue refresh downloads the new catalogue, and under which name.
 struct RefreshTarget {

@@ -6,20 +6,20 @@ namespace cobwen {
 
 namespace {
 
-constexpr const wchar_t* kCaptions[FilterPanel::kFilterCount] = {
+constexpr const wchar_t* Captions[FilterPanel::FilterCount] = {
     L"(1) Категория",         L"(2) Автор",          L"(3) Дата выхода",    L"(4) Название",
     L"(5) Имеются исходники", L"(6) Версия Ulvar'а", L"(7) Версия Windows",
 };
-constexpr wchar_t kHeading[] = L"Фильтр на отображение ";
-constexpr wchar_t kHint[] =
+constexpr wchar_t HeadingText[] = L"Фильтр на отображение ";
+constexpr wchar_t HintText[] =
     L"F6 - обновить список\r\nF7 - загрузить файлы\r\nF8 - остановить закачку\r\n"
     L"F9 - настройки программы\r\nF12 - список плагинов";
 
-constexpr int kMargin = 6;
-constexpr int kCheckHeight = 18;
-constexpr int kValueHeight = 22;
-constexpr int kDropDownHeight = 300; // the drop-down list's extent below the field
-constexpr int kHintHeight = 80;
+constexpr int Margin = 6;
+constexpr int CheckHeight = 18;
+constexpr int ValueHeight = 22;
+constexpr int DropDownHeight = 300; // the drop-down list's extent below the field
+constexpr int HintHeight = 80;
 
 HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font) {
     HWND window = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
@@ -32,43 +32,43 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
 } // namespace
 
 void FilterPanel::Create(HWND parent, HFONT font) {
-    heading_ = Child(parent, L"STATIC", kHeading, SS_CENTER, -1, font);
-    for (int n = 1; n <= kFilterCount; ++n) {
-        checks_[n - 1] = Child(parent, L"BUTTON", kCaptions[n - 1], BS_AUTOCHECKBOX | WS_TABSTOP,
-                               kCheckBoxId + n, font);
-        if (n == kNameFilter)
+    heading_ = Child(parent, L"STATIC", HeadingText, SS_CENTER, -1, font);
+    for (int n = 1; n <= FilterCount; ++n) {
+        checks_[n - 1] = Child(parent, L"BUTTON", Captions[n - 1], BS_AUTOCHECKBOX | WS_TABSTOP,
+                               CheckBoxId + n, font);
+        if (n == NameFilter)
             values_[n - 1] = Child(parent, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-                                   kValueId + n, font);
+                                   ValueId + n, font);
         else
             values_[n - 1] = Child(parent, L"COMBOBOX", L"",
-                                   CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kValueId + n, font);
+                                   CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, ValueId + n, font);
         EnableWindow(values_[n - 1], FALSE);
     }
-    hint_ = Child(parent, L"STATIC", kHint, SS_LEFT, -1, font);
+    hint_ = Child(parent, L"STATIC", HintText, SS_LEFT, -1, font);
 }
 
 void FilterPanel::Layout(const RECT& area) {
-    const int width = area.right - area.left - 2 * kMargin;
-    int y = area.top + kMargin;
-    MoveWindow(heading_, area.left + kMargin, y, width, kCheckHeight, TRUE);
-    y += kCheckHeight + kMargin;
-    for (int n = 1; n <= kFilterCount; ++n) {
-        MoveWindow(checks_[n - 1], area.left + kMargin, y, width, kCheckHeight, TRUE);
-        y += kCheckHeight + 2;
-        const int height = n == kNameFilter ? kValueHeight : kDropDownHeight;
-        MoveWindow(values_[n - 1], area.left + kMargin + 8, y, width - 8, height, TRUE);
-        y += kValueHeight + kMargin;
+    const int width = area.right - area.left - 2 * Margin;
+    int y = area.top + Margin;
+    MoveWindow(heading_, area.left + Margin, y, width, CheckHeight, TRUE);
+    y += CheckHeight + Margin;
+    for (int n = 1; n <= FilterCount; ++n) {
+        MoveWindow(checks_[n - 1], area.left + Margin, y, width, CheckHeight, TRUE);
+        y += CheckHeight + 2;
+        const int height = n == NameFilter ? ValueHeight : DropDownHeight;
+        MoveWindow(values_[n - 1], area.left + Margin + 8, y, width - 8, height, TRUE);
+        y += ValueHeight + Margin;
     }
-    const int hintTop = std::max(y + kMargin, static_cast<int>(area.bottom) - kHintHeight);
-    MoveWindow(hint_, area.left + kMargin, hintTop, width, kHintHeight, TRUE);
+    const int hintTop = std::max(y + Margin, static_cast<int>(area.bottom) - HintHeight);
+    MoveWindow(hint_, area.left + Margin, hintTop, width, HintHeight, TRUE);
 }
 
 int FilterPanel::FilterOfControl(int id, bool& isCheckBox) {
-    isCheckBox = id > kCheckBoxId && id <= kCheckBoxId + kFilterCount;
+    isCheckBox = id > CheckBoxId && id <= CheckBoxId + FilterCount;
     if (isCheckBox)
-        return id - kCheckBoxId;
-    if (id > kValueId && id <= kValueId + kFilterCount)
-        return id - kValueId;
+        return id - CheckBoxId;
+    if (id > ValueId && id <= ValueId + FilterCount)
+        return id - ValueId;
     return 0;
 }
 
@@ -125,7 +125,7 @@ std::vector<std::wstring> FilterPanel::Items(int filter) const {
 }
 
 std::wstring FilterPanel::NameText() const {
-    HWND edit = ValueControl(kNameFilter);
+    HWND edit = ValueControl(NameFilter);
     const int length = GetWindowTextLengthW(edit);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(edit, text.data(), length + 1);
@@ -134,7 +134,7 @@ std::wstring FilterPanel::NameText() const {
 }
 
 void FilterPanel::SetNameText(const std::wstring& text) {
-    SetWindowTextW(ValueControl(kNameFilter), text.c_str());
+    SetWindowTextW(ValueControl(NameFilter), text.c_str());
 }
 
 } // namespace cobwen

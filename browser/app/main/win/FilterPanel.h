@@ -12,11 +12,11 @@ namespace cobwen {
 // drop-down lists.
 class FilterPanel {
 public:
-    static constexpr int kFilterCount = 7;
-    static constexpr int kNameFilter = 4;
-    // Control ids: check box of filter n = kCheckBoxId + n, value control = kValueId + n.
-    static constexpr int kCheckBoxId = 1000;
-    static constexpr int kValueId = 1010;
+    static constexpr int FilterCount = 7;
+    static constexpr int NameFilter = 4;
+    // Control ids: check box of filter n = CheckBoxId + n, value control = ValueId + n.
+    static constexpr int CheckBoxId = 1000;
+    static constexpr int ValueId = 1010;
 
     void Create(HWND parent, HFONT font);
     // Places the panel in the given rectangle of the parent; returns the height it needs above
@@ -49,8 +49,8 @@ public:
 private:
     HWND heading_ = nullptr;
     HWND hint_ = nullptr;
-    HWND checks_[kFilterCount]{};
-    HWND values_[kFilterCount]{};
+    HWND checks_[FilterCount]{};
+    HWND values_[FilterCount]{};
 };
 
 } // namespace cobwen

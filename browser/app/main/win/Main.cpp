@@ -15,7 +15,7 @@ std::string SiteOption() {
     std::string site;
     for (int i = 1; arguments && i + 1 < count; ++i)
         if (std::wstring_view(arguments[i]) == L"--site")
-            site = win32::FromWide(arguments[i + 1], cobwen::kBrowserCodePage);
+            site = win32::FromWide(arguments[i + 1], cobwen::BrowserCodePage);
     LocalFree(arguments);
     return site;
 }

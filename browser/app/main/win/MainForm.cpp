@@ -25,32 +25,32 @@ namespace cobwen {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TCobwenMainForm";
-constexpr wchar_t kApplicationTitle[] = L"ULVAR Cobwen GUI";
-constexpr wchar_t kBasketCaption[] = L"Корзина загружаемых плагинов";
-constexpr int kMinWidth = 750;
-constexpr int kMinHeight = 450;
-constexpr int kFilterPanelWidth = 200;
-constexpr int kSplitterHeight = 5;
-constexpr int kBasketCaptionHeight = 18;
-constexpr int kMinBasketHeight = 54;
-constexpr int kCatalogueListId = 100;
-constexpr int kBasketListId = 101;
-constexpr COLORREF kNavy = RGB(0, 0, 128);
-constexpr COLORREF kTeal = RGB(0, 128, 128);
+constexpr wchar_t WindowClass[] = L"TCobwenMainForm";
+constexpr wchar_t ApplicationTitle[] = L"ULVAR Cobwen GUI";
+constexpr wchar_t BasketCaption[] = L"Корзина загружаемых плагинов";
+constexpr int MinWidth = 750;
+constexpr int MinHeight = 450;
+constexpr int FilterPanelWidth = 200;
+constexpr int SplitterHeight = 5;
+constexpr int BasketCaptionHeight = 18;
+constexpr int MinBasketHeight = 54;
+constexpr int CatalogueListId = 100;
+constexpr int BasketListId = 101;
+constexpr COLORREF Navy = RGB(0, 0, 128);
+constexpr COLORREF Teal = RGB(0, 128, 128);
 
 std::string ThisProgramPath() {
     wchar_t path[MAX_PATH * 4]{};
     const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    return win32::FromWide(std::wstring_view(path, length), kBrowserCodePage);
+    return win32::FromWide(std::wstring_view(path, length), BrowserCodePage);
 }
 
 // A font of the settings, at the screen's resolution.
-HFONT CreateSettingsFont(const TFontSettings& font) {
+HFONT CreateSettingsFont(const FontSettings& font) {
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(font.Size, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    const std::wstring face = win32::ToWide(font.Name, kBrowserCodePage);
+    const std::wstring face = win32::ToWide(font.Name, BrowserCodePage);
     return CreateFontW(height, 0, 0, 0, font.Bold() ? FW_BOLD : FW_NORMAL, font.Italic(),
                        font.Underline(), font.StrikeOut(), static_cast<DWORD>(font.Charset),
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -60,7 +60,7 @@ HFONT CreateSettingsFont(const TFontSettings& font) {
 void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kWindowClass, &windowClass))
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), WindowClass, &windowClass))
         return;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -69,7 +69,7 @@ void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
     windowClass.hCursor =
         LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW)));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = WindowClass;
     RegisterClassExW(&windowClass);
 }
 
@@ -94,9 +94,9 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     smallIcon_.Reset(CreateProgramIcon(GetSystemMetrics(SM_CXSMICON)));
     RegisterWindowClass(icon_.Get(), smallIcon_.Get(), WindowProc);
     const std::wstring caption =
-        std::wstring(kApplicationTitle) + L" " + win32::ToWide(programVersion_, kBrowserCodePage);
+        std::wstring(ApplicationTitle) + L" " + win32::ToWide(programVersion_, BrowserCodePage);
     const WindowPlacement designed;
-    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, caption.c_str(),
+    window_ = CreateWindowExW(WS_EX_CONTROLPARENT, WindowClass, caption.c_str(),
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, designed.Left, designed.Top,
                               designed.Width, designed.Height, nullptr, nullptr,
                               GetModuleHandleW(nullptr), this);
@@ -111,7 +111,7 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     settings_.Window.ListAreaHeight = client.bottom - toolbar_.Height() - status_.Height();
     settings_.Window.BasketHeight = basketHeight_;
     WindowsSettingsStores stores(iniPath_, options_.RegistryKey.empty()
-                                               ? std::string(kProgramKeyPath)
+                                               ? std::string(ProgramKeyPath)
                                                : options_.RegistryKey);
     LoadSettings(stores, SystemListColours(), settings_);
     archive_.Language = settings_.Settings.Language;
@@ -129,8 +129,8 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         basketList_->RestoreLayout(*settings_.BasketLayout);
     ApplyFonts();
     const WindowPlacement& placement = settings_.Window.Placement;
-    SetWindowPos(window_, nullptr, 0, 0, std::max(placement.Width, kMinWidth),
-                 std::max(placement.Height, kMinHeight), SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(window_, nullptr, 0, 0, std::max(placement.Width, MinWidth),
+                 std::max(placement.Height, MinHeight), SWP_NOMOVE | SWP_NOZORDER);
     LayoutControls();
 }
 
@@ -171,7 +171,7 @@ LRESULT CALLBACK TCobwenMainForm::WindowProc(HWND window, UINT message, WPARAM w
     try {
         return form->Handle(message, wParam, lParam);
     } catch (const std::exception& error) {
-        form->prompts_->Error(win32::ToWide(error.what(), kBrowserCodePage));
+        form->prompts_->Error(win32::ToWide(error.what(), BrowserCodePage));
         return 0;
     } catch (...) {
         return 0;
@@ -186,7 +186,7 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = {kMinWidth, kMinHeight};
+        info->ptMinTrackSize = {MinWidth, MinHeight};
         return 0;
     }
     case WM_GETFONT:
@@ -212,9 +212,9 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         const HWND control = reinterpret_cast<HWND>(lParam);
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         if (control == filters_.Heading())
-            SetTextColor(dc, kNavy);
+            SetTextColor(dc, Navy);
         else if (control == filters_.Hint())
-            SetTextColor(dc, kTeal);
+            SetTextColor(dc, Teal);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_LBUTTONDOWN:
@@ -223,7 +223,7 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             GetWindowRect(basketCaption_, &basket);
             MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&basket), 2);
             const int y = static_cast<short>(HIWORD(lParam));
-            if (y >= basket.top - kSplitterHeight && y < basket.top) {
+            if (y >= basket.top - SplitterHeight && y < basket.top) {
                 draggingSplitter_ = true;
                 SetCapture(window_);
             }
@@ -236,9 +236,9 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             const int listBottom = client.bottom - status_.Height();
             const int listTop = toolbar_.Height();
             const int y = static_cast<short>(HIWORD(lParam));
-            const int height = listBottom - y - kBasketCaptionHeight;
-            basketHeight_ = std::clamp(height, kMinBasketHeight,
-                                       std::max(kMinBasketHeight, (listBottom - listTop) / 2));
+            const int height = listBottom - y - BasketCaptionHeight;
+            basketHeight_ = std::clamp(height, MinBasketHeight,
+                                       std::max(MinBasketHeight, (listBottom - listTop) / 2));
             LayoutControls();
         }
         return 0;
@@ -256,7 +256,7 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             RECT basket{};
             GetWindowRect(basketCaption_, &basket);
             MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&basket), 2);
-            if (point.y >= basket.top - kSplitterHeight && point.y < basket.top &&
+            if (point.y >= basket.top - SplitterHeight && point.y < basket.top &&
                 point.x >= basket.left) {
                 SetCursor(LoadCursorW(nullptr,
                                       MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_SIZENS))));
@@ -296,12 +296,12 @@ void TCobwenMainForm::CreateControls() {
     status_.Create(window_, uiFont_.Get());
     filters_.Create(window_, uiFont_.Get());
 
-    catalogueList_ = std::make_unique<RowList>(window_, kCatalogueListId, *this);
-    basketList_ = std::make_unique<RowList>(window_, kBasketListId, basketOwner_);
+    catalogueList_ = std::make_unique<RowList>(window_, CatalogueListId, *this);
+    basketList_ = std::make_unique<RowList>(window_, BasketListId, basketOwner_);
     std::vector<RowListColumn> columns;
-    for (const TListColumnInfo& info : ListColumns)
+    for (const ListColumnInfo& info : ListColumns)
         columns.push_back(
-            {win32::ToWide(info.caption, kBrowserCodePage), info.width, info.rightAligned, true});
+            {win32::ToWide(info.caption, BrowserCodePage), info.width, info.rightAligned, true});
     catalogueList_->SetColumns(columns);
     basketList_->SetColumns(columns);
     basketList_->SetColumnVisible(static_cast<int>(ListColumn::Category), false);
@@ -309,8 +309,8 @@ void TCobwenMainForm::CreateControls() {
     catalogueList_->SetSort(static_cast<int>(ListColumn::ReleaseDate), SortDirection::Ascending);
 
     basketCaption_ =
-        CreateWindowExW(0, L"STATIC", kBasketCaption, WS_CHILD | SS_CENTER | SS_SUNKEN, 0, 0, 10,
-                        10, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(0, L"STATIC", BasketCaption, WS_CHILD | SS_CENTER | SS_SUNKEN, 0, 0, 10, 10,
+                        window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(basketCaption_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.Get()), FALSE);
 }
 
@@ -321,21 +321,21 @@ void TCobwenMainForm::LayoutControls() {
     GetClientRect(window_, &client);
     const int top = toolbar_.Height();
     const int bottom = client.bottom - status_.Height();
-    const RECT panel{0, top, kFilterPanelWidth, bottom};
+    const RECT panel{0, top, FilterPanelWidth, bottom};
     filters_.Layout(panel);
 
-    const int left = kFilterPanelWidth;
+    const int left = FilterPanelWidth;
     const int width = std::max(0, static_cast<int>(client.right) - left);
     const bool basket = settings_.Settings.UseDownloadBasket;
     int listBottom = bottom;
     if (basket) {
-        const int height = std::clamp(basketHeight_, kMinBasketHeight,
-                                      std::max(kMinBasketHeight, (bottom - top) / 2));
+        const int height = std::clamp(basketHeight_, MinBasketHeight,
+                                      std::max(MinBasketHeight, (bottom - top) / 2));
         const int basketTop = bottom - height;
         MoveWindow(basketList_->Window(), left, basketTop, width, height, TRUE);
-        MoveWindow(basketCaption_, left, basketTop - kBasketCaptionHeight, width,
-                   kBasketCaptionHeight, TRUE);
-        listBottom = basketTop - kBasketCaptionHeight - kSplitterHeight;
+        MoveWindow(basketCaption_, left, basketTop - BasketCaptionHeight, width,
+                   BasketCaptionHeight, TRUE);
+        listBottom = basketTop - BasketCaptionHeight - SplitterHeight;
     }
     ShowWindow(basketList_->Window(), basket ? SW_SHOW : SW_HIDE);
     ShowWindow(basketCaption_, basket ? SW_SHOW : SW_HIDE);
@@ -354,7 +354,7 @@ void TCobwenMainForm::OnCommand(int id, int code, HWND control) {
     if (const int filter = FilterPanel::FilterOfControl(id, isCheckBox); filter != 0 && control) {
         if (isCheckBox && code == BN_CLICKED)
             OnFilterCheckBox(filter);
-        else if (!isCheckBox && filter == FilterPanel::kNameFilter && code == EN_CHANGE)
+        else if (!isCheckBox && filter == FilterPanel::NameFilter && code == EN_CHANGE)
             FillList();
         else if (!isCheckBox && code == CBN_SELCHANGE)
             OnValueChange();
@@ -379,9 +379,9 @@ void TCobwenMainForm::OnCommand(int id, int code, HWND control) {
         break;
     }
     // Context-menu entries carry the action of their key.
-    if (id >= static_cast<int>(kMenuIdBase) && id < static_cast<int>(kMenuIdEnd)) {
+    if (id >= static_cast<int>(MenuIdBase) && id < static_cast<int>(MenuIdEnd)) {
         KeyAction action;
-        action.Action = static_cast<MainAction>(id - static_cast<int>(kMenuIdBase));
+        action.Action = static_cast<MainAction>(id - static_cast<int>(MenuIdBase));
         ExecuteKey(action);
     }
 }
@@ -396,7 +396,7 @@ void TCobwenMainForm::OnClose() {
     transfers_.Stop();
     SaveWindowSettings();
     WindowsSettingsStores stores(iniPath_, options_.RegistryKey.empty()
-                                               ? std::string(kProgramKeyPath)
+                                               ? std::string(ProgramKeyPath)
                                                : options_.RegistryKey);
     MessageBoxSavePrompt prompt;
     SaveSettings(stores, settings_, prompt);
@@ -420,7 +420,7 @@ void TCobwenMainForm::SaveWindowSettings() {
 }
 
 void TCobwenMainForm::SetStatus(int panel, const std::string& browserText) {
-    status_.SetText(panel, win32::ToWide(browserText, kBrowserCodePage));
+    status_.SetText(panel, win32::ToWide(browserText, BrowserCodePage));
 }
 
 } // namespace cobwen

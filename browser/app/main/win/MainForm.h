@@ -66,7 +66,7 @@ public:
     HMENU ContextMenuHandle() const { return contextMenu_.Get(); }
     // The command id of a context-menu entry: its key's action, above every control's id (the
     // dialog manager sends IDOK and IDCANCEL as commands of the window too).
-    static UINT MenuId(MainAction action) { return kMenuIdBase + static_cast<UINT>(action); }
+    static UINT MenuId(MainAction action) { return MenuIdBase + static_cast<UINT>(action); }
 
     // RowListOwner.
     std::wstring CellText(int data, int column) override;
@@ -80,8 +80,8 @@ public:
     void ContextMenu(RowList& list, POINT screenPoint) override;
 
 private:
-    static constexpr UINT kMenuIdBase = 3000;
-    static constexpr UINT kMenuIdEnd = kMenuIdBase + 100;
+    static constexpr UINT MenuIdBase = 3000;
+    static constexpr UINT MenuIdEnd = MenuIdBase + 100;
 
     // The basket list asks through this, as its rows never show a preview.
     class BasketOwner final : public RowListOwner {
@@ -200,7 +200,7 @@ private:
     HWND basketCaption_ = nullptr;
     win32::MenuHandle contextMenu_;
     HMENU filterMenu_ = nullptr;
-    int basketHeight_ = kDesignedBasketHeight;
+    int basketHeight_ = DesignedBasketHeight;
     bool draggingSplitter_ = false;
 };
 

@@ -20,7 +20,7 @@ std::vector<std::wstring> WideItems(const std::vector<std::string>& items) {
     std::vector<std::wstring> wide;
     wide.reserve(items.size());
     for (const std::string& item : items)
-        wide.push_back(win32::ToWide(item, kBrowserCodePage));
+        wide.push_back(win32::ToWide(item, BrowserCodePage));
     return wide;
 }
 
@@ -45,7 +45,7 @@ FilterSettings TCobwenMainForm::PanelState() const {
     state.SrcLang = filters_.Selected(5);
     state.UlvarVersion = filters_.Selected(6);
     state.WindowsVersion = filters_.Selected(7);
-    state.Name = win32::FromWide(filters_.NameText(), kBrowserCodePage);
+    state.Name = win32::FromWide(filters_.NameText(), BrowserCodePage);
     state.SetOffOther = setOffOther_;
     return state;
 }
@@ -53,16 +53,16 @@ FilterSettings TCobwenMainForm::PanelState() const {
 // Sets the check boxes, the enabling of the value controls and the name; the drop-downs' items
 // are selected when they are filled.
 void TCobwenMainForm::ShowPanelState(const FilterSettings& state) {
-    const bool checks[FilterPanel::kFilterCount] = {
+    const bool checks[FilterPanel::FilterCount] = {
         state.UseCategory, state.UseAuthor,       state.UseRelease,       state.UseName,
         state.HasSources,  state.UseUlvarVersion, state.UseWindowsVersion};
-    for (int n = 1; n <= FilterPanel::kFilterCount; ++n) {
+    for (int n = 1; n <= FilterPanel::FilterCount; ++n) {
         filters_.SetChecked(n, checks[n - 1]);
         filters_.EnableValue(n, checks[n - 1]);
     }
     const bool ready = listReady_;
     listReady_ = false; // the name field's change must not refill the list here
-    filters_.SetNameText(win32::ToWide(state.Name, kBrowserCodePage));
+    filters_.SetNameText(win32::ToWide(state.Name, BrowserCodePage));
     listReady_ = ready;
 }
 
@@ -106,7 +106,7 @@ void TCobwenMainForm::OnFilterCheckBox(int filter) {
         return;
     }
     filters_.EnableValue(filter, filters_.Checked(filter));
-    if (filter == FilterPanel::kNameFilter && filters_.NameText().empty())
+    if (filter == FilterPanel::NameFilter && filters_.NameText().empty())
         return;
     FillList();
 }
@@ -131,7 +131,7 @@ void TCobwenMainForm::FillList() {
     list.EndUpdate();
     RunFocusedRowHandler(list);
     status_.SetText(
-        0, win32::ToWide(RowCountText(list.RowCount(), archive_.Count()), kBrowserCodePage));
+        0, win32::ToWide(RowCountText(list.RowCount(), archive_.Count()), BrowserCodePage));
 }
 
 bool TCobwenMainForm::LocateRow(RowList& list, int index, bool select) {
@@ -200,12 +200,12 @@ bool TCobwenMainForm::PreTranslate(const MSG& message) {
     key.Ctrl = GetKeyState(VK_CONTROL) < 0;
     key.Alt = GetKeyState(VK_MENU) < 0;
     key.Shift = GetKeyState(VK_SHIFT) < 0;
-    key.InNameField = GetFocus() == filters_.ValueControl(FilterPanel::kNameFilter);
+    key.InNameField = GetFocus() == filters_.ValueControl(FilterPanel::NameFilter);
 
     // F2 in a filter drop-down opens the picker over it.
     if (key.VirtualKey == vk::F2 && !key.Ctrl && !key.Alt && !key.Shift) {
-        for (int n = 1; n <= FilterPanel::kFilterCount; ++n)
-            if (n != FilterPanel::kNameFilter && GetFocus() == filters_.ValueControl(n)) {
+        for (int n = 1; n <= FilterPanel::FilterCount; ++n)
+            if (n != FilterPanel::NameFilter && GetFocus() == filters_.ValueControl(n)) {
                 PickValue(n);
                 return true;
             }
@@ -246,7 +246,7 @@ void TCobwenMainForm::ExecuteKey(const KeyAction& action) {
         ShowWindow(window_, IsZoomed(window_) ? SW_RESTORE : SW_MAXIMIZE);
         break;
     case MainAction::Help: {
-        const std::wstring readme = win32::ToWide(programFolder_ + "readme.txt", kBrowserCodePage);
+        const std::wstring readme = win32::ToWide(programFolder_ + "readme.txt", BrowserCodePage);
         if (GetFileAttributesW(readme.c_str()) != INVALID_FILE_ATTRIBUTES)
             ShellExecuteW(window_, L"open", readme.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;

@@ -19,7 +19,7 @@ namespace cobwen {
 namespace {
 
 COLORREF ToColorRef(std::uint32_t colour) {
-    if (colour & kSystemColourFlag)
+    if (colour & SystemColourFlag)
         return GetSysColor(static_cast<int>(colour & 0xFF));
     return colour;
 }
@@ -66,7 +66,7 @@ std::wstring TCobwenMainForm::CellText(int data, int column) {
     if (!record || column < 0 || column >= ListColumnCount)
         return {};
     return win32::ToWide(ColumnText(*record, static_cast<ListColumn>(column), locale_),
-                         kBrowserCodePage);
+                         BrowserCodePage);
 }
 
 int TCobwenMainForm::CompareRows(int dataA, int dataB, int column, SortDirection direction) {
@@ -96,7 +96,7 @@ std::wstring TCobwenMainForm::PreviewText(int data) {
     if (!record)
         return {};
     return win32::ToWide(ExpandTemplate(settings_.Settings.AddInfoFormat, *record, locale_),
-                         kBrowserCodePage);
+                         BrowserCodePage);
 }
 
 CellColours TCobwenMainForm::PreviewColour(int data, bool selected) {
@@ -150,7 +150,7 @@ void TCobwenMainForm::CreateContextMenu() {
     contextMenu_.Reset(CreatePopupMenu());
     filterMenu_ = CreatePopupMenu();
     const auto caption = [](const char* text) {
-        return win32::ToWide(text, kBrowserCodePage);
+        return win32::ToWide(text, BrowserCodePage);
     };
     AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterByCategory),
                 (caption(SetFilterByCategoryCaption) + L"\tCtrl+Shift+1").c_str());

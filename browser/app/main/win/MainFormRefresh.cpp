@@ -16,13 +16,13 @@ namespace cobwen {
 namespace {
 
 bool FileExists(const std::string& path) {
-    const std::wstring wide = win32::ToWide(path, kBrowserCodePage);
+    const std::wstring wide = win32::ToWide(path, BrowserCodePage);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void DeleteBrowserFile(const std::string& path) {
-    DeleteFileW(win32::ToWide(path, kBrowserCodePage).c_str());
+    DeleteFileW(win32::ToWide(path, BrowserCodePage).c_str());
 }
 
 // Keeps the wait cursor up for the lifetime of the guard.
@@ -63,7 +63,7 @@ void TCobwenMainForm::OnWindowShow() {
         FillList();
         ApplyViewSettings();
     } catch (const std::exception& error) {
-        prompts_->Error(win32::ToWide(error.what(), kBrowserCodePage));
+        prompts_->Error(win32::ToWide(error.what(), BrowserCodePage));
     }
     RunFocusedRowHandler(*catalogueList_);
 }
@@ -93,7 +93,7 @@ void TCobwenMainForm::RefreshCatalogue() {
     transfers_.SetProxy(settings_.Settings.Proxy);
     transfers_.SetDestFolder(target.DestFolder);
 
-    TGetFilesEvents events;
+    GetFilesEvents events;
     events.OnStart = [this](const std::string&) {
         OnRefreshStart();
     };
@@ -140,7 +140,7 @@ void TCobwenMainForm::OnRefreshDone(bool failed) {
                 DeleteBrowserFile(downloaded);
             } else {
                 const std::string format =
-                    win32::FromWide(MessageText(IDS_CANNOT_SAVE_CATALOGUE), kBrowserCodePage);
+                    win32::FromWide(MessageText(IDS_CANNOT_SAVE_CATALOGUE), BrowserCodePage);
                 ReplaceFile(downloaded, localCatalogue_, format, *prompts_);
                 const std::int32_t size = FileSizeOf(localCatalogue_);
                 settings_.LastListSize = size > 0 ? size : 0;
@@ -148,7 +148,7 @@ void TCobwenMainForm::OnRefreshDone(bool failed) {
             SetStatus(1, FormatShortDate(archive_.CatalogueDate(), locale_));
         }
     } catch (const std::exception& error) {
-        prompts_->Error(win32::ToWide(error.what(), kBrowserCodePage));
+        prompts_->Error(win32::ToWide(error.what(), BrowserCodePage));
     }
     ReturnToIdle();
 }
@@ -176,7 +176,7 @@ void TCobwenMainForm::StopTransfers() {
 
 void TCobwenMainForm::OnTransferError(const std::string& message) {
     status_.SetText(2, MessageText(IDS_ERROR_STATUS));
-    const std::wstring text = win32::ToWide(message, kBrowserCodePage);
+    const std::wstring text = win32::ToWide(message, BrowserCodePage);
     if (filesInFlight_ < 2) {
         prompts_->Error(text);
         return;

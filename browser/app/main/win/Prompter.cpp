@@ -6,18 +6,18 @@
 namespace cobwen {
 
 namespace {
-constexpr wchar_t kErrorCaption[] = L"Ошибка";
-constexpr wchar_t kWarningCaption[] = L"Предупреждение";
-constexpr wchar_t kQuestionCaption[] = L"Подтверждение";
+constexpr wchar_t ErrorCaption[] = L"Ошибка";
+constexpr wchar_t WarningCaption[] = L"Предупреждение";
+constexpr wchar_t QuestionCaption[] = L"Подтверждение";
 } // namespace
 
 void Prompter::Show(const std::string& message) {
-    Error(win32::ToWide(message, kBrowserCodePage));
+    Error(win32::ToWide(message, BrowserCodePage));
 }
 
 Answer MessageBoxPrompter::Ask(const std::wstring& text, bool withCancel) {
     const UINT buttons = withCancel ? MB_YESNOCANCEL : MB_YESNO;
-    switch (MessageBoxW(owner_, text.c_str(), kQuestionCaption, buttons | MB_ICONQUESTION)) {
+    switch (MessageBoxW(owner_, text.c_str(), QuestionCaption, buttons | MB_ICONQUESTION)) {
     case IDYES:
         return Answer::Yes;
     case IDNO:
@@ -28,11 +28,11 @@ Answer MessageBoxPrompter::Ask(const std::wstring& text, bool withCancel) {
 }
 
 void MessageBoxPrompter::Error(const std::wstring& text) {
-    MessageBoxW(owner_, text.c_str(), kErrorCaption, MB_OK | MB_ICONERROR);
+    MessageBoxW(owner_, text.c_str(), ErrorCaption, MB_OK | MB_ICONERROR);
 }
 
 void MessageBoxPrompter::Warning(const std::wstring& text) {
-    MessageBoxW(owner_, text.c_str(), kWarningCaption, MB_OK | MB_ICONWARNING);
+    MessageBoxW(owner_, text.c_str(), WarningCaption, MB_OK | MB_ICONWARNING);
 }
 
 } // namespace cobwen

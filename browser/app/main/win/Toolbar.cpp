@@ -14,7 +14,7 @@ struct ButtonInfo {
     bool SeparatorAfter;
 };
 
-constexpr ButtonInfo kButtons[] = {
+constexpr ButtonInfo Buttons[] = {
     {Toolbar::Settings, L"Настройки", L"Изменить настройки программы", true, true},
     {Toolbar::Refresh, L"Обновить", L"Заново загрузить список плагинов с сайта", true, false},
     {Toolbar::Download, L"Загрузить", L"Загрузить выбранные плагины", false, false},
@@ -23,7 +23,7 @@ constexpr ButtonInfo kButtons[] = {
     {Toolbar::Exit, L"Выход", L"Закрыть все это безобразие", true, false},
 };
 
-constexpr int kImageSize = 32;
+constexpr int ImageSize = 32;
 
 } // namespace
 
@@ -33,12 +33,12 @@ void Toolbar::Create(HWND parent, HFONT font) {
                               0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(window_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    images_.Reset(CreateToolbarImages(kImageSize));
+    images_.Reset(CreateToolbarImages(ImageSize));
     SendMessageW(window_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
-    SendMessageW(window_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
+    SendMessageW(window_, TB_SETBITMAPSIZE, 0, MAKELPARAM(ImageSize, ImageSize));
 
     int image = 0;
-    for (const ButtonInfo& info : kButtons) {
+    for (const ButtonInfo& info : Buttons) {
         TBBUTTON button{};
         button.iBitmap = image++;
         button.idCommand = info.Id;
@@ -75,7 +75,7 @@ void Toolbar::Enable(Button button, bool enabled) {
 }
 
 const wchar_t* Toolbar::Hint(int button) {
-    for (const ButtonInfo& info : kButtons)
+    for (const ButtonInfo& info : Buttons)
         if (info.Id == button)
             return info.Hint;
     return nullptr;

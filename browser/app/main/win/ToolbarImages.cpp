@@ -128,7 +128,7 @@ struct Picture {
 };
 
 Picture Paint(const Painter& painter, int size) {
-    constexpr COLORREF kKey = RGB(255, 0, 255);
+    constexpr COLORREF Key = RGB(255, 0, 255);
     const win32::WindowDc screen(nullptr);
     Picture picture{win32::BitmapObject(CreateCompatibleBitmap(screen.Get(), size, size)),
                     win32::BitmapObject(CreateBitmap(size, size, 1, 1, nullptr))};
@@ -138,12 +138,12 @@ Picture Paint(const Painter& painter, int size) {
     const HDC maskDc = maskDcOwner.Get();
     {
         win32::SelectGuard colour(dc, picture.Colour.Get());
-        win32::BrushObject key(CreateSolidBrush(kKey));
+        win32::BrushObject key(CreateSolidBrush(Key));
         const RECT all{0, 0, size, size};
         FillRect(dc, &all, key.Get());
         painter(dc, size);
         win32::SelectGuard mask(maskDc, picture.Mask.Get());
-        SetBkColor(dc, kKey);
+        SetBkColor(dc, Key);
         BitBlt(maskDc, 0, 0, size, size, dc, 0, 0, SRCCOPY);
         // Transparent pixels must be black in the colour picture for masked drawing.
         SetBkColor(dc, RGB(0, 0, 0));

@@ -12,12 +12,12 @@ namespace cobwen {
 
 namespace {
 
-constexpr wchar_t kPickerClass[] = L"TCobwenFilterDialog";
-constexpr int kEditId = 1;
-constexpr int kInnerId = 2;
-constexpr int kListId = 3;
-constexpr int kMargin = 4;
-constexpr int kLineHeight = 22;
+constexpr wchar_t PickerClass[] = L"TCobwenFilterDialog";
+constexpr int EditId = 1;
+constexpr int InnerId = 2;
+constexpr int ListId = 3;
+constexpr int Margin = 4;
+constexpr int LineHeight = 22;
 
 class PickerWindow {
 public:
@@ -38,7 +38,7 @@ private:
         done_ = true;
     }
 
-    TFilterPicker model_;
+    FilterPicker model_;
     HWND window_ = nullptr;
     HWND edit_ = nullptr;
     HWND inner_ = nullptr;
@@ -50,20 +50,20 @@ private:
 void RegisterPickerClass() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kPickerClass, &windowClass))
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), PickerClass, &windowClass))
         return;
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor =
         LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW)));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kPickerClass;
+    windowClass.lpszClassName = PickerClass;
     RegisterClassExW(&windowClass);
 }
 
 void PickerWindow::Create(HWND owner, const RECT& place) {
     RegisterPickerClass();
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, kPickerClass, nullptr,
+    window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, PickerClass, nullptr,
                               WS_POPUP | WS_BORDER, place.left, place.top, place.right - place.left,
                               place.bottom - place.top, owner, nullptr, GetModuleHandleW(nullptr),
                               nullptr);
@@ -71,24 +71,24 @@ void PickerWindow::Create(HWND owner, const RECT& place) {
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure));
     RECT client{};
     GetClientRect(window_, &client);
-    const int width = client.right - 2 * kMargin;
+    const int width = client.right - 2 * Margin;
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(owner, WM_GETFONT, 0, 0));
     const auto child = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int y,
                            int height) {
         HWND control = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style,
-                                       kMargin, y, width, height, window_,
+                                       Margin, y, width, height, window_,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        GetModuleHandleW(nullptr), nullptr);
         if (font)
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         return control;
     };
-    edit_ = child(L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, kEditId, kMargin, kLineHeight);
-    inner_ = child(L"BUTTON", win32::ToWide(PickerInnerCaption, kBrowserCodePage).c_str(),
-                   BS_AUTOCHECKBOX, kInnerId, kMargin + kLineHeight + 2, kLineHeight - 4);
-    const int listTop = kMargin + 2 * kLineHeight;
+    edit_ = child(L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, EditId, Margin, LineHeight);
+    inner_ = child(L"BUTTON", win32::ToWide(PickerInnerCaption, BrowserCodePage).c_str(),
+                   BS_AUTOCHECKBOX, InnerId, Margin + LineHeight + 2, LineHeight - 4);
+    const int listTop = Margin + 2 * LineHeight;
     list_ = child(L"LISTBOX", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                  kListId, listTop, client.bottom - listTop - kMargin);
+                  ListId, listTop, client.bottom - listTop - Margin);
     SendMessageW(inner_, BM_SETCHECK, model_.Inner() ? BST_CHECKED : BST_UNCHECKED, 0);
     for (HWND control : {edit_, inner_, list_})
         SetWindowSubclass(control, ControlKeys, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -100,7 +100,7 @@ void PickerWindow::ShowResult() {
     SendMessageW(list_, LB_RESETCONTENT, 0, 0);
     for (const PickerEntry& entry : model_.Result())
         SendMessageW(list_, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(win32::ToWide(entry.Text, kBrowserCodePage).c_str()));
+                     reinterpret_cast<LPARAM>(win32::ToWide(entry.Text, BrowserCodePage).c_str()));
     SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(model_.Selected()), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
@@ -148,20 +148,20 @@ LRESULT CALLBACK PickerWindow::Procedure(HWND window, UINT message, WPARAM wPara
     if (picker && message == WM_COMMAND) {
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);
-        if (id == kEditId && code == EN_CHANGE) {
+        if (id == EditId && code == EN_CHANGE) {
             const int length = GetWindowTextLengthW(picker->edit_);
             std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
             GetWindowTextW(picker->edit_, text.data(), length + 1);
             text.resize(static_cast<std::size_t>(length));
-            picker->model_.SetSearchText(win32::FromWide(text, kBrowserCodePage));
+            picker->model_.SetSearchText(win32::FromWide(text, BrowserCodePage));
             picker->ShowResult();
-        } else if (id == kInnerId && code == BN_CLICKED) {
+        } else if (id == InnerId && code == BN_CLICKED) {
             picker->model_.SetInner(SendMessageW(picker->inner_, BM_GETCHECK, 0, 0) == BST_CHECKED);
             picker->ShowResult();
-        } else if (id == kListId && code == LBN_SELCHANGE) {
+        } else if (id == ListId && code == LBN_SELCHANGE) {
             picker->model_.Select(
                 static_cast<int>(SendMessageW(picker->list_, LB_GETCURSEL, 0, 0)));
-        } else if (id == kListId && code == LBN_DBLCLK) {
+        } else if (id == ListId && code == LBN_DBLCLK) {
             if (const std::optional<int> position = picker->model_.Accept())
                 picker->Close(position);
         }
@@ -207,7 +207,7 @@ std::optional<int> RunValuePicker(HWND owner, HWND dropDown,
     std::vector<std::string> texts;
     texts.reserve(values.size());
     for (const std::wstring& value : values)
-        texts.push_back(win32::FromWide(value, kBrowserCodePage));
+        texts.push_back(win32::FromWide(value, BrowserCodePage));
     PickerWindow picker(std::move(texts), startIndex, locale);
     return picker.Run(owner, dropDown);
 }

@@ -6,8 +6,8 @@
 
 namespace cobwen {
 
-TFilterPicker::TFilterPicker(std::vector<std::string> values, int startIndex,
-                             const TextLocale& locale)
+FilterPicker::FilterPicker(std::vector<std::string> values, int startIndex,
+                           const TextLocale& locale)
     : values_(std::move(values)), locale_(locale) {
     for (std::size_t i = 0; i < values_.size(); ++i) {
         result_.push_back({values_[i], static_cast<int>(i)});
@@ -15,17 +15,17 @@ TFilterPicker::TFilterPicker(std::vector<std::string> values, int startIndex,
     Select(startIndex);
 }
 
-void TFilterPicker::SetSearchText(std::string_view text) {
+void FilterPicker::SetSearchText(std::string_view text) {
     text_ = text;
     Refill();
 }
 
-void TFilterPicker::SetInner(bool inner) {
+void FilterPicker::SetInner(bool inner) {
     inner_ = inner;
     Refill();
 }
 
-void TFilterPicker::Refill() {
+void FilterPicker::Refill() {
     result_.clear();
     for (std::size_t i = 0; i < values_.size(); ++i) {
         if (SearchMatches(values_[i], text_, inner_, locale_)) {
@@ -36,12 +36,12 @@ void TFilterPicker::Refill() {
     selected_ = result_.empty() ? -1 : 0;
 }
 
-void TFilterPicker::Select(int resultIndex) {
+void FilterPicker::Select(int resultIndex) {
     selected_ =
         resultIndex >= 0 && resultIndex < static_cast<int>(result_.size()) ? resultIndex : -1;
 }
 
-void TFilterPicker::MoveUp() {
+void FilterPicker::MoveUp() {
     if (selected_ > 0) {
         --selected_;
     } else if (selected_ < 0 && !result_.empty()) {
@@ -49,13 +49,13 @@ void TFilterPicker::MoveUp() {
     }
 }
 
-void TFilterPicker::MoveDown() {
+void FilterPicker::MoveDown() {
     if (selected_ + 1 < static_cast<int>(result_.size())) {
         ++selected_;
     }
 }
 
-std::optional<int> TFilterPicker::Accept() const {
+std::optional<int> FilterPicker::Accept() const {
     if (selected_ < 0) {
         return std::nullopt;
     }

@@ -27,12 +27,12 @@ struct PickerEntry {
 // The model of TCobwenFilterDialog, the value picker over one filter drop-down: the typed text,
 // the "inner" switch, the values that match and the selected one. The window mirrors Result() and
 // Selected() into its list after every call that changes them.
-class TFilterPicker {
+class FilterPicker {
 public:
     // `values` are the drop-down's items in their order; `startIndex` its selected position (-1:
     // none). On showing, the result holds every value and the start index is selected; the inner
     // switch is on and the text empty.
-    TFilterPicker(std::vector<std::string> values, int startIndex, const TextLocale& locale);
+    FilterPicker(std::vector<std::string> values, int startIndex, const TextLocale& locale);
 
     const std::string& SearchText() const { return text_; }
     bool Inner() const { return inner_; }

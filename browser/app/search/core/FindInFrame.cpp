@@ -16,39 +16,39 @@ std::string Trimmed(const std::string& text) {
 
 FindInBoxes BoxesFromFindIn(std::uint8_t flags) {
     FindInBoxes boxes;
-    boxes.Description = (flags & kFindInDescription) != 0;
-    boxes.URL = (flags & kFindInURL) != 0;
-    boxes.HomePage = (flags & kFindInHomePage) != 0;
-    boxes.EMail = (flags & kFindInEMail) != 0;
+    boxes.Description = (flags & FindInDescription) != 0;
+    boxes.URL = (flags & FindInURL) != 0;
+    boxes.HomePage = (flags & FindInHomePage) != 0;
+    boxes.EMail = (flags & FindInEMail) != 0;
     return boxes;
 }
 
 std::uint8_t FindInFromBoxes(const FindInBoxes& boxes) {
     std::uint8_t flags = 0;
     if (boxes.Description) {
-        flags |= kFindInDescription;
+        flags |= FindInDescription;
     }
     if (boxes.URL) {
-        flags |= kFindInURL;
+        flags |= FindInURL;
     }
     if (boxes.HomePage) {
-        flags |= kFindInHomePage;
+        flags |= FindInHomePage;
     }
     if (boxes.EMail) {
-        flags |= kFindInEMail;
+        flags |= FindInEMail;
     }
     return flags;
 }
 
 std::string FindInText(std::uint8_t flags) {
     std::string text;
-    if ((flags & kFindInDescription) != 0) {
+    if ((flags & FindInDescription) != 0) {
         text = "\xE2 \xEE\xEF\xE8\xF1\xE0\xED\xE8\xE8,"; // "в описании,"
     }
-    if ((flags & (kFindInURL | kFindInHomePage)) != 0) {
+    if ((flags & (FindInURL | FindInHomePage)) != 0) {
         text = Trimmed(text + " \xE2 URL,"); // " в URL,"
     }
-    if ((flags & kFindInEMail) != 0) {
+    if ((flags & FindInEMail) != 0) {
         text = Trimmed(text + " \xE2 e-mail,"); // " в e-mail,"
     }
     if (text.empty()) {

@@ -27,22 +27,22 @@ std::uint8_t FindInFromBoxes(const FindInBoxes& boxes);
 // only the name is searched (code page 1251).
 std::string FindInText(std::uint8_t flags);
 
-struct TFindInBoxCaption {
+struct FindInBoxCaption {
     std::uint8_t flag;   // FindInFlags
     const char* caption; // code page 1251
 };
 
 // The check boxes' captions, top to bottom.
-inline constexpr std::array<TFindInBoxCaption, 4> FindInBoxCaptions{{
-    {kFindInDescription,
+inline constexpr std::array<FindInBoxCaption, 4> FindInBoxCaptions{{
+    {FindInDescription,
      "\xE2 \xEE\xEF\xE8\xF1\xE0\xED\xE8\xE8 \xEF\xEB\xE0\xE3\xE8\xED\xE0"}, // "в описании плагина"
-    {kFindInURL,
+    {FindInURL,
      "\xE2 URL \xF1\xF1\xFB\xEB\xEA\xE8 \xED\xE0 \xEF\xEB\xE0\xE3\xE8\xED"}, // "в URL ссылки на
                                                                              // плагин"
-    {kFindInHomePage,
+    {FindInHomePage,
      "\xE2 URL \xF1\xF2\xF0\xE0\xED\xE8\xF6\xFB \xE0\xE2\xF2\xEE\xF0\xE0"}, // "в URL страницы
                                                                             // автора"
-    {kFindInEMail, "\xE2 e-mail \xE0\xE2\xF2\xEE\xF0\xE0"}, // "в e-mail автора"
+    {FindInEMail, "\xE2 e-mail \xE0\xE2\xF2\xEE\xF0\xE0"}, // "в e-mail автора"
 }};
 
 } // namespace cobwen

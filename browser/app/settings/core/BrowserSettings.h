@@ -11,7 +11,7 @@
 
 namespace cobwen {
 
-inline constexpr std::int32_t kDefaultLastListSize = 122880;
+inline constexpr std::int32_t DefaultLastListSize = 122880;
 
 // Everything the main window keeps in the settings store: what LoadSettings fills and SaveSettings
 // writes back.
@@ -21,7 +21,7 @@ struct BrowserSettings {
     MainWindowSettings Window;
     TMCIntegerList BasketIds;
     // Size of the local catalogue after the last refresh: the progress bar's full scale.
-    std::int32_t LastListSize = kDefaultLastListSize;
+    std::int32_t LastListSize = DefaultLastListSize;
     std::string DescriptionFile = "Descript.ion"; // read only
     bool UseOtherCopy = false;                    // read only: copy commands write Unicode text
     // The column layouts of the catalogue list and of the basket list, in the list component's own

@@ -4,7 +4,7 @@ namespace cobwen {
 
 namespace {
 
-constexpr char kMarker = '\x01';
+constexpr char Marker = '\x01';
 
 // Bytes the INI reader trims from either end of a value: the blanks and control characters it
 // counts as spaces, and the no-break space of code page 1251.
@@ -20,7 +20,7 @@ bool IsQuote(char c) {
 bool NeedsEncoding(std::string_view text) {
     if (text.empty())
         return false;
-    if (text.front() == kMarker || TrimmedAtEnds(text.front()) || TrimmedAtEnds(text.back()) ||
+    if (text.front() == Marker || TrimmedAtEnds(text.front()) || TrimmedAtEnds(text.back()) ||
         IsQuote(text.front()) || IsQuote(text.back()))
         return true;
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
@@ -41,7 +41,7 @@ int HexDigit(char c) {
 std::string EncodeIniText(std::string_view text) {
     if (!NeedsEncoding(text))
         return std::string(text);
-    std::string stored(1, kMarker);
+    std::string stored(1, Marker);
     for (const char c : text) {
         switch (c) {
         case '\\':
@@ -60,12 +60,12 @@ std::string EncodeIniText(std::string_view text) {
             stored += c;
         }
     }
-    stored += kMarker;
+    stored += Marker;
     return stored;
 }
 
 std::string DecodeIniText(std::string_view stored) {
-    if (stored.size() < 2 || stored.front() != kMarker || stored.back() != kMarker)
+    if (stored.size() < 2 || stored.front() != Marker || stored.back() != Marker)
         return std::string(stored);
     const std::string_view body = stored.substr(1, stored.size() - 2);
     std::string text;
@@ -97,13 +97,13 @@ std::string DecodeIniText(std::string_view stored) {
 }
 
 std::string EncodeHex(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
+    static constexpr char Digits[] = "0123456789ABCDEF";
     std::string text;
     text.reserve(bytes.size() * 2);
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0x0F];
+        text += Digits[byte >> 4];
+        text += Digits[byte & 0x0F];
     }
     return text;
 }

@@ -9,13 +9,13 @@ namespace cobwen {
 
 namespace {
 
-constexpr std::int32_t kSmallestListSize = 100;
+constexpr std::int32_t SmallestListSize = 100;
 
 // The store chosen as described in LoadSettings' comment.
 std::unique_ptr<SettingsStore> ChooseStore(SettingsStores& stores, TCobwenSettings& settings) {
     settings.SaveToINI = false;
     auto store = stores.OpenRegistry();
-    if (store->ReadBool(kSettingsSection, "SaveToINI", true) && stores.IniFileExists()) {
+    if (store->ReadBool(SettingsSection, "SaveToINI", true) && stores.IniFileExists()) {
         settings.SaveToINI = true;
         store.reset();
         store = stores.OpenIni();
@@ -25,7 +25,7 @@ std::unique_ptr<SettingsStore> ChooseStore(SettingsStores& stores, TCobwenSettin
 }
 
 ProxyAccessMode ReadProxyAccess(const SettingsStore& store) {
-    const std::int32_t value = store.ReadInteger(kSettingsSection, "ProxyAccess", 0);
+    const std::int32_t value = store.ReadInteger(SettingsSection, "ProxyAccess", 0);
     switch (value) {
     case static_cast<std::int32_t>(ProxyAccessMode::System):
         return ProxyAccessMode::System;
@@ -37,7 +37,7 @@ ProxyAccessMode ReadProxyAccess(const SettingsStore& store) {
 }
 
 void ReadSettingsSection(const SettingsStore& store, BrowserSettings& all) {
-    const char* const s = kSettingsSection;
+    const char* const s = SettingsSection;
     TCobwenSettings& settings = all.Settings;
     const TCobwenSettings defaults;
     all.DescriptionFile = store.ReadText(s, "DescriptionFile", "Descript.ion");
@@ -91,7 +91,7 @@ void ReadSettingsSection(const SettingsStore& store, BrowserSettings& all) {
 }
 
 MainWindowState ReadWindowState(const SettingsStore& store) {
-    const std::int32_t value = store.ReadInteger(kWindowSection, "WindowState", 0);
+    const std::int32_t value = store.ReadInteger(WindowSection, "WindowState", 0);
     switch (value) {
     case static_cast<std::int32_t>(MainWindowState::Minimized):
         return MainWindowState::Minimized;
@@ -104,15 +104,15 @@ MainWindowState ReadWindowState(const SettingsStore& store) {
 
 std::uint32_t ReadColour(const SettingsStore& store, const char* key, std::uint32_t fallback) {
     return static_cast<std::uint32_t>(
-        store.ReadInteger(kWindowSection, key, static_cast<std::int32_t>(fallback)));
+        store.ReadInteger(WindowSection, key, static_cast<std::int32_t>(fallback)));
 }
 
 void ReadWindowSection(const SettingsStore& store, const ListColours& colourDefaults,
                        BrowserSettings& all) {
-    const char* const w = kWindowSection;
-    all.LastListSize = store.ReadInteger(w, "LastListSize", kDefaultLastListSize);
-    if (all.LastListSize < kSmallestListSize)
-        all.LastListSize = kDefaultLastListSize;
+    const char* const w = WindowSection;
+    all.LastListSize = store.ReadInteger(w, "LastListSize", DefaultLastListSize);
+    if (all.LastListSize < SmallestListSize)
+        all.LastListSize = DefaultLastListSize;
 
     FilterSettings& filters = all.Window.Filters;
     filters.Category = store.ReadInteger(w, "FilterCategory", 0);
@@ -150,19 +150,19 @@ void ReadWindowSection(const SettingsStore& store, const ListColours& colourDefa
         all.Window.BasketHeight = basketHeight;
 }
 
-void ReadFont(const SettingsStore& store, const char* section, TFontSettings& font) {
+void ReadFont(const SettingsStore& store, const char* section, FontSettings& font) {
     font.Name = store.ReadText(section, "Name", font.Name);
     font.Charset = store.ReadInteger(section, "Charset", font.Charset);
     font.Color = static_cast<std::uint32_t>(
         store.ReadInteger(section, "Color", static_cast<std::int32_t>(font.Color)));
     font.Size = store.ReadInteger(section, "Size", font.Size);
-    font.Style = static_cast<std::uint8_t>(store.ReadInteger(section, "Style", 0) & kFontStyleMask);
+    font.Style = static_cast<std::uint8_t>(store.ReadInteger(section, "Style", 0) & FontStyleMask);
 }
 
 std::optional<std::string> ReadLayout(const SettingsStore& store, const char* section) {
     if (!store.SectionExists(section))
         return std::nullopt;
-    return store.ReadBinary(section, kLayoutKey);
+    return store.ReadBinary(section, LayoutKey);
 }
 
 } // namespace
@@ -172,14 +172,14 @@ void LoadSettings(SettingsStores& stores, const ListColours& colourDefaults,
     const auto store = ChooseStore(stores, settings.Settings);
     ReadSettingsSection(*store, settings);
     ReadWindowSection(*store, colourDefaults, settings);
-    ReadFont(*store, kFontListSection, settings.View.FontList);
-    ReadFont(*store, kFontPreviewSection, settings.View.FontPreview);
+    ReadFont(*store, FontListSection, settings.View.FontList);
+    ReadFont(*store, FontPreviewSection, settings.View.FontPreview);
     if (settings.Settings.SaveToINI) {
         settings.ListLayout.reset();
         settings.BasketLayout.reset();
     } else {
-        settings.ListLayout = ReadLayout(*store, kListLayoutSection);
-        settings.BasketLayout = ReadLayout(*store, kBasketLayoutSection);
+        settings.ListLayout = ReadLayout(*store, ListLayoutSection);
+        settings.BasketLayout = ReadLayout(*store, BasketLayoutSection);
     }
 }
 

@@ -43,7 +43,7 @@ struct WindowPlacement {
     friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
 };
 
-inline constexpr std::int32_t kDesignedBasketHeight = 215;
+inline constexpr std::int32_t DesignedBasketHeight = 215;
 
 // What the settings store gives the main window's controls and takes back from them. Before
 // loading, the window puts its current values here (they are the defaults of the stored ones) and
@@ -52,7 +52,7 @@ struct MainWindowSettings {
     FilterSettings Filters;
     MainWindowState State = MainWindowState::Normal;
     WindowPlacement Placement;
-    std::int32_t BasketHeight = kDesignedBasketHeight; // the basket list's height in pixels
+    std::int32_t BasketHeight = DesignedBasketHeight; // the basket list's height in pixels
     std::int32_t ListAreaHeight = 0; // read by loading only: a stored basket height must be
                                      // below half of it to be applied
 

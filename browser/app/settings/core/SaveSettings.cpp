@@ -11,7 +11,7 @@ namespace cobwen {
 namespace {
 
 void WriteSettingsSection(SettingsStore& store, const BrowserSettings& all) {
-    const char* const s = kSettingsSection;
+    const char* const s = SettingsSection;
     const TCobwenSettings& settings = all.Settings;
     store.WriteInteger(s, "Language", 1);
     store.WriteBool(s, "UseDownloadBasket", settings.UseDownloadBasket);
@@ -50,7 +50,7 @@ void WriteSettingsSection(SettingsStore& store, const BrowserSettings& all) {
 }
 
 void WriteWindowSection(SettingsStore& store, const BrowserSettings& all) {
-    const char* const w = kWindowSection;
+    const char* const w = WindowSection;
     store.WriteInteger(w, "LastListSize", all.LastListSize);
     const FilterSettings& filters = all.Window.Filters;
     store.WriteInteger(w, "FilterCategory", filters.Category);
@@ -88,7 +88,7 @@ void WriteWindowSection(SettingsStore& store, const BrowserSettings& all) {
     store.WriteInteger(w, "BasketHeight", all.Window.BasketHeight);
 }
 
-void WriteFont(SettingsStore& store, const char* section, const TFontSettings& font) {
+void WriteFont(SettingsStore& store, const char* section, const FontSettings& font) {
     store.WriteText(section, "Name", font.Name);
     store.WriteInteger(section, "Charset", font.Charset);
     store.WriteInteger(section, "Color", static_cast<std::int32_t>(font.Color));
@@ -99,8 +99,8 @@ void WriteFont(SettingsStore& store, const char* section, const TFontSettings& f
 void WriteAll(SettingsStore& store, const BrowserSettings& settings) {
     WriteSettingsSection(store, settings);
     WriteWindowSection(store, settings);
-    WriteFont(store, kFontListSection, settings.View.FontList);
-    WriteFont(store, kFontPreviewSection, settings.View.FontPreview);
+    WriteFont(store, FontListSection, settings.View.FontList);
+    WriteFont(store, FontPreviewSection, settings.View.FontPreview);
 }
 
 bool TryWriteAll(SettingsStore& store, const BrowserSettings& settings) {
@@ -115,9 +115,9 @@ bool TryWriteAll(SettingsStore& store, const BrowserSettings& settings) {
 void WriteLayouts(SettingsStore& store, const BrowserSettings& settings) {
     try {
         if (settings.ListLayout)
-            store.WriteBinary(kListLayoutSection, kLayoutKey, *settings.ListLayout);
+            store.WriteBinary(ListLayoutSection, LayoutKey, *settings.ListLayout);
         if (settings.BasketLayout)
-            store.WriteBinary(kBasketLayoutSection, kLayoutKey, *settings.BasketLayout);
+            store.WriteBinary(BasketLayoutSection, LayoutKey, *settings.BasketLayout);
     } catch (const std::exception&) {
         // The layouts are a convenience; the window closes with or without them.
     }
@@ -131,27 +131,27 @@ std::string WithIniPath(const char* utf8Format, const std::string& iniPath) {
     return text;
 }
 
-constexpr char kFailureFormat[] =
+constexpr char FailureFormat[] =
     "Невозможно записать данные в файл %s.\rВозможно файл защищен от записи или у вас не "
     "хватает прав для его изменения.";
-constexpr char kRetrySuffix[] = "\rПопробовать записать данные еще раз ?";
+constexpr char RetrySuffix[] = "\rПопробовать записать данные еще раз ?";
 
 } // namespace
 
 std::string SaveRetryQuestion(const std::string& iniPath) {
-    return SaveFailureMessage(iniPath) + Utf8ToCp1251(kRetrySuffix);
+    return SaveFailureMessage(iniPath) + Utf8ToCp1251(RetrySuffix);
 }
 
 std::string SaveFailureMessage(const std::string& iniPath) {
-    return WithIniPath(kFailureFormat, iniPath);
+    return WithIniPath(FailureFormat, iniPath);
 }
 
 void SaveSettings(SettingsStores& stores, const BrowserSettings& settings, SavePrompt& prompt) {
     auto store = stores.OpenRegistry();
-    const bool registryHasSettings = store->SectionExists(kSettingsSection);
+    const bool registryHasSettings = store->SectionExists(SettingsSection);
     if (registryHasSettings) {
         try {
-            store->WriteBool(kSettingsSection, "SaveToINI", settings.Settings.SaveToINI);
+            store->WriteBool(SettingsSection, "SaveToINI", settings.Settings.SaveToINI);
         } catch (const std::exception&) {
             // The choice of store stays as it was; the settings themselves are still written.
         }

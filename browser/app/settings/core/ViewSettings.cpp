@@ -2,12 +2,12 @@
 
 namespace cobwen {
 
-TFontSettings DesignedListFont() {
-    return {"MS Sans Serif", kDefaultCharset, kWindowTextColour, 8, 0};
+FontSettings DesignedListFont() {
+    return {"MS Sans Serif", DefaultCharset, WindowTextColour, 8, 0};
 }
 
-TFontSettings DesignedPreviewFont() {
-    return {"Tahoma", kRussianCharset, 0x00800000u /* navy */, 8, 0};
+FontSettings DesignedPreviewFont() {
+    return {"Tahoma", RussianCharset, 0x00800000u /* navy */, 8, 0};
 }
 
 } // namespace cobwen

@@ -9,7 +9,7 @@
 namespace cobwen {
 
 bool MessageBoxSavePrompt::AskRetry(const std::string& message) {
-    return MessageBoxW(GetActiveWindow(), win32::ToWide(message, kBrowserCodePage).c_str(),
+    return MessageBoxW(GetActiveWindow(), win32::ToWide(message, BrowserCodePage).c_str(),
                        L"Предупреждение", MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 

@@ -10,7 +10,7 @@ struct NumberedMessage {
 
 // "Невозможно создать файл %s.\r%s": a text description file could not be written; the path and
 // the system's message fill it.
-inline constexpr NumberedMessage kCannotCreateFileMessage{
+inline constexpr NumberedMessage CannotCreateFileMessage{
     65185, "\xCD\xE5\xE2\xEE\xE7\xEC\xEE\xE6\xED\xEE \xF1\xEE\xE7\xE4\xE0\xF2\xFC \xF4\xE0\xE9\xEB "
            "%s.\r%s"};
 

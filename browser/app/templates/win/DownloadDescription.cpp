@@ -15,7 +15,7 @@ namespace cobwen {
 
 namespace {
 
-constexpr std::size_t kTextFileWidth = 70;
+constexpr std::size_t TextFileWidth = 70;
 
 // The error that kept the file from being created or written; ERROR_SUCCESS when it was.
 DWORD WriteTextFile(const std::string& path, const std::string& content) {
@@ -53,11 +53,11 @@ void DescribeDownload(const std::string& destFolder, const std::string& url,
 
     if (settings.CreateTextDescriptFile) {
         const std::string path = folder + name + ".txt";
-        const DWORD error = WriteTextFile(path, WrapText(text, kTextFileWidth));
+        const DWORD error = WriteTextFile(path, WrapText(text, TextFileWidth));
         if (error != ERROR_SUCCESS) {
             // The dialog reports the thread's last error.
             SetLastError(error);
-            ShowSystemError(kCannotCreateFileMessage.text, path, true, dialog);
+            ShowSystemError(CannotCreateFileMessage.text, path, true, dialog);
         }
     }
 }

@@ -31,7 +31,7 @@ private:
 } // namespace
 
 bool ShellExecuteOpener::Open(const std::string& target) {
-    const std::wstring wide = win32::ToWide(target, kBrowserCodePage);
+    const std::wstring wide = win32::ToWide(target, BrowserCodePage);
     const ComScope com;
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;

@@ -21,12 +21,12 @@ std::string Sample(std::size_t size) {
 }
 
 std::string Decompress(const std::string& path, TGZip& gzip) {
-    TMemoryStream stream;
+    MemoryStream stream;
     gzip.DecompressFile(path, stream);
     return stream.Bytes();
 }
 
-std::string FailureText(const std::string& path, TStream& stream) {
+std::string FailureText(const std::string& path, Stream& stream) {
     TGZip gzip;
     try {
         gzip.DecompressFile(path, stream);
@@ -110,7 +110,7 @@ TEST(GZip, ResizedBufferKeepsWorking) {
     EXPECT_EQ(Decompress(folder.File("f.gz"), gzip), content);
 }
 
-class ShortStream final : public TStream {
+class ShortStream final : public Stream {
 public:
     std::size_t Write(const void*, std::size_t size) override { return size / 2; }
 };
@@ -144,7 +144,7 @@ TEST(GZip, FailuresCarryTheirTexts) {
         {"badcheck.gz", stream, "incorrect data check"},
     };
     for (const auto& c : cases) {
-        TMemoryStream sink;
+        MemoryStream sink;
         const std::string text = FailureText(folder.File(c.file), sink);
         EXPECT_EQ(text.rfind(c.prefix, 0), 0u) << c.file << ": " << text;
         if (c.prefix == stream) {

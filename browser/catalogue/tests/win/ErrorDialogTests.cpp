@@ -11,7 +11,7 @@
 namespace cobwen {
 namespace {
 
-constexpr wchar_t kCaption[] = L"Ошибка";
+constexpr wchar_t Caption[] = L"Ошибка";
 
 TEST(ErrorMessageBox, ShowsCodePage1251TextUnderTheErrorCaption) {
     if (!testsupport::CanCreateWindows())
@@ -23,7 +23,7 @@ TEST(ErrorMessageBox, ShowsCodePage1251TextUnderTheErrorCaption) {
         ErrorMessageBox box;
         box.Show(message);
     });
-    const HWND window = testsupport::WaitForWindow(kCaption);
+    const HWND window = testsupport::WaitForWindow(Caption);
     std::vector<std::wstring> texts;
     if (window) {
         texts = testsupport::ChildTexts(window);

@@ -36,15 +36,15 @@ bool SetLocalWriteTime(const std::string& path, const SYSTEMTIME& local) {
 }
 
 // 4 March 2021, 05:09:26.700 local time: single-digit day and hour, and milliseconds to drop.
-constexpr SYSTEMTIME kWriteTime{2021, 3, 4, 4, 5, 9, 26, 700};
+constexpr SYSTEMTIME WriteTime{2021, 3, 4, 4, 5, 9, 26, 700};
 
 class FileInfoTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(testsupport::WriteFile(folder_.File("plain.txt"), "12345"));
-        ASSERT_TRUE(SetLocalWriteTime(folder_.File("plain.txt"), kWriteTime));
+        ASSERT_TRUE(SetLocalWriteTime(folder_.File("plain.txt"), WriteTime));
         ASSERT_TRUE(testsupport::WriteFile(folder_.File("hidden.bin"), "1234567"));
-        ASSERT_TRUE(SetLocalWriteTime(folder_.File("hidden.bin"), kWriteTime));
+        ASSERT_TRUE(SetLocalWriteTime(folder_.File("hidden.bin"), WriteTime));
         ASSERT_TRUE(SetFileAttributesA(folder_.File("hidden.bin").c_str(),
                                        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                            FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));

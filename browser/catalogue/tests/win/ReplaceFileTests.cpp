@@ -16,7 +16,7 @@ namespace {
 using testsupport::FileExists;
 using testsupport::ScratchFolder;
 
-constexpr char kFormat[] = "%s | %s";
+constexpr char Format[] = "%s | %s";
 
 std::string Content(const std::string& path) {
     std::string content;
@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(ReplaceFileTest, ReplacesAnExistingTarget) {
-    EXPECT_TRUE(ReplaceFile(source_, target_, kFormat, dialog_));
+    EXPECT_TRUE(ReplaceFile(source_, target_, Format, dialog_));
     EXPECT_EQ(Content(target_), "new content");
     EXPECT_FALSE(testsupport::FileExists(source_));
     EXPECT_TRUE(dialog_.shown.empty());
@@ -50,7 +50,7 @@ TEST_F(ReplaceFileTest, ReplacesAnExistingTarget) {
 
 TEST_F(ReplaceFileTest, CreatesAMissingTarget) {
     const std::string fresh = folder_.File("fresh.dat");
-    EXPECT_TRUE(ReplaceFile(source_, fresh, kFormat, dialog_));
+    EXPECT_TRUE(ReplaceFile(source_, fresh, Format, dialog_));
     EXPECT_EQ(Content(fresh), "new content");
     EXPECT_FALSE(testsupport::FileExists(source_));
     EXPECT_TRUE(dialog_.shown.empty());
@@ -61,15 +61,15 @@ TEST_F(ReplaceFileTest, LeavesTheSameFileAloneWhateverTheCase) {
     for (char& c : shouted)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     ASSERT_NE(shouted, source_);
-    EXPECT_TRUE(ReplaceFile(source_, shouted, kFormat, dialog_));
-    EXPECT_TRUE(ReplaceFile(source_, source_, kFormat, dialog_));
+    EXPECT_TRUE(ReplaceFile(source_, shouted, Format, dialog_));
+    EXPECT_TRUE(ReplaceFile(source_, source_, Format, dialog_));
     EXPECT_EQ(Content(source_), "new content");
     EXPECT_TRUE(dialog_.shown.empty());
 }
 
 TEST_F(ReplaceFileTest, ReportsAMissingSourceWithItsFolder) {
     const std::string missing = folder_.File("missing.tmp");
-    EXPECT_FALSE(ReplaceFile(missing, target_, kFormat, dialog_));
+    EXPECT_FALSE(ReplaceFile(missing, target_, Format, dialog_));
     EXPECT_EQ(Content(target_), "old");
     const std::vector<std::string> expected{win32::SystemMessageText(ERROR_FILE_NOT_FOUND) + " | " +
                                             folder_.Path()};
@@ -87,7 +87,7 @@ TEST_F(ReplaceFileTest, CopiesWhenTheSourceCannotBeMoved) {
         MoveFileExA(probe.c_str(), source_.c_str(), 0);
         GTEST_SKIP() << "the system moves a file that is open without delete sharing";
     }
-    EXPECT_TRUE(ReplaceFile(source_, target_, kFormat, dialog_));
+    EXPECT_TRUE(ReplaceFile(source_, target_, Format, dialog_));
     EXPECT_EQ(Content(target_), "new content");
     EXPECT_TRUE(testsupport::FileExists(source_)); // the delete failed as the move did
     EXPECT_TRUE(dialog_.shown.empty());
@@ -95,7 +95,7 @@ TEST_F(ReplaceFileTest, CopiesWhenTheSourceCannotBeMoved) {
 
 TEST_F(ReplaceFileTest, ReadOnlyTarget) {
     ASSERT_TRUE(SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY));
-    const bool replaced = ReplaceFile(source_, target_, kFormat, dialog_);
+    const bool replaced = ReplaceFile(source_, target_, Format, dialog_);
     if (RunningUnderWine()) {
         // Wine lets a move replace a read-only file.
         EXPECT_TRUE(replaced);

@@ -8,7 +8,7 @@
 namespace cobwen {
 namespace {
 
-constexpr unsigned long kUndefinedError = 0x2FFFFFFF;
+constexpr unsigned long UndefinedError = 0x2FFFFFFF;
 
 // The system's own text for an error, as FormatMessageA gives it, with its line break cut off.
 std::string FormatMessageText(DWORD error) {
@@ -39,9 +39,9 @@ TEST(SystemErrorMessage, FillsTheFormatInTheRequestedOrder) {
         {"[%s] (%s)", "x", false, ERROR_ACCESS_DENIED, "[" + denied + "] (x)"},
         {"100%% %s %s", "x", true, ERROR_ACCESS_DENIED, "100% x " + denied},
         // No system message: only the text-first form is shown, trimmed.
-        {"  %s: %s  ", "C:\\data", true, kUndefinedError, "C:\\data:"},
-        {"%s %s", "text", true, kUndefinedError, "text"},
-        {"%s: %s", "C:\\data", false, kUndefinedError, std::nullopt},
+        {"  %s: %s  ", "C:\\data", true, UndefinedError, "C:\\data:"},
+        {"%s %s", "text", true, UndefinedError, "text"},
+        {"%s: %s", "C:\\data", false, UndefinedError, std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SystemErrorMessage(c.format, c.text, c.textFirst, c.error), c.expected)
@@ -52,9 +52,9 @@ TEST(ShowSystemError, ShowsTheMessageForTheLastError) {
     test::RecordingDialog dialog;
     SetLastError(ERROR_ACCESS_DENIED);
     ShowSystemError("%s - %s", "D:\\downloads", false, dialog);
-    SetLastError(kUndefinedError);
+    SetLastError(UndefinedError);
     ShowSystemError("%s - %s", "D:\\downloads", true, dialog);
-    SetLastError(kUndefinedError);
+    SetLastError(UndefinedError);
     ShowSystemError("%s - %s", "D:\\downloads", false, dialog);
 
     const std::vector<std::string> expected{

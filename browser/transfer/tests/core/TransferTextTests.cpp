@@ -9,16 +9,16 @@ namespace cobwen {
 namespace {
 
 TEST(TransferText, MessagesReadAsTheirRussianTexts) {
-    EXPECT_EQ(Cp1251ToUtf8(kMsgErrorCode.Text), "Код ошибки: ");
-    EXPECT_EQ(Cp1251ToUtf8(kMsgConnectionError.Text), "Ошибка соединения\r");
-    EXPECT_EQ(Cp1251ToUtf8(FillMessage(kMsgCannotCreateFile.Text, "C:\\a.zip")),
+    EXPECT_EQ(Cp1251ToUtf8(MsgErrorCode.Text), "Код ошибки: ");
+    EXPECT_EQ(Cp1251ToUtf8(MsgConnectionError.Text), "Ошибка соединения\r");
+    EXPECT_EQ(Cp1251ToUtf8(FillMessage(MsgCannotCreateFile.Text, "C:\\a.zip")),
               "Невозможно создать файл C:\\a.zip");
-    EXPECT_EQ(Cp1251ToUtf8(FillMessage(kMsgCannotCreateFolder.Text, "C:\\sub")),
+    EXPECT_EQ(Cp1251ToUtf8(FillMessage(MsgCannotCreateFolder.Text, "C:\\sub")),
               "Невозможно создать каталог C:\\sub");
-    EXPECT_EQ(Cp1251ToUtf8(FillMessage(kMsgOverwriteQuery.Text, "a.zip")),
+    EXPECT_EQ(Cp1251ToUtf8(FillMessage(MsgOverwriteQuery.Text, "a.zip")),
               "Файл a.zip существует. Перезаписать его ?");
-    EXPECT_EQ(kMsgErrorCode.Number, 65216u);
-    EXPECT_EQ(kMsgOverwriteQuery.Number, 65220u);
+    EXPECT_EQ(MsgErrorCode.Number, 65216u);
+    EXPECT_EQ(MsgOverwriteQuery.Number, 65220u);
 }
 
 TEST(TransferText, FillsOnlyTheFirstPlaceholder) {

@@ -8,8 +8,8 @@
 
 namespace cobwen::test {
 
-TGetFilesEvents EventLog::Handlers() {
-    TGetFilesEvents events;
+GetFilesEvents EventLog::Handlers() {
+    GetFilesEvents events;
     events.OnStart = [this](const std::string& url) {
         Record({"start", url, 0, false});
     };

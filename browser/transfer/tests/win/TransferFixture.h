@@ -21,7 +21,7 @@ struct Event {
 // Records every event of a queue; the overwrite question gets `overwriteAnswer`.
 class EventLog {
 public:
-    TGetFilesEvents Handlers();
+    GetFilesEvents Handlers();
 
     std::vector<Event> Events;
     bool OverwriteAnswer = true;

@@ -16,7 +16,7 @@ TEST(ColumnText, ShowsDatesAsShortDatesAndLeavesMissingOnesEmpty) {
     TCobwenData record = test::Record("Name");
     record.Date = *EncodeDate(2004, 3, 5) + 0.75;
     EXPECT_EQ(ColumnText(record, ListColumn::ReleaseDate, locale), "05.03.2004");
-    for (TDateTime none : {0.0, -1.0}) {
+    for (DateTime none : {0.0, -1.0}) {
         record.Date = none;
         EXPECT_EQ(ColumnText(record, ListColumn::ReleaseDate, locale), "") << none;
     }

@@ -82,7 +82,7 @@ TEST(FocusedRowCommands, WithoutAFocusedRowEverythingIsDisabled) {
 
 TEST(SelectionTotalText, ShowsTheCatalogueDateUntilTwoRowsAreSelected) {
     const BuiltinRussianLocale locale;
-    const TDateTime date = *EncodeDate(2004, 3, 5) + 0.5;
+    const DateTime date = *EncodeDate(2004, 3, 5) + 0.5;
     TCobwenData a = test::Record("A");
     TCobwenData b = test::Record("B");
     a.Size = 1024;

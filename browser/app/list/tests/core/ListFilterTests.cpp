@@ -34,7 +34,7 @@ FilterLists SampleLists() {
 class ListFilterTest : public testing::Test {
 protected:
     bool Passes(const TCobwenData& record) const {
-        return TListFilter(lists, input, locale).Passes(record);
+        return ListFilter(lists, input, locale).Passes(record);
     }
 
     const BuiltinRussianLocale locale;
@@ -54,13 +54,13 @@ TEST_F(ListFilterTest, FiltersThatAreOffLetEveryRecordPass) {
 }
 
 TEST_F(ListFilterTest, ReleasePeriodCountsBackFromTheCurrentMoment) {
-    const TDateTime today = *EncodeDate(2004, 3, 15);
+    const DateTime today = *EncodeDate(2004, 3, 15);
     input.Now = today + EncodeTime(10, 0, 0);
     input.Panel.UseRelease = true;
     const struct {
         const char* what;
         int period;
-        TDateTime date;
+        DateTime date;
         bool passes;
     } cases[] = {
         {"a week, 6 days ago", 0, today - 6, true},
@@ -175,18 +175,18 @@ TEST_F(ListFilterTest, NameFilterSearchesTheFieldsFindInAdds) {
     } cases[] = {
         {"command", 0, true},
         {"archives", 0, false},
-        {"archives", kFindInDescription, true},
-        {"<b>archives", kFindInDescription, true}, // the stored HTML text
+        {"archives", FindInDescription, true},
+        {"<b>archives", FindInDescription, true}, // the stored HTML text
         {"zipview", 0, false},
-        {"zipview", kFindInURL, true},
-        {"zipview", kFindInDescription | kFindInEMail | kFindInHomePage, false},
-        {"petrov", kFindInURL, false},
-        {"petrov", kFindInHomePage, true},
-        {"ivan@", kFindInHomePage, false},
-        {"ivan@", kFindInEMail, true},
-        {"Ivan <", kFindInEMail, true}, // the stored field, not the bare address
-        {"^http.*zip", kFindInURL, true},
-        {"^http.*zip", kFindInMask & ~kFindInURL, false},
+        {"zipview", FindInURL, true},
+        {"zipview", FindInDescription | FindInEMail | FindInHomePage, false},
+        {"petrov", FindInURL, false},
+        {"petrov", FindInHomePage, true},
+        {"ivan@", FindInHomePage, false},
+        {"ivan@", FindInEMail, true},
+        {"Ivan <", FindInEMail, true}, // the stored field, not the bare address
+        {"^http.*zip", FindInURL, true},
+        {"^http.*zip", FindInMask & ~FindInURL, false},
     };
     input.Panel.UseName = true;
     for (const auto& c : cases) {
@@ -198,16 +198,16 @@ TEST_F(ListFilterTest, NameFilterSearchesTheFieldsFindInAdds) {
 
 TEST_F(ListFilterTest, NameFilterWithoutUsableTextOrWithABadExpression) {
     input.Panel.UseName = true;
-    input.FindIn = kFindInMask;
+    input.FindIn = FindInMask;
     const TCobwenData record = Record("Name (beta)");
 
     input.Panel.Name = "";
     EXPECT_TRUE(Passes(record)) << "an empty text shows every record";
-    EXPECT_TRUE(TListFilter(lists, input, locale).NameExpressionValid());
+    EXPECT_TRUE(ListFilter(lists, input, locale).NameExpressionValid());
 
     for (const char* bad : {"(beta", "[a-", "*x", "a{2,1}"}) {
         input.Panel.Name = bad;
-        const TListFilter filter(lists, input, locale);
+        const ListFilter filter(lists, input, locale);
         EXPECT_FALSE(filter.NameExpressionValid()) << bad;
         EXPECT_FALSE(filter.NameMatches(record)) << bad;
     }

@@ -63,7 +63,7 @@ TEST(NameMatcher, MatchesAnywhereWithoutRegardToCase) {
     };
     const BuiltinRussianLocale locale;
     for (const auto& c : cases) {
-        const TNameMatcher matcher(c.pattern, locale);
+        const NameMatcher matcher(c.pattern, locale);
         EXPECT_TRUE(matcher.Valid()) << c.pattern;
         EXPECT_EQ(matcher.Matches(c.text), c.matches) << c.pattern << " in " << c.text;
     }
@@ -72,7 +72,7 @@ TEST(NameMatcher, MatchesAnywhereWithoutRegardToCase) {
 TEST(NameMatcher, AnInvalidExpressionMatchesNothing) {
     const BuiltinRussianLocale locale;
     for (const char* bad : {"(", "[a-", "a)", "+a", "a{2,1}", "\\"}) {
-        const TNameMatcher matcher(bad, locale);
+        const NameMatcher matcher(bad, locale);
         EXPECT_FALSE(matcher.Valid()) << bad;
         EXPECT_FALSE(matcher.Matches(bad)) << bad;
         EXPECT_FALSE(matcher.Matches("")) << bad;
@@ -82,7 +82,7 @@ TEST(NameMatcher, AnInvalidExpressionMatchesNothing) {
 TEST(NameMatcher, TheSameMatcherServesManyTexts) {
     const BuiltinRussianLocale locale;
     for (const char* pattern : {"zip", "zi(p)"}) {
-        const TNameMatcher matcher(pattern, locale);
+        const NameMatcher matcher(pattern, locale);
         EXPECT_TRUE(matcher.Matches("a long text that ends with ZIP"));
         EXPECT_FALSE(matcher.Matches("short"));
         EXPECT_TRUE(matcher.Matches("zip"));
@@ -111,7 +111,7 @@ TEST(NameMatcher, AgreesWithTheExpressionEngineOnLatinText) {
             reference.emplace(pattern, std::regex::ECMAScript | std::regex::icase);
         } catch (const std::regex_error&) {
         }
-        const TNameMatcher matcher(pattern, locale);
+        const NameMatcher matcher(pattern, locale);
         ASSERT_EQ(matcher.Valid(), reference.has_value()) << pattern;
         if (!reference) {
             continue;
@@ -129,7 +129,7 @@ TEST(NameMatcher, MatchesVeryLongTexts) {
     std::string text(300000, 'x');
     text += "AB";
     for (const char* pattern : {"x.*b", "(x|y)+a", "^x*ab$"}) {
-        EXPECT_TRUE(TNameMatcher(pattern, locale).Matches(text)) << pattern;
+        EXPECT_TRUE(NameMatcher(pattern, locale).Matches(text)) << pattern;
     }
 }
 

@@ -16,7 +16,7 @@ KeyPress Key(std::uint32_t code, bool ctrl = false, bool alt = false, bool shift
     return {code, ctrl, alt, shift, inName};
 }
 
-const KeyCase kCases[] = {
+const KeyCase Cases[] = {
     {"F9 settings", Key(vk::F9), {MainAction::Settings}},
     {"F6 refresh", Key(vk::F6), {MainAction::RefreshList}},
     {"F7 download", Key(vk::F7), {MainAction::Download}},
@@ -58,7 +58,7 @@ const KeyCase kCases[] = {
 };
 
 TEST(MainKeys, EachKeyHasItsAction) {
-    for (const KeyCase& c : kCases) {
+    for (const KeyCase& c : Cases) {
         SCOPED_TRACE(c.name);
         const KeyAction action = ActionForKey(c.key);
         EXPECT_EQ(static_cast<int>(action.Action), static_cast<int>(c.expected.Action));

@@ -12,7 +12,7 @@ struct PlacementCase {
 };
 
 // A 342 x 208 picker on a 1024 x 768 screen.
-const PlacementCase kCases[] = {
+const PlacementCase Cases[] = {
     {"below, left edges aligned", {10, 100, 200, 122}, {10, 122, 352, 330}},
     {"crossing the right edge: right edges aligned", {800, 100, 1000, 122}, {658, 122, 1000, 330}},
     {"crossing the bottom edge: above", {10, 600, 200, 622}, {10, 392, 352, 600}},
@@ -23,7 +23,7 @@ const PlacementCase kCases[] = {
 };
 
 TEST(PickerPlacement, FollowsTheScreenEdges) {
-    for (const PlacementCase& c : kCases) {
+    for (const PlacementCase& c : Cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(PlacePicker(c.dropDown, 342, 208, 1024, 768), c.expected);
     }

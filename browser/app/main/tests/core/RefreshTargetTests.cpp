@@ -15,7 +15,7 @@ struct TargetCase {
     RefreshTarget expected;
 };
 
-const TargetCase kCases[] = {
+const TargetCase Cases[] = {
     {"the temporary folder", "C:\\Temp", "C:\\Ulvar\\Cobwen\\", "", {"C:\\Temp", "plugins.dat.gz"}},
     {"no temporary folder: the program's folder",
      "",
@@ -52,7 +52,7 @@ const TargetCase kCases[] = {
 
 TEST(RefreshTarget, NeverTheLocalCopysOwnName) {
     const BuiltinRussianLocale locale;
-    for (const TargetCase& c : kCases) {
+    for (const TargetCase& c : Cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ChooseRefreshTarget(c.temp, c.program, c.download, locale), c.expected);
     }

@@ -105,7 +105,7 @@ TEST_F(MainFormTest, FirstStartWithoutCatalogueThenRefresh) {
     EXPECT_EQ(form.Status().Text(0), std::to_wstring(siteRows) + L"/" + std::to_wstring(siteRows));
     EXPECT_EQ(RowCount(folder_.File("plugins.dat.gz")), siteRows);
     EXPECT_EQ(prompts_.Count(Shown::Error), 0u)
-        << win32::FromWide(prompts_.Last(Shown::Error), kBrowserCodePage);
+        << win32::FromWide(prompts_.Last(Shown::Error), BrowserCodePage);
     ExpectIdle(form);
 }
 
@@ -197,7 +197,7 @@ TEST_F(MainFormTest, FailedRefreshKeepsTheLocalCatalogue) {
         Refresh(form);
         ASSERT_EQ(prompts_.Count(Shown::Error), 1u);
         EXPECT_EQ(prompts_.Last(Shown::Error).rfind(c.errorStart, 0), 0u)
-            << win32::FromWide(prompts_.Last(Shown::Error), kBrowserCodePage);
+            << win32::FromWide(prompts_.Last(Shown::Error), BrowserCodePage);
         std::string after;
         ASSERT_TRUE(testsupport::ReadFile(folder_.File("plugins.dat.gz"), after));
         EXPECT_EQ(after, before);
@@ -215,7 +215,7 @@ TEST_F(MainFormTest, NameFilterFollowsTheTyping) {
     SendMessageW(form.Filters().CheckBox(4), BM_CLICK, 0, 0);
     // An empty text filters nothing.
     EXPECT_EQ(form.CatalogueList().RowCount(), rows);
-    form.Filters().SetNameText(win32::ToWide(first->Name, kBrowserCodePage));
+    form.Filters().SetNameText(win32::ToWide(first->Name, BrowserCodePage));
     int expected = 0;
     for (int i = 0; i < rows; ++i)
         expected += form.Archive().GetItem(i)->Name.find(first->Name) != std::string::npos ? 1 : 0;
@@ -242,7 +242,7 @@ TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
     EXPECT_EQ(form.Filters().Selected(1), 1);
     // Only the chosen category is listed.
     const std::vector<std::wstring> categories = form.Filters().Items(1);
-    const std::string category = win32::FromWide(categories.at(1), kBrowserCodePage);
+    const std::string category = win32::FromWide(categories.at(1), BrowserCodePage);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
         EXPECT_EQ(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category, category);
     EXPECT_GT(form.CatalogueList().RowCount(), 0);
@@ -285,7 +285,7 @@ TEST_F(MainFormTest, F2InADropDownPicksItsValue) {
     ASSERT_GT(form.CatalogueList().RowCount(), 0);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
         EXPECT_EQ(win32::ToWide(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category,
-                                kBrowserCodePage),
+                                BrowserCodePage),
                   wanted);
 }
 
@@ -314,7 +314,7 @@ TEST_F(MainFormTest, CloseSavesPlacementAndFiltersToTheRegistry) {
     TCobwenMainForm& form = Open();
     SendMessageW(form.Filters().CheckBox(2), BM_CLICK, 0, 0);
     form.Filters().Select(2, 1);
-    SendMessageW(form.Window(), WM_COMMAND, MAKEWPARAM(FilterPanel::kValueId + 2, CBN_SELCHANGE),
+    SendMessageW(form.Window(), WM_COMMAND, MAKEWPARAM(FilterPanel::ValueId + 2, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(form.Filters().ValueControl(2)));
     SetWindowPos(form.Window(), nullptr, 40, 30, 900, 640, SWP_NOZORDER);
     SendMessageW(form.Window(), WM_CLOSE, 0, 0);

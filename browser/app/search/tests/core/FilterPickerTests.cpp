@@ -13,7 +13,7 @@ std::string Cp(const char* utf8) {
     return Utf8ToCp1251(utf8);
 }
 
-std::vector<std::string> Texts(const TFilterPicker& picker) {
+std::vector<std::string> Texts(const FilterPicker& picker) {
     std::vector<std::string> texts;
     for (const PickerEntry& entry : picker.Result()) {
         texts.push_back(entry.Text);
@@ -55,13 +55,13 @@ protected:
 };
 
 TEST_F(FilterPickerTest, ShowsAllValuesWithTheStartIndexSelected) {
-    const TFilterPicker picker({"Editor", "Games", "Utils"}, 1, locale);
+    const FilterPicker picker({"Editor", "Games", "Utils"}, 1, locale);
     EXPECT_EQ(Texts(picker), (Texts_{"Editor", "Games", "Utils"}));
     EXPECT_EQ(picker.Selected(), 1);
     EXPECT_TRUE(picker.Inner());
     EXPECT_EQ(picker.Accept(), 1);
 
-    const TFilterPicker none({"Editor", "Games"}, -1, locale);
+    const FilterPicker none({"Editor", "Games"}, -1, locale);
     EXPECT_EQ(none.Selected(), -1);
     EXPECT_EQ(none.Accept(), std::nullopt);
 }
@@ -84,7 +84,7 @@ TEST_F(FilterPickerTest, NarrowsTheValuesAsTheUserTypes) {
         {"xyz", true, {}},
     };
     for (const auto& c : cases) {
-        TFilterPicker picker({"Editor", "Games", "Utils"}, 2, locale);
+        FilterPicker picker({"Editor", "Games", "Utils"}, 2, locale);
         picker.SetInner(c.inner);
         picker.SetSearchText(c.text);
         EXPECT_EQ(Texts(picker), c.shown) << c.text << " inner " << c.inner;
@@ -93,7 +93,7 @@ TEST_F(FilterPickerTest, NarrowsTheValuesAsTheUserTypes) {
 }
 
 TEST_F(FilterPickerTest, ChoosingInAShortenedListGivesTheSourcePosition) {
-    TFilterPicker picker({"Editor", "Games", "Utils", "Viewers"}, 0, locale);
+    FilterPicker picker({"Editor", "Games", "Utils", "Viewers"}, 0, locale);
     picker.SetSearchText("s");
     ASSERT_EQ(Texts(picker), (Texts_{"Games", "Utils", "Viewers"}));
     EXPECT_EQ(picker.Accept(), 1);
@@ -114,7 +114,7 @@ TEST_F(FilterPickerTest, ChoosingInAShortenedListGivesTheSourcePosition) {
 }
 
 TEST_F(FilterPickerTest, WithNoMatchEnterDoesNothing) {
-    TFilterPicker picker({"Editor", "Games", "Utils"}, 0, locale);
+    FilterPicker picker({"Editor", "Games", "Utils"}, 0, locale);
     picker.SetSearchText("q");
     picker.MoveDown();
     picker.MoveUp();
@@ -125,7 +125,7 @@ TEST_F(FilterPickerTest, WithNoMatchEnterDoesNothing) {
 }
 
 TEST_F(FilterPickerTest, IgnoresCaseOfCyrillicValues) {
-    TFilterPicker picker({Cp("Архиваторы"), Cp("Система"), Cp("утилиты")}, 0, locale);
+    FilterPicker picker({Cp("Архиваторы"), Cp("Система"), Cp("утилиты")}, 0, locale);
     picker.SetSearchText(Cp("УТИ"));
     EXPECT_EQ(Texts(picker), Texts_{Cp("утилиты")});
     EXPECT_EQ(picker.Accept(), 2);

@@ -13,15 +13,15 @@ TEST(FindInText, SummarisesTheSearchedFields) {
         const char* text; // UTF-8
     } cases[] = {
         {0, "ни в чем больше"},
-        {kFindInDescription, "в описании"},
-        {kFindInURL, "в URL"},
-        {kFindInHomePage, "в URL"},
-        {kFindInURL | kFindInHomePage, "в URL"},
-        {kFindInEMail, "в e-mail"},
-        {kFindInDescription | kFindInEMail, "в описании, в e-mail"},
-        {kFindInDescription | kFindInURL, "в описании, в URL"},
-        {kFindInURL | kFindInEMail, "в URL, в e-mail"},
-        {kFindInMask, "в описании, в URL, в e-mail"},
+        {FindInDescription, "в описании"},
+        {FindInURL, "в URL"},
+        {FindInHomePage, "в URL"},
+        {FindInURL | FindInHomePage, "в URL"},
+        {FindInEMail, "в e-mail"},
+        {FindInDescription | FindInEMail, "в описании, в e-mail"},
+        {FindInDescription | FindInURL, "в описании, в URL"},
+        {FindInURL | FindInEMail, "в URL, в e-mail"},
+        {FindInMask, "в описании, в URL, в e-mail"},
         {0xF0, "ни в чем больше"}, // bits of no field
     };
     for (const auto& c : cases) {
@@ -35,11 +35,11 @@ TEST(FindInBoxes, CarryEachFlagInItsOwnBox) {
         FindInBoxes boxes;
     } cases[] = {
         {0, {}},
-        {kFindInDescription, {true, false, false, false}},
-        {kFindInURL, {false, true, false, false}},
-        {kFindInHomePage, {false, false, true, false}},
-        {kFindInEMail, {false, false, false, true}},
-        {kFindInMask, {true, true, true, true}},
+        {FindInDescription, {true, false, false, false}},
+        {FindInURL, {false, true, false, false}},
+        {FindInHomePage, {false, false, true, false}},
+        {FindInEMail, {false, false, false, true}},
+        {FindInMask, {true, true, true, true}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BoxesFromFindIn(c.flags), c.boxes) << int(c.flags);

@@ -32,7 +32,7 @@ struct Stored {
             store.PutInteger(section, key, *number);
     }
 };
-const Stored kMissing{};
+const Stored Missing{};
 Stored Text(const char* text) {
     return {text, std::nullopt};
 }
@@ -48,9 +48,9 @@ TEST(LoadSettings, ChoosesTheIniFileOnlyWhenTheRegistryAllowsItAndTheFileExists)
         bool usesIni;
     };
     const Case cases[] = {
-        {false, kMissing, false, false}, // first start: the registry
-        {false, kMissing, true, true},   // first start beside an INI file
-        {true, kMissing, true, true},    // SaveToINI missing counts as true
+        {false, Missing, false, false}, // first start: the registry
+        {false, Missing, true, true},   // first start beside an INI file
+        {true, Missing, true, true},    // SaveToINI missing counts as true
         {true, Text("1"), true, true},
         {true, Text("1"), false, false},
         {true, Text("0"), true, false},
@@ -112,7 +112,7 @@ TEST(LoadSettings, ReplacesASmallLastListSize) {
         std::int32_t loaded;
     };
     const Case cases[] = {
-        {kMissing, 122880},  {Number(50), 122880}, {Number(99), 122880}, {Number(100), 100},
+        {Missing, 122880},   {Number(50), 122880}, {Number(99), 122880}, {Number(100), 100},
         {Number(0), 122880}, {Number(-5), 122880}, {Text("50"), 122880}, {Text("4096"), 4096},
     };
     for (const auto& c : cases) {
@@ -150,7 +150,7 @@ TEST(LoadSettings, AppliesAStoredBasketHeightOnlyBelowHalfTheListArea) {
     const Case cases[] = {
         {484, Number(200), 200}, {484, Number(241), 241}, {484, Number(242), 215},
         {484, Number(250), 215}, {485, Number(242), 215}, {486, Number(242), 242},
-        {484, kMissing, 215},    {0, Number(10), 215},
+        {484, Missing, 215},     {0, Number(10), 215},
     };
     for (const auto& c : cases) {
         MemorySettingsStores stores;
@@ -169,7 +169,7 @@ TEST(LoadSettings, ReadsTheWindowStateAndProxyAccessFallingBackToTheirFirstValue
         ProxyAccessMode proxy;
     };
     const Case cases[] = {
-        {kMissing, MainWindowState::Normal, ProxyAccessMode::Direct},
+        {Missing, MainWindowState::Normal, ProxyAccessMode::Direct},
         {Number(1), MainWindowState::Minimized, ProxyAccessMode::System},
         {Number(2), MainWindowState::Maximized, ProxyAccessMode::Given},
         {Text("2"), MainWindowState::Maximized, ProxyAccessMode::Given},
@@ -196,11 +196,11 @@ TEST(LoadSettings, MissingWindowKeysKeepTheWindowsCurrentValues) {
     stores.registry.PutText("Window\\FontList", "Name", "Verdana");
     BrowserSettings before = test::WindowBeforeLoading();
     before.Window.Placement = {1, 2, 3, 4};
-    before.View.FontList = {"Current", 7, 0x123456, 11, kFontBold | kFontItalic};
+    before.View.FontList = {"Current", 7, 0x123456, 11, FontBold | FontItalic};
     const BrowserSettings loaded = Load(stores, before);
     EXPECT_EQ(loaded.Window.Placement, (WindowPlacement{1, 5, 3, 4}));
     // Every font key but the style defaults to the current font; a missing style is none.
-    EXPECT_EQ(loaded.View.FontList, (TFontSettings{"Verdana", 7, 0x123456, 11, 0}));
+    EXPECT_EQ(loaded.View.FontList, (FontSettings{"Verdana", 7, 0x123456, 11, 0}));
 }
 
 TEST(LoadSettings, ReadsTheFontStyleBits) {
@@ -216,7 +216,7 @@ TEST(LoadSettings, ReadsTheFontStyleBits) {
     for (const auto& c : cases) {
         MemorySettingsStores stores;
         stores.registry.PutInteger("Window\\FontPreview", "Style", c.stored);
-        const TFontSettings font = Load(stores).View.FontPreview;
+        const FontSettings font = Load(stores).View.FontPreview;
         SCOPED_TRACE(c.stored);
         EXPECT_EQ(font.Bold(), c.bold);
         EXPECT_EQ(font.Italic(), c.italic);

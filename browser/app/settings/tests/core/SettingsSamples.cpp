@@ -63,13 +63,12 @@ BrowserSettings EveryValueChanged(bool saveToIni) {
     s.StatusInfoFormat = " %Size ";
     s.DescriptIonFormat = "\"%Name (%Category)\"";
 
-    all.View.FontList = {"Courier New", kRussianCharset, 0x00112233, 10,
-                         kFontBold | kFontUnderline};
-    all.View.FontPreview = {"Arial", 0, kSystemColourFlag | 5, 9, kFontItalic | kFontStrikeOut};
+    all.View.FontList = {"Courier New", RussianCharset, 0x00112233, 10, FontBold | FontUnderline};
+    all.View.FontPreview = {"Arial", 0, SystemColourFlag | 5, 9, FontItalic | FontStrikeOut};
     all.View.ColorList = 0x00010203;
     all.View.ColorOdd = 0x00040506;
     all.View.ColorNew = 0x00070809;
-    all.View.ColorDownloaded = kSystemColourFlag | 15;
+    all.View.ColorDownloaded = SystemColourFlag | 15;
     all.View.StripedRow = true;
 
     FilterSettings& f = all.Window.Filters;
@@ -127,7 +126,7 @@ std::string Quoted(const std::optional<std::string>& text) {
     return text ? Quoted(*text) : "(none)";
 }
 
-void DescribeFont(std::ostream& out, const char* name, const TFontSettings& font) {
+void DescribeFont(std::ostream& out, const char* name, const FontSettings& font) {
     out << name << ".Name=" << Quoted(font.Name) << "\n"
         << name << ".Charset=" << font.Charset << "\n"
         << name << ".Color=" << font.Color << "\n"

@@ -36,8 +36,8 @@ bool Holds(const std::vector<std::wstring>& texts, const std::wstring& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-const std::string kMessage = test::Cp("Невозможно записать данные в файл C:\\тест\\cobwen.ini.");
-const std::wstring kWideMessage = L"Невозможно записать данные в файл C:\\тест\\cobwen.ini.";
+const std::string Message = test::Cp("Невозможно записать данные в файл C:\\тест\\cobwen.ini.");
+const std::wstring WideMessage = L"Невозможно записать данные в файл C:\\тест\\cobwen.ini.";
 
 TEST(MessageBoxSavePrompt, AsksTheRetryQuestionAsAWarningWithYesAndNo) {
     if (!testsupport::CanCreateWindows())
@@ -45,10 +45,10 @@ TEST(MessageBoxSavePrompt, AsksTheRetryQuestionAsAWarningWithYesAndNo) {
     for (const WPARAM button : {IDYES, IDNO}) {
         bool answer = button != IDYES;
         const Shown shown =
-            ShowAndAnswer([&answer] { answer = MessageBoxSavePrompt().AskRetry(kMessage); },
+            ShowAndAnswer([&answer] { answer = MessageBoxSavePrompt().AskRetry(Message); },
                           L"Предупреждение", button);
         ASSERT_TRUE(shown.appeared) << "no message box captioned \"Предупреждение\" appeared";
-        EXPECT_TRUE(Holds(shown.texts, kWideMessage));
+        EXPECT_TRUE(Holds(shown.texts, WideMessage));
         EXPECT_EQ(answer, button == IDYES);
     }
 }
@@ -57,9 +57,9 @@ TEST(MessageBoxSavePrompt, ShowsTheFailureAsAnError) {
     if (!testsupport::CanCreateWindows())
         GTEST_SKIP() << "this session cannot create windows (Wine needs a display for them)";
     const Shown shown =
-        ShowAndAnswer([] { MessageBoxSavePrompt().ShowError(kMessage); }, L"Ошибка", IDOK);
+        ShowAndAnswer([] { MessageBoxSavePrompt().ShowError(Message); }, L"Ошибка", IDOK);
     ASSERT_TRUE(shown.appeared) << "no message box captioned \"Ошибка\" appeared";
-    EXPECT_TRUE(Holds(shown.texts, kWideMessage));
+    EXPECT_TRUE(Holds(shown.texts, WideMessage));
 }
 
 } // namespace

@@ -53,7 +53,7 @@ Names Sorted(Names names) {
     return names;
 }
 
-const Names kSavedSettingsKeys = {
+const Names SavedSettingsKeys = {
     "Language",
     "UseDownloadBasket",
     "CheckUpdatedPlugins",
@@ -80,7 +80,7 @@ const Names kSavedSettingsKeys = {
     "ProxyAuthRequired",
     "BasketContents",
 };
-const Names kSavedWindowKeys = {
+const Names SavedWindowKeys = {
     "LastListSize",
     "FilterCategory",
     "FilterAuthor",
@@ -109,7 +109,7 @@ const Names kSavedWindowKeys = {
     "StripedRow",
     "BasketHeight",
 };
-const Names kFontKeys = {"Name", "Charset", "Color", "Size", "Style"};
+const Names FontKeys = {"Name", "Charset", "Color", "Size", "Style"};
 
 // A registry key and a program folder of their own, and the stores on them.
 class Places {
@@ -210,22 +210,22 @@ TEST(SettingsFiles, SavesEveryKeyUnderItsNameAndNoOther) {
         const std::string& ini = places.iniPath;
         EXPECT_EQ(IniSections(ini),
                   (Names{"Settings", "Window", "Window\\FontList", "Window\\FontPreview"}));
-        EXPECT_EQ(IniKeys(ini, "Settings"), kSavedSettingsKeys);
-        EXPECT_EQ(IniKeys(ini, "Window"), kSavedWindowKeys);
-        EXPECT_EQ(IniKeys(ini, "Window\\FontList"), kFontKeys);
-        EXPECT_EQ(IniKeys(ini, "Window\\FontPreview"), kFontKeys);
+        EXPECT_EQ(IniKeys(ini, "Settings"), SavedSettingsKeys);
+        EXPECT_EQ(IniKeys(ini, "Window"), SavedWindowKeys);
+        EXPECT_EQ(IniKeys(ini, "Window\\FontList"), FontKeys);
+        EXPECT_EQ(IniKeys(ini, "Window\\FontPreview"), FontKeys);
     }
     {
         SCOPED_TRACE("registry");
         Places places;
         places.Save(test::EveryValueChanged(false));
         EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Settings"))),
-                  Sorted(kSavedSettingsKeys));
-        EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Window"))), Sorted(kSavedWindowKeys));
+                  Sorted(SavedSettingsKeys));
+        EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Window"))), Sorted(SavedWindowKeys));
         EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Window\\FontList"))),
-                  Sorted(kFontKeys));
+                  Sorted(FontKeys));
         EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Window\\FontPreview"))),
-                  Sorted(kFontKeys));
+                  Sorted(FontKeys));
         EXPECT_EQ(testsupport::ValueNames(places.Key("List")), Names{"Layout"});
         EXPECT_EQ(testsupport::ValueNames(places.Key("Basket")), Names{"Layout"});
         EXPECT_EQ(testsupport::GetString(places.Key("Settings"), "ShowAddInfo"), "0");
@@ -263,7 +263,7 @@ TEST(SettingsFiles, AStoredChoiceOfTheIniFileIsKeptAndCanBeTurnedBack) {
     // The registry keeps its section with the choice and gets nothing else.
     EXPECT_EQ(testsupport::ValueNames(places.Key("Settings")), Names{"SaveToINI"});
     EXPECT_FALSE(testsupport::KeyExists(places.Key("Window")));
-    EXPECT_EQ(Sorted(IniKeys(places.iniPath, "Settings")), Sorted(kSavedSettingsKeys));
+    EXPECT_EQ(Sorted(IniKeys(places.iniPath, "Settings")), Sorted(SavedSettingsKeys));
 
     // The user turns the INI file off: the next save goes to the registry, the next start reads it.
     loaded.Settings.SaveToINI = false;
@@ -354,7 +354,7 @@ TEST(SettingsFiles, ABasketHeightOfHalfTheListAreaOrMoreIsNotApplied) {
         Places places;
         ASSERT_TRUE(testsupport::WriteFile(places.iniPath,
                                            std::string("[Window]\r\nBasketHeight=") + height));
-        EXPECT_EQ(places.Load().Window.BasketHeight, kDesignedBasketHeight) << height;
+        EXPECT_EQ(places.Load().Window.BasketHeight, DesignedBasketHeight) << height;
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 using testsupport::ScratchFolder;
 
-constexpr char kUrl[] = "http://cobwen.example/downld/files/tools/sentry.rar";
+constexpr char Url[] = "http://cobwen.example/downld/files/tools/sentry.rar";
 
 std::string Content(const std::string& path) {
     std::string content;
@@ -31,7 +31,7 @@ bool Hidden(const std::string& path) {
 class DescribeDownloadTest : public ::testing::Test {
 protected:
     void Describe(const std::string& destFolder) {
-        DescribeDownload(destFolder, kUrl, record_, settings_, locale_, dialog_);
+        DescribeDownload(destFolder, Url, record_, settings_, locale_, dialog_);
     }
 
     testsupport::ScratchFolder folder_;

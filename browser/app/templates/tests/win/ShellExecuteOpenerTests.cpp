@@ -14,13 +14,13 @@ namespace {
 
 using testsupport::ScratchFolder;
 
-constexpr wchar_t kClasses[] = L"Software\\Classes\\";
-constexpr wchar_t kExtension[] = L".cobwenopentest";
-constexpr wchar_t kFileType[] = L"CobwenOpenTest.Document";
-constexpr wchar_t kScheme[] = L"cobwenopentest";
+constexpr wchar_t Classes[] = L"Software\\Classes\\";
+constexpr wchar_t Extension[] = L".cobwenopentest";
+constexpr wchar_t FileType[] = L"CobwenOpenTest.Document";
+constexpr wchar_t Scheme[] = L"cobwenopentest";
 
 bool SetValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-    return RegSetKeyValueW(root, (kClasses + key).c_str(), name, REG_SZ, value.c_str(),
+    return RegSetKeyValueW(root, (Classes + key).c_str(), name, REG_SZ, value.c_str(),
                            static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) ==
            ERROR_SUCCESS;
 }
@@ -47,29 +47,29 @@ protected:
         // Windows merges the user's classes into the shell's view of them; Wine reads only the
         // machine's, which its prefix lets anybody write.
         for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-            if (SetValue(root, kExtension, nullptr, kFileType) && SeenByTheShell(kExtension)) {
+            if (SetValue(root, Extension, nullptr, FileType) && SeenByTheShell(Extension)) {
                 root_ = root;
                 break;
             }
-            RegDeleteTreeW(root, (kClasses + std::wstring(kExtension)).c_str());
+            RegDeleteTreeW(root, (Classes + std::wstring(Extension)).c_str());
         }
         if (!root_)
             GTEST_SKIP() << "no file type can be registered for the shell in this session";
         const std::wstring folder = Wide(folder_.Path());
         const std::wstring cmd = L"\"" + CommandInterpreter() + L"\" /c ";
-        ASSERT_TRUE(SetValue(root_, std::wstring(kFileType) + L"\\shell\\open\\command", nullptr,
+        ASSERT_TRUE(SetValue(root_, std::wstring(FileType) + L"\\shell\\open\\command", nullptr,
                              cmd + L"copy \"%1\" \"" + folder + L"\\opened.txt\""));
-        ASSERT_TRUE(SetValue(root_, kScheme, nullptr, L"URL:Cobwen open test"));
-        ASSERT_TRUE(SetValue(root_, kScheme, L"URL Protocol", L""));
-        ASSERT_TRUE(SetValue(root_, std::wstring(kScheme) + L"\\shell\\open\\command", nullptr,
+        ASSERT_TRUE(SetValue(root_, Scheme, nullptr, L"URL:Cobwen open test"));
+        ASSERT_TRUE(SetValue(root_, Scheme, L"URL Protocol", L""));
+        ASSERT_TRUE(SetValue(root_, std::wstring(Scheme) + L"\\shell\\open\\command", nullptr,
                              cmd + L"echo %1> \"" + folder + L"\\link.txt\""));
     }
 
     void TearDown() override {
         if (!root_)
             return;
-        for (const wchar_t* key : {kExtension, kFileType, kScheme})
-            RegDeleteTreeW(root_, (kClasses + std::wstring(key)).c_str());
+        for (const wchar_t* key : {Extension, FileType, Scheme})
+            RegDeleteTreeW(root_, (Classes + std::wstring(key)).c_str());
     }
 
     // The content of a file once something has written it.
