@@ -25,6 +25,7 @@ bash tools/setup.sh >&2 || exit 1
 source tools/build.sh
 ulvar_build_windows >&2 || exit 1
 win=build/win
+[ -f "$dll" ] || { echo "play.sh: no plug-in $dll" >&2; exit 1; }
 
 source tools/wine-env.sh
 trap wine_env_stop EXIT

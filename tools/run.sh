@@ -26,15 +26,17 @@ ulvar_build_windows >&2 || exit 1
 # that copy, never the one in the build.
 demo=build/demo
 site=$demo/site
-rm -rf "$demo"
-mkdir -p "$demo"
-cp build/win/bin/cobwen.exe build/win/bin/plugins.dat.gz "$demo/"
+rm -rf "$demo" && mkdir -p "$demo" || exit 1
+cp build/win/bin/cobwen.exe build/win/bin/plugins.dat.gz "$demo/" || exit 1
 # The site offers the shipped catalogue and 100 newer plug-ins, so a refresh brings new ones.
 python3 tools/catgen/demo_site.py --base "$demo/plugins.dat.gz" --count 100 --out "$site" ||
   exit 1
-port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+port=$(python3 -c 'import sys; sys.path.insert(0, "tools/testsupport"); import local_servers; print(local_servers.free_port())') ||
+  exit 1
 python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &
 site_pid=$!
+python3 -c 'import sys; sys.path.insert(0, "tools/testsupport"); import local_servers; sys.exit(0 if local_servers.wait_for_port(int(sys.argv[1])) else 1)' "$port" ||
+  { echo "run: the local site did not start on 127.0.0.1:$port" >&2; kill "$site_pid"; exit 1; }
 
 export WINEPREFIX="$ULVAR_ROOT/build/wine-prefix"
 [ -n "$shot" ] && export ULVAR_FORCE_XVFB=1
@@ -47,7 +49,8 @@ stop_all() {
 trap stop_all EXIT
 wine_env_start >&2 || exit 1
 # Windows draw their own caption, also on a display without a window manager.
-"$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+  { echo "run: cannot set Wine's window management" >&2; exit 1; }
 echo "Local catalogue site: http://127.0.0.1:$port/downld/plugins.dat.gz" >&2
 
 if [ -z "$shot" ]; then
@@ -68,7 +71,25 @@ if [ -z "$window" ]; then
   echo "run: the main window did not appear" >&2
   exit 1
 fi
-sleep 3 # let the list and the toolbar finish painting
-mkdir -p "$(dirname "$shot")"
-import -window "$window" "$shot" || exit 1
+# The window is ready once the catalogue is loaded and painted: two captures half a second apart
+# are the same (at most 30 seconds).
+mkdir -p "$(dirname "$shot")" || exit 1
+previous="$shot.previous.png"
+rm -f "$previous"
+steady=""
+for _ in $(seq 1 60); do
+  kill -0 "$program" 2>/dev/null || { echo "run: cobwen.exe ended before the screenshot" >&2; exit 1; }
+  import -window "$window" "$shot" 2>/dev/null || { sleep 0.5; continue; }
+  if [ -f "$previous" ] && cmp -s <(convert "$previous" rgb:-) <(convert "$shot" rgb:-); then
+    steady=1
+    break
+  fi
+  mv "$shot" "$previous"
+  sleep 0.5
+done
+rm -f "$previous"
+if [ -z "$steady" ]; then
+  echo "run: the main window did not settle within 30 seconds" >&2
+  exit 1
+fi
 echo "Screenshot of the main window: $shot"

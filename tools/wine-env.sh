@@ -10,7 +10,7 @@ export WINEARCH=win64
 
 ULVAR_XVFB_PID=""
 
-# Starts Xvfb on a free display unless one is set and reachable.
+# Starts Xvfb on a free display unless one is set and reachable; fails when Xvfb does not come up.
 wine_env_display() {
   if [ -n "${DISPLAY:-}" ] && [ "${ULVAR_FORCE_XVFB:-0}" != 1 ]; then
     return 0
@@ -22,12 +22,19 @@ wine_env_display() {
     ULVAR_XVFB_PID=$!
     for _ in $(seq 1 100); do
       [ -e "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$ULVAR_XVFB_PID" 2>/dev/null || break
       sleep 0.1
     done
-    export DISPLAY=":$n"
-    return 0
+    if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$ULVAR_XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$n"
+      return 0
+    fi
+    # Another program took the number in between, or Xvfb failed: try the next one.
+    kill "$ULVAR_XVFB_PID" >/dev/null 2>&1
+    wait "$ULVAR_XVFB_PID" 2>/dev/null
+    ULVAR_XVFB_PID=""
   done
-  echo "no free X display number" >&2
+  echo "wine-env: Xvfb did not start on any display from :91 to :120" >&2
   return 1
 }
 
@@ -42,12 +49,13 @@ wine_env_start() {
     "$WINESERVER" -k >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX"
   fi
-  mkdir -p "$WINEPREFIX"
-  "$WINESERVER" -p
+  mkdir -p "$WINEPREFIX" || return 1
+  "$WINESERVER" -p || { echo "wine-env: the wineserver did not start" >&2; return 1; }
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX ..."
   fi
-  "$WINE_LOADER" wineboot --init >/dev/null 2>&1
+  "$WINE_LOADER" wineboot --init >/dev/null 2>&1 ||
+    { echo "wine-env: wineboot failed for $WINEPREFIX" >&2; return 1; }
 }
 
 wine_env_stop() {
