@@ -27,6 +27,10 @@ constexpr int MaxSends = 16;
 // A WinInet call failed after the terminate request: the worker runs out without a message.
 struct QuietEnd {};
 
+constexpr int NoSlot = 0;
+constexpr int HoldingSlot = 1;
+constexpr int SlotGivenBack = 2;
+
 bool IsFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
@@ -49,12 +53,13 @@ bool ForceFolders(const std::string& folder) {
 
 } // namespace
 
-void TGetFileThread::Start(const std::string& url, TGetFiles& owner, const std::string& fileName) {
-    auto* worker = new TGetFileThread(url, owner, fileName);
+void TGetFileThread::Start(const std::string& url, const std::shared_ptr<TGetFiles::Shared>& queue,
+                           const std::string& semaphoreName, const std::string& fileName) {
+    auto* worker = new TGetFileThread(url, queue, semaphoreName, fileName);
     {
-        const std::lock_guard guard(owner.lock_);
-        owner.workers_.push_back(worker);
-        ++owner.live_;
+        const std::lock_guard guard(queue->lock);
+        queue->workers.push_back(worker);
+        ++queue->live;
     }
     std::thread([worker] {
         try {
@@ -65,36 +70,45 @@ void TGetFileThread::Start(const std::string& url, TGetFiles& owner, const std::
     }).detach();
 }
 
-TGetFileThread::TGetFileThread(const std::string& url, TGetFiles& owner,
-                               const std::string& fileName)
-    : owner_(owner), url_(url), fileName_(fileName) {
-    const std::string name = owner.SemaphoreName();
+TGetFileThread::TGetFileThread(const std::string& url, std::shared_ptr<TGetFiles::Shared> queue,
+                               const std::string& semaphoreName, const std::string& fileName)
+    : queue_(std::move(queue)), url_(url), fileName_(fileName) {
     // Without the semaphore the transfer runs unlimited.
-    slot_.Reset(OpenSemaphoreA(SYNCHRONIZE | SEMAPHORE_MODIFY_STATE, FALSE, name.c_str()));
+    slot_.Reset(OpenSemaphoreA(SYNCHRONIZE | SEMAPHORE_MODIFY_STATE, FALSE, semaphoreName.c_str()));
 }
 
 bool TGetFileThread::WaitForSlot() {
     if (!slot_.Valid())
         return true;
     // Only the queue's destruction cuts the wait short; a stop waits for the slot as well.
-    const HANDLE handles[] = {slot_.Get(), owner_.Abandoned()};
+    const HANDLE handles[] = {slot_.Get(), queue_->abandoned.Get()};
     const DWORD result = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
-    if (result == WAIT_OBJECT_0)
+    if (result == WAIT_OBJECT_0) {
+        slotState_ = HoldingSlot;
         return true;
-    slot_.Reset();
+    }
     return false;
+}
+
+void TGetFileThread::ReleaseSlot() {
+    int holding = HoldingSlot;
+    if (slotState_.compare_exchange_strong(holding, SlotGivenBack))
+        ReleaseSemaphore(slot_.Get(), 1, nullptr);
+}
+
+void TGetFileThread::GiveUpSlot() {
+    ReleaseSlot();
 }
 
 void TGetFileThread::Execute() {
     const bool holding = WaitForSlot();
     if (holding && !terminated_) {
-        owner_.SetBusy(true);
-        owner_.Deliver([this](const GetFilesEvents& events) {
+        queue_->Deliver([this](const GetFilesEvents& events) {
             if (events.OnStart)
                 events.OnStart(url_);
         });
         if (!terminated_) {
-            const TGetFiles::WorkerSettings settings = owner_.Settings();
+            const TGetFiles::WorkerSettings settings = queue_->Settings();
             try {
                 Transfer(settings, TargetPath(settings.DestFolder, fileName_));
             } catch (...) {
@@ -102,19 +116,16 @@ void TGetFileThread::Execute() {
             }
         }
     }
-    owner_.SetBusy(false);
-    owner_.RemoveWorker(this);
+    queue_->RemoveWorker(this);
     if (!terminated_) {
         const bool failed = failed_;
-        owner_.Deliver([this, failed](const GetFilesEvents& events) {
+        queue_->Deliver([this, failed](const GetFilesEvents& events) {
             if (events.OnDone)
                 events.OnDone(failed, url_);
         });
     }
-    if (slot_.Valid())
-        ReleaseSemaphore(slot_.Get(), 1, nullptr);
-    slot_.Reset();
-    owner_.WorkerGone();
+    ReleaseSlot();
+    queue_->WorkerGone();
 }
 
 void TGetFileThread::Check(bool succeeded) const {
@@ -129,7 +140,7 @@ void TGetFileThread::Check(bool succeeded) const {
 void TGetFileThread::Fail(const std::string& text) {
     errorText_ = text;
     failed_ = true;
-    owner_.Deliver([this](const GetFilesEvents& events) {
+    queue_->Deliver([this](const GetFilesEvents& events) {
         if (events.OnError)
             events.OnError(errorText_);
     });
@@ -176,12 +187,13 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
             failed_ = true;
             bool overwrite = true;
             const std::string question = FillMessage(MsgOverwriteQuery.Text, fileName_);
-            owner_.Deliver([&question, &overwrite](const GetFilesEvents& events) {
+            queue_->Deliver([&question, &overwrite](const GetFilesEvents& events) {
                 if (events.OnOverwriteQuery)
                     events.OnOverwriteQuery(question, overwrite);
             });
             failed_ = false;
-            if (!overwrite)
+            // A stop or the queue's end during the question: the existing file stays untouched.
+            if (!overwrite || terminated_)
                 return;
         }
         const std::string folder = TargetFolder(path);
@@ -302,7 +314,7 @@ bool TGetFileThread::Request(HINTERNET connection, const std::string& object, HA
         received += count;
         blockSize_ = static_cast<std::int32_t>(count);
         const std::int32_t size = blockSize_;
-        owner_.Deliver([size](const GetFilesEvents& events) {
+        queue_->Deliver([size](const GetFilesEvents& events) {
             if (events.OnProgress)
                 events.OnProgress(size);
         });

@@ -11,6 +11,9 @@ namespace cobwen {
 
 namespace {
 
+// How long destruction waits for its workers to end before it lets the rest go.
+constexpr ULONGLONG LetGoAfterMs = 5000;
+
 win32::SemaphoreHandle CreateSlots(const std::string& name, std::int32_t count) {
     if (count <= 0)
         return win32::SemaphoreHandle();
@@ -20,61 +23,85 @@ win32::SemaphoreHandle CreateSlots(const std::string& name, std::int32_t count) 
 
 } // namespace
 
+TGetFiles::Shared::Shared()
+    : dialog(std::make_shared<SystemRequestDialog>()),
+      workerGone(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+      abandoned(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+}
+
 TGetFiles::TGetFiles()
-    : dialog_(std::make_shared<SystemRequestDialog>()),
-      slotName_(cobwen::SlotName(CurrentLogonSession())),
-      workerGone_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
-      abandoned_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    : shared_(std::make_shared<Shared>()), slotName_(cobwen::SlotName(CurrentLogonSession())) {
+    shared_->mainThread = &mainThread_;
     slots_ = CreateSlots(SemaphoreName(), maxCount_);
 }
 
 TGetFiles::~TGetFiles() {
-    events_ = GetFilesEvents();
-    SetEvent(abandoned_.Get());
+    Shared& shared = *shared_;
+    shared.events = GetFilesEvents();
+    SetEvent(shared.abandoned.Get());
+    const ULONGLONG letGo = GetTickCount64() + LetGoAfterMs;
     for (;;) {
         {
             // Terminating alone leaves a worker waiting for a stalled server until WinInet's
             // time-out; closing its request is how WinInet cancels that wait. Again on each round,
             // as a worker may open its request after a call.
-            const std::lock_guard guard(lock_);
-            if (live_ == 0)
+            const std::lock_guard guard(shared.lock);
+            if (shared.live == 0)
                 break;
-            for (TGetFileThread* worker : workers_)
+            for (TGetFileThread* worker : shared.workers)
                 worker->Abort();
         }
         // Workers may be waiting in an event delivery to this thread; run those (to no handler).
         mainThread_.RunPending();
-        WaitForSingleObject(workerGone_.Get(), 10);
+        if (GetTickCount64() >= letGo) {
+            const std::lock_guard guard(shared.lock);
+            for (TGetFileThread* worker : shared.workers)
+                worker->GiveUpSlot();
+            break;
+        }
+        WaitForSingleObject(shared.workerGone.Get(), 10);
+    }
+    // The workers still running keep the shared part alive; once no delivery runs, none of them
+    // can reach this thread again.
+    for (;;) {
+        if (shared.delivery.try_lock()) {
+            shared.mainThread = nullptr;
+            shared.delivery.unlock();
+            break;
+        }
+        mainThread_.RunPending();
+        Sleep(1);
     }
 }
 
 void TGetFiles::SetDestFolder(const std::string& folder) {
-    const std::lock_guard guard(lock_);
-    destFolder_ = folder;
+    const std::lock_guard guard(shared_->lock);
+    shared_->destFolder = folder;
 }
 
 std::string TGetFiles::DestFolder() const {
-    const std::lock_guard guard(lock_);
-    return destFolder_;
+    const std::lock_guard guard(shared_->lock);
+    return shared_->destFolder;
 }
 
 void TGetFiles::SetProxy(const TProxySettings& proxy) {
-    const std::lock_guard guard(lock_);
-    proxy_ = proxy;
+    const std::lock_guard guard(shared_->lock);
+    shared_->proxy = proxy;
 }
 
 TProxySettings TGetFiles::Proxy() const {
-    const std::lock_guard guard(lock_);
-    return proxy_;
+    const std::lock_guard guard(shared_->lock);
+    return shared_->proxy;
 }
 
 void TGetFiles::SetRequestDialog(std::shared_ptr<RequestDialog> dialog) {
-    const std::lock_guard guard(lock_);
-    dialog_ = dialog ? std::move(dialog) : std::make_shared<SystemRequestDialog>();
+    const std::lock_guard guard(shared_->lock);
+    shared_->dialog = dialog ? std::move(dialog) : std::make_shared<SystemRequestDialog>();
 }
 
 void TGetFiles::Add(const std::string& url, const std::string& fileName) {
-    TGetFileThread::Start(url, *this, fileName.empty() ? UrlFileName(url) : fileName);
+    TGetFileThread::Start(url, shared_, SemaphoreName(),
+                          fileName.empty() ? UrlFileName(url) : fileName);
 }
 
 void TGetFiles::AddList(const std::vector<std::string>& urls,
@@ -84,7 +111,7 @@ void TGetFiles::AddList(const std::vector<std::string>& urls,
 }
 
 void TGetFiles::SetMaxCount(std::int32_t count) {
-    if (busy_ || count == maxCount_)
+    if (Busy() || count == maxCount_)
         return;
     maxCount_ = count;
     slots_.Reset();
@@ -92,64 +119,71 @@ void TGetFiles::SetMaxCount(std::int32_t count) {
 }
 
 void TGetFiles::Stop() {
-    const std::lock_guard guard(lock_);
-    if (stopping_)
+    const std::lock_guard guard(shared_->lock);
+    if (shared_->stopping)
         return;
-    stopping_ = true;
-    for (TGetFileThread* worker : workers_)
+    shared_->stopping = true;
+    for (TGetFileThread* worker : shared_->workers)
         worker->Terminate();
 }
 
 void TGetFiles::TerminateAll() {
-    const std::lock_guard guard(lock_);
-    for (TGetFileThread* worker : workers_)
+    const std::lock_guard guard(shared_->lock);
+    for (TGetFileThread* worker : shared_->workers)
         worker->Terminate();
 }
 
+bool TGetFiles::Busy() const {
+    const std::lock_guard guard(shared_->lock);
+    return shared_->live > 0;
+}
+
 bool TGetFiles::Stopping() const {
-    const std::lock_guard guard(lock_);
-    return stopping_;
+    const std::lock_guard guard(shared_->lock);
+    return shared_->stopping;
 }
 
 std::size_t TGetFiles::WorkerCount() const {
-    const std::lock_guard guard(lock_);
-    return workers_.size();
-}
-
-TGetFiles::WorkerSettings TGetFiles::Settings() const {
-    const std::lock_guard guard(lock_);
-    return WorkerSettings{destFolder_, proxy_, dialog_};
-}
-
-void TGetFiles::RemoveWorker(TGetFileThread* worker) {
-    bool stopped = false;
-    {
-        const std::lock_guard guard(lock_);
-        workers_.erase(std::remove(workers_.begin(), workers_.end(), worker), workers_.end());
-        if (stopping_ && workers_.empty()) {
-            stopping_ = false;
-            stopped = true;
-        }
-    }
-    if (stopped)
-        Deliver([](const GetFilesEvents& events) {
-            if (events.OnStopped)
-                events.OnStopped();
-        });
-}
-
-void TGetFiles::WorkerGone() {
-    const std::lock_guard guard(lock_);
-    --live_;
-    SetEvent(workerGone_.Get());
-}
-
-void TGetFiles::Deliver(const std::function<void(const GetFilesEvents&)>& call) const {
-    mainThread_.Run([this, &call] { call(events_); });
+    const std::lock_guard guard(shared_->lock);
+    return shared_->workers.size();
 }
 
 std::string TGetFiles::SemaphoreName() const {
     return SlotSemaphoreName(slotName_, maxCount_);
+}
+
+TGetFiles::WorkerSettings TGetFiles::Shared::Settings() const {
+    const std::lock_guard guard(lock);
+    return WorkerSettings{destFolder, proxy, dialog};
+}
+
+void TGetFiles::Shared::RemoveWorker(TGetFileThread* worker) {
+    bool stopped = false;
+    {
+        const std::lock_guard guard(lock);
+        workers.erase(std::remove(workers.begin(), workers.end(), worker), workers.end());
+        if (stopping && workers.empty()) {
+            stopping = false;
+            stopped = true;
+        }
+    }
+    if (stopped)
+        Deliver([](const GetFilesEvents& handlers) {
+            if (handlers.OnStopped)
+                handlers.OnStopped();
+        });
+}
+
+void TGetFiles::Shared::WorkerGone() {
+    const std::lock_guard guard(lock);
+    --live;
+    SetEvent(workerGone.Get());
+}
+
+void TGetFiles::Shared::Deliver(const std::function<void(const GetFilesEvents&)>& call) const {
+    const std::shared_lock hold(delivery);
+    if (mainThread != nullptr)
+        mainThread->Run([this, &call] { call(events); });
 }
 
 } // namespace cobwen

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -36,9 +37,10 @@ struct GetFilesEvents {
 // Create, use and destroy a queue on one thread that runs a message loop: the workers' events
 // reach that thread through it. Destruction asks every worker to terminate, closes the requests
 // they are sending or reading and waits, still running the events delivered meanwhile (to no
-// handler), until each has let go of the queue, so no worker touches a destroyed queue. Under Wine
-// a closed request does not end a receive already waiting: a server that stalls holds the
-// destruction up until it sends or closes.
+// handler), until each has ended. A worker that has not ended after a few seconds (under Wine a
+// closed request does not end a receive that waits for a server that stalls) is let go: it keeps
+// what it shares with the queue alive by itself, delivers nothing any more and ends on its own
+// (deleting its partly written file) once the server gives up, so the program can always exit.
 class TGetFiles {
 public:
     TGetFiles();
@@ -52,7 +54,7 @@ public:
     void SetProxy(const TProxySettings& proxy);
     TProxySettings Proxy() const;
     // Replaces every handler at once (unset ones included).
-    void SetEvents(GetFilesEvents events) { events_ = std::move(events); }
+    void SetEvents(GetFilesEvents events) { shared_->events = std::move(events); }
     // The dialog each request goes through; the system's dialog by default.
     void SetRequestDialog(std::shared_ptr<RequestDialog> dialog);
 
@@ -68,7 +70,8 @@ public:
     void Stop();
     void TerminateAll();
 
-    bool Busy() const { return busy_; }
+    // Some transfer of the queue has not ended (waiting for a slot, transferring or ending).
+    bool Busy() const;
     bool Stopping() const;
     const std::string& SlotName() const { return slotName_; }
     // Workers started and not yet ended.
@@ -83,33 +86,45 @@ private:
         std::shared_ptr<RequestDialog> Dialog;
     };
 
-    // Worker side; each may be called from any thread.
-    WorkerSettings Settings() const;
-    void SetBusy(bool busy) { busy_ = busy; }
-    void RemoveWorker(TGetFileThread* worker);
-    // The last thing an ending worker does with its queue.
-    void WorkerGone();
-    // Runs `call` with the handlers on the queue's thread and waits for it.
-    void Deliver(const std::function<void(const GetFilesEvents&)>& call) const;
-    HANDLE Abandoned() const { return abandoned_.Get(); }
+    // What the queue and its workers share. Each worker holds it, so a worker the queue let go
+    // of still finds it; the worker's calls may come from any thread.
+    struct Shared {
+        Shared();
+
+        WorkerSettings Settings() const;
+        void RemoveWorker(TGetFileThread* worker);
+        // The last thing an ending worker does with its queue.
+        void WorkerGone();
+        // Runs `call` with the handlers on the queue's thread and waits for it; nothing once the
+        // queue has let its workers go.
+        void Deliver(const std::function<void(const GetFilesEvents&)>& call) const;
+
+        mutable std::mutex lock;
+        std::vector<TGetFileThread*> workers;
+        std::size_t live = 0;
+        bool stopping = false;
+        std::string destFolder;
+        TProxySettings proxy;
+        std::shared_ptr<RequestDialog> dialog;
+        win32::KernelHandle workerGone;
+        // Set when the queue is destroyed: cuts the workers' wait for a slot short.
+        win32::KernelHandle abandoned;
+
+        // Deliveries hold it shared while they run; the queue takes it whole to end them.
+        mutable std::shared_mutex delivery;
+        // The queue's thread; null once the queue has let its workers go.
+        const MainThreadCall* mainThread = nullptr;
+        // Read on the queue's thread only, where the queue sets them too.
+        GetFilesEvents events;
+    };
+
     std::string SemaphoreName() const;
 
-    mutable std::mutex lock_;
-    std::vector<TGetFileThread*> workers_;
-    std::size_t live_ = 0;
-    bool stopping_ = false;
-    std::string destFolder_;
-    TProxySettings proxy_;
-    std::shared_ptr<RequestDialog> dialog_;
-
-    std::atomic<bool> busy_{false};
+    std::shared_ptr<Shared> shared_;
     std::int32_t maxCount_ = 1;
     std::string slotName_;
     win32::SemaphoreHandle slots_;
-    GetFilesEvents events_;
     MainThreadCall mainThread_;
-    win32::KernelHandle workerGone_;
-    win32::KernelHandle abandoned_;
 };
 
 } // namespace cobwen

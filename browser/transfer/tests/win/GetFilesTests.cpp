@@ -358,9 +358,56 @@ TEST_F(Transfers, DestructionDuringATransferLetsTheWorkersGo) {
     EXPECT_EQ(log.Events.size(), events);
 }
 
-// Under Wine 8 the read keeps waiting after its request handle was closed (and after its thread's
-// synchronous I/O was cancelled): the destruction then waits until the server gives up. Run it
-// with --gtest_also_run_disabled_tests once the queue can let such a worker go.
+// Under Wine the read keeps waiting after its request handle was closed (and after its thread's
+// synchronous I/O was cancelled): the queue lets such a worker go instead of waiting for the
+// server, whose stall lasts a minute and a half.
+TEST_F(Transfers, DestructionLetsAWorkerGoThatAStalledServerHolds) {
+    queue->Add(ServerUrl("/stall/100000/stalled.bin"));
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return log.Count("progress") > 0; }));
+    const ULONGLONG started = GetTickCount64();
+    queue.reset();
+    const ULONGLONG seconds = (GetTickCount64() - started) / 1000;
+    EXPECT_LT(seconds, 30u) << "the destruction waited for the server";
+    const std::size_t events = log.Events.size();
+    testsupport::PumpUntil([] { return false; }, 300);
+    EXPECT_EQ(log.Events.size(), events) << "nothing is delivered after the destruction";
+    EXPECT_EQ(log.Count("done"), 0u);
+
+    // The worker let go no longer holds the only slot of the session.
+    SetUp();
+    queue->Add(ServerUrl("/bytes/10/after.bin"));
+    EXPECT_TRUE(WaitDone(1, 10000));
+}
+
+TEST_F(Transfers, AStopAfterTheOverwriteQuestionKeepsTheExistingFile) {
+    const std::string path = folder.File("kept.zip");
+    ASSERT_TRUE(testsupport::WriteFile(path, "the user's archive"));
+    log.After = [&](const Event& e) {
+        if (e.Kind == "overwrite")
+            queue->Stop();
+    };
+    queue->Add(ServerUrl("/bytes/100"), "kept.zip");
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return log.Count("stopped") == 1; }));
+    std::string content;
+    ASSERT_TRUE(testsupport::ReadFile(path, content));
+    EXPECT_EQ(content, "the user's archive") << "stopped before the file was truncated";
+    EXPECT_EQ(log.Count("done"), 0u);
+}
+
+TEST_F(Transfers, BusyWhileAnyTransferHasNotEnded) {
+    queue->SetMaxCount(2);
+    std::vector<bool> busyAtDone;
+    log.After = [&](const Event& e) {
+        if (e.Kind == "done")
+            busyAtDone.push_back(queue->Busy());
+    };
+    queue->AddList({ServerUrl("/slow/30000/long.bin"), ServerUrl("/bytes/10/short.bin")});
+    ASSERT_TRUE(WaitDone(2));
+    ASSERT_EQ(busyAtDone.size(), 2u);
+    EXPECT_TRUE(busyAtDone[0]) << "the long transfer was still running";
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return !queue->Busy(); }));
+}
+
 TEST_F(Transfers, SystemProxySettingsFetchDirectlyWhenNoneIsConfigured) {
     TProxySettings proxy;
     proxy.ProxyAccess = ProxyAccessMode::System;

@@ -5,6 +5,7 @@
                        transfers running at once
   /status/CODE[/name]  that status with a small HTML page
   /drop/N[/name]       announces N bytes, sends half of them and closes the connection
+  /stall/N[/name]      announces N bytes, sends the first 1024 and then nothing for STALL_SECONDS
   /stats               {"active": ..., "max_active": ...} of the slow transfers
   /reset               clears the counts
 """
@@ -15,6 +16,9 @@ import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 PIECE_PAUSE = 0.02
+# Long enough that a test waiting for the server to give up would be noticed, bounded so that the
+# server thread ends by itself.
+STALL_SECONDS = 90
 lock = threading.Lock()
 counts = {"active": 0, "max_active": 0}
 
@@ -43,6 +47,17 @@ class Handler(BaseHTTPRequestHandler):
             self.send_body(200, pattern(int(parts[1])))
         elif kind == "slow" and len(parts) >= 2:
             self.slow(int(parts[1]))
+        elif kind == "stall" and len(parts) >= 2:
+            size = int(parts[1])
+            self.send_response(200)
+            self.send_header("Content-Length", str(size))
+            self.end_headers()
+            try:
+                self.wfile.write(pattern(size)[:1024])
+                self.wfile.flush()
+                time.sleep(STALL_SECONDS)
+            except OSError:
+                pass
         elif kind == "drop" and len(parts) >= 2:
             size = int(parts[1])
             self.send_response(200)
