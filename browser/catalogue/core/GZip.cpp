@@ -5,19 +5,28 @@
 #include <algorithm>
 #include <climits>
 #include <fstream>
+#include <new>
+#include <utility>
 #include <zlib.h>
 
 namespace cobwen {
 
-TGZip::TGZip(std::size_t bufferSize) {
+TGZip::TGZip(std::size_t bufferSize, Allocator allocate) : allocate_(std::move(allocate)) {
+    if (!allocate_)
+        allocate_ = [](std::size_t size) {
+            return std::make_unique<unsigned char[]>(size);
+        };
     SetBufferSize(bufferSize);
 }
 
 void TGZip::SetBufferSize(std::size_t size) {
     // A read of zero bytes would look like the end of the data, and zlib reads at most INT_MAX.
     size = std::clamp<std::size_t>(size, 1, INT_MAX);
-    buffer_.reset();
-    buffer_ = std::make_unique<unsigned char[]>(size);
+    // The new buffer first: a failed allocation must not leave the reader without one.
+    std::unique_ptr<unsigned char[]> buffer = allocate_(size);
+    if (!buffer)
+        throw std::bad_alloc();
+    buffer_ = std::move(buffer);
     bufferSize_ = size;
 }
 

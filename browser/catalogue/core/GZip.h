@@ -15,13 +15,16 @@ class TGZip {
 public:
     static constexpr std::size_t DefaultBufferSize = 262144;
     using ProgressEvent = std::function<void(TGZip& sender, std::int32_t total)>;
+    // Allocates a read buffer; may throw std::bad_alloc.
+    using Allocator = std::function<std::unique_ptr<unsigned char[]>(std::size_t size)>;
 
     TGZip() : TGZip(DefaultBufferSize) {}
-    explicit TGZip(std::size_t bufferSize);
+    explicit TGZip(std::size_t bufferSize, Allocator allocate = {});
 
     TGZip(const TGZip&) = delete;
     TGZip& operator=(const TGZip&) = delete;
 
+    // A buffer that cannot be allocated raises std::bad_alloc and leaves the old one in place.
     void SetBufferSize(std::size_t size);
     std::size_t BufferSize() const { return bufferSize_; }
 
@@ -35,6 +38,7 @@ public:
     ProgressEvent OnProgress;
 
 private:
+    Allocator allocate_;
     std::unique_ptr<unsigned char[]> buffer_;
     std::size_t bufferSize_ = 0;
 };

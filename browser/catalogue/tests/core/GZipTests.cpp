@@ -174,5 +174,20 @@ TEST(GZip, SizeHintComesFromTheTrailerWithinReason) {
     EXPECT_EQ(GzipSizeHint(folder.File("missing.gz")), 0u);
 }
 
+TEST(GZip, ABufferThatCannotBeAllocatedLeavesTheOldOne) {
+    ScratchFolder folder;
+    testing::WriteGzip(folder.File("f.gz"), Sample(5000));
+    bool fail = false;
+    TGZip gzip(64, [&fail](std::size_t size) {
+        if (fail)
+            throw std::bad_alloc();
+        return std::make_unique<unsigned char[]>(size);
+    });
+    fail = true;
+    EXPECT_THROW(gzip.SetBufferSize(1 << 20), std::bad_alloc);
+    EXPECT_EQ(gzip.BufferSize(), 64u);
+    EXPECT_EQ(Decompress(folder.File("f.gz"), gzip), Sample(5000)) << "the old buffer still reads";
+}
+
 } // namespace
 } // namespace cobwen
