@@ -398,12 +398,14 @@ public:
 #ifdef __GLIBCXX__
         // This library's backtracking engine recurses once per character it consumes, so a long
         // text could overflow the stack; its breadth-first engine does not, but it cannot follow
-        // back-references (then long texts take the backtracking engine all the same).
+        // back-references: an expression with them matches no long text, as if it were invalid.
         try {
             longTextRegex_.emplace(folded,
                                    std::regex::ECMAScript | std::regex_constants::__polynomial);
         } catch (const std::regex_error&) {
         }
+#else
+        longTextRegex_ = regex_;
 #endif
         if (auto required = RequiredLiterals(folded)) {
             for (const std::string& literal : *required) {
@@ -434,8 +436,9 @@ public:
             folded_[i] = static_cast<char>(fold_[static_cast<unsigned char>(text[i])]);
         }
         try {
-            const bool longText = folded_.size() > LongText && longTextRegex_;
-            return std::regex_search(folded_, longText ? *longTextRegex_ : *regex_);
+            if (folded_.size() <= LongText)
+                return std::regex_search(folded_, *regex_);
+            return longTextRegex_ && std::regex_search(folded_, *longTextRegex_);
         } catch (const std::exception&) {
             return false;
         }

@@ -133,5 +133,27 @@ TEST(NameMatcher, MatchesVeryLongTexts) {
     }
 }
 
+// A back-reference needs the backtracking engine, which recurses once per character: over a long
+// description such an expression matches nothing rather than overflow the stack, as an invalid
+// expression does; over short texts it still works.
+TEST(NameMatcher, BackReferencesMatchNothingInLongTexts) {
+    const BuiltinRussianLocale locale;
+    std::string description;
+    for (int i = 0; description.size() < 65536; ++i)
+        description += "word" + std::to_string(i % 97) + " ";
+    description += "abab";
+    const struct {
+        const char* pattern;
+        const char* shortText;
+    } cases[] = {
+        {"(ab)\\1", "xxabab"}, {"(w).*\\1", "a word and a wave"}, {"([a-z]+)\\1", "byebye"}};
+    for (const auto& c : cases) {
+        const NameMatcher matcher(c.pattern, locale);
+        EXPECT_TRUE(matcher.Valid()) << c.pattern;
+        EXPECT_FALSE(matcher.Matches(description)) << c.pattern;
+        EXPECT_TRUE(matcher.Matches(c.shortText)) << c.pattern;
+    }
+}
+
 } // namespace
 } // namespace cobwen
