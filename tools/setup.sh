@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs, idempotently, every Debian package the build, the tests and the demo need.
+# Installs, idempotently, every Debian package the build, the tests and the demo need; with
+# --fuzz also clang and its libFuzzer runtime for tools/fuzz.sh.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,9 @@ packages=(
   wine64 fonts-wine xvfb xauth x11-utils imagemagick locales
   tinyproxy python3 tmux curl
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
