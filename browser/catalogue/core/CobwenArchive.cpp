@@ -165,21 +165,28 @@ const TCobwenData* TCobwenArchive::GetItem(int index) const {
 }
 
 const TCobwenData* TCobwenArchive::FindByFileName(std::string_view name) const {
-    if (name.empty()) {
-        return nullptr;
+    const FileNameIndex* index = nullptr;
+    {
+        // Made on the first search after a load, by whichever thread searches first.
+        const std::lock_guard guard(nameIndexLock_);
+        if (!nameIndex_)
+            nameIndex_ = std::make_unique<FileNameIndex>(lowerUrls_);
+        index = nameIndex_.get();
     }
-    const std::string lowered = locale_.Lower(name);
-    for (std::size_t i = 0; i < lowerUrls_.size(); ++i) {
-        if (lowerUrls_[i].ends_with(lowered)) {
-            return items_[i].get();
-        }
-    }
-    return nullptr;
+    const int position = index->Find(locale_.Lower(name));
+    return position < 0 ? nullptr : items_[static_cast<std::size_t>(position)].get();
+}
+
+const TCobwenData* TCobwenArchive::FindByFileNameWalk(std::string_view name) const {
+    const int position = FileNameIndex::FindByWalk(lowerUrls_, locale_.Lower(name));
+    return position < 0 ? nullptr : items_[static_cast<std::size_t>(position)].get();
 }
 
 void TCobwenArchive::Clear() {
     items_.clear();
     lowerUrls_.clear();
+    const std::lock_guard guard(nameIndexLock_);
+    nameIndex_.reset();
 }
 
 DateTime TCobwenArchive::CatalogueDate() const {

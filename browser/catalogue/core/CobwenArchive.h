@@ -1,10 +1,12 @@
 #pragma once
 
 #include "browser/catalogue/core/CobwenData.h"
+#include "browser/catalogue/core/FileNameIndex.h"
 #include "browser/catalogue/core/ValueList.h"
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -45,7 +47,12 @@ public:
     int LoadFromText(const std::string& text);
 
     const TCobwenData* GetItem(int index) const;
+    // The first record, in catalogue order, whose URL ends with `name`, ignoring case; null when
+    // none does. Answered from an index made on the first search after each load; searches may
+    // come from several threads at once, but never during a load.
     const TCobwenData* FindByFileName(std::string_view name) const;
+    // The same answer from a walk over every URL: the rule the index keeps, for comparisons.
+    const TCobwenData* FindByFileNameWalk(std::string_view name) const;
     void Clear();
 
     std::uint16_t Count() const { return static_cast<std::uint16_t>(items_.size()); }
@@ -76,6 +83,8 @@ private:
     const TextLocale& locale_;
     std::vector<std::unique_ptr<TCobwenData>> items_;
     std::vector<std::string> lowerUrls_; // for FindByFileName, parallel to items_
+    mutable std::mutex nameIndexLock_;
+    mutable std::unique_ptr<FileNameIndex> nameIndex_;
     ValueList categories_;
     ValueList authors_;
     ValueList ulvarVersions_;
