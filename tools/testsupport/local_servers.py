@@ -1,5 +1,6 @@
 """Local servers for the tests: free ports of 127.0.0.1, waiting for a server to listen, an
 authenticating tinyproxy, and stopping what was started. Nothing here listens beyond loopback."""
+import argparse
 import os
 import shutil
 import socket
@@ -79,9 +80,14 @@ def start_tinyproxy(work, user="user", password="secret"):
     return process, f"{LOOPBACK}:{port}"
 
 
-def with_emulator(command, emulator):
-    """The command with the Windows emulator in front when it runs a Windows program."""
-    command = [c for c in command if c != "--"]
-    if emulator and command and command[0].lower().endswith(".exe"):
-        command.insert(0, emulator)
+def runner_command():
+    """The command line of a test runner, "[--emulator=LOADER] -- COMMAND...": the command to run,
+    with the Windows emulator in front when it runs a Windows program."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--emulator", default="")
+    parser.add_argument("command", nargs=argparse.REMAINDER)
+    args = parser.parse_args()
+    command = [c for c in args.command if c != "--"]
+    if args.emulator and command and command[0].lower().endswith(".exe"):
+        command.insert(0, args.emulator)
     return command

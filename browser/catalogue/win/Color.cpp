@@ -1,5 +1,7 @@
 #include "browser/catalogue/win/Color.h"
 
+#include "win32/Gdi.h"
+
 #include <algorithm>
 #include <windows.h>
 
@@ -13,24 +15,6 @@ std::uint32_t ScaleChannel(std::uint32_t value, int numerator, int denominator) 
         return product > 0 ? 255u : 0u;
     return static_cast<std::uint32_t>(std::clamp<std::int64_t>(product / denominator, 0, 255));
 }
-
-// The device context of a window (the screen for none), released on destruction.
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    ~WindowDC() {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 } // namespace
 
@@ -46,7 +30,7 @@ std::uint32_t ScaleColor(std::uint32_t colour, int redNum, int redDen, int blueD
                          int greenDen, int greenNum) {
     const std::uint32_t scaled =
         ScaledColorValue(colour, redNum, redDen, blueDen, blueNum, greenDen, greenNum);
-    const WindowDC dc(GetActiveWindow());
+    const win32::WindowDc dc(GetActiveWindow());
     if (!dc.Get())
         return scaled;
     const COLORREF nearest = GetNearestColor(dc.Get(), scaled);

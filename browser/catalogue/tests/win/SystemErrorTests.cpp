@@ -1,6 +1,7 @@
 #include "browser/catalogue/win/SystemError.h"
 
 #include "browser/catalogue/tests/win/RecordingDialog.h"
+#include "win32/SystemError.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -10,21 +11,9 @@ namespace {
 
 constexpr unsigned long UndefinedError = 0x2FFFFFFF;
 
-// The system's own text for an error, as FormatMessageA gives it, with its line break cut off.
-std::string FormatMessageText(DWORD error) {
-    char buffer[1024] = {};
-    DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                       LANG_USER_DEFAULT, buffer, sizeof buffer, nullptr);
-    while (length > 0 &&
-           (buffer[length - 1] == '\n' || buffer[length - 1] == '\r' || buffer[length - 1] == ' '))
-        --length;
-    return std::string(buffer, length);
-}
-
 TEST(SystemErrorMessage, FillsTheFormatInTheRequestedOrder) {
-    const std::string notFound = FormatMessageText(ERROR_FILE_NOT_FOUND);
-    const std::string denied = FormatMessageText(ERROR_ACCESS_DENIED);
+    const std::string notFound = win32::SystemMessageText(ERROR_FILE_NOT_FOUND);
+    const std::string denied = win32::SystemMessageText(ERROR_ACCESS_DENIED);
     ASSERT_FALSE(notFound.empty());
     ASSERT_FALSE(denied.empty());
     const struct {
@@ -58,7 +47,7 @@ TEST(ShowSystemError, ShowsTheMessageForTheLastError) {
     ShowSystemError("%s - %s", "D:\\downloads", false, dialog);
 
     const std::vector<std::string> expected{
-        FormatMessageText(ERROR_ACCESS_DENIED) + " - D:\\downloads", "D:\\downloads -"};
+        win32::SystemMessageText(ERROR_ACCESS_DENIED) + " - D:\\downloads", "D:\\downloads -"};
     EXPECT_EQ(dialog.shown, expected);
 }
 

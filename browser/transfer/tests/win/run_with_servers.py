@@ -2,7 +2,6 @@
 password "secret"), each on a free port of 127.0.0.1, then stops both. The program finds the
 server in COBWEN_TEST_SERVER and the proxy in COBWEN_TEST_PROXY (both "127.0.0.1:PORT"; the proxy
 is empty when tinyproxy is missing)."""
-import argparse
 import os
 import subprocess
 import sys
@@ -15,11 +14,7 @@ import local_servers  # noqa: E402
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--emulator", default="")
-    parser.add_argument("command", nargs=argparse.REMAINDER)
-    args = parser.parse_args()
-    command = local_servers.with_emulator(args.command, args.emulator)
+    command = local_servers.runner_command()
 
     server = proxy = None
     work = tempfile.mkdtemp(prefix="cobwen-xfer-")

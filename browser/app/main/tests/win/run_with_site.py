@@ -9,7 +9,6 @@ server answers under three path prefixes the way a stock server cannot be told t
 The program finds the site in COBWEN_TEST_SERVER ("127.0.0.1:PORT"), its folder in
 COBWEN_TEST_SITE and an older catalogue (the site's
 catalogue without its newest records) in COBWEN_TEST_OLD_CATALOGUE."""
-import argparse
 import gzip
 import os
 import shutil
@@ -84,11 +83,7 @@ class Handler(BaseHTTPRequestHandler):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--emulator", default="")
-    parser.add_argument("command", nargs=argparse.REMAINDER)
-    args = parser.parse_args()
-    command = local_servers.with_emulator(args.command, args.emulator)
+    command = local_servers.runner_command()
 
     work = tempfile.mkdtemp(prefix="cobwen-site-")
     server = None
