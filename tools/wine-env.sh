@@ -50,7 +50,13 @@ wine_env_start() {
     rm -rf "$WINEPREFIX"
   fi
   mkdir -p "$WINEPREFIX" || return 1
-  "$WINESERVER" -p || { echo "wine-env: the wineserver did not start" >&2; return 1; }
+  # A wineserver left running for the prefix (by a run that was cut off) refuses a second one:
+  # end it and start anew.
+  if ! "$WINESERVER" -p 2>/dev/null; then
+    "$WINESERVER" -k >/dev/null 2>&1
+    "$WINESERVER" -w >/dev/null 2>&1
+    "$WINESERVER" -p || { echo "wine-env: the wineserver did not start" >&2; return 1; }
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX ..."
   fi
