@@ -4,7 +4,7 @@
 // a private folder for the library's path (language files copied in, game file written there)
 // and a private registry root that is deleted afterwards.
 
-#include "plugin-host/standin/StandInHost.h"
+#include "plugin-host/standin/core/StandInHost.h"
 #include "plugin-host/standin/core/ScriptedUi.h"
 #include "plugins/game/engine/GameFile.h"
 #include "plugins/game/plugin/BlocksbyPlugin.h"

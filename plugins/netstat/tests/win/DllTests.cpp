@@ -1,4 +1,4 @@
-#include "plugin-host/standin/PluginLibrary.h"
+#include "plugin-host/standin/win/PluginLibrary.h"
 #include "plugin-host/standin/core/LanguageFile.h"
 #include "plugins/netstat/core/Messages.h"
 #include "plugins/netstat/core/PortNames.h"

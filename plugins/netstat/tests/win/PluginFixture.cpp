@@ -1,5 +1,6 @@
 #include "plugins/netstat/tests/win/PluginFixture.h"
 
+#include "plugin-host/standin/win/DllLoading.h"
 #include "plugins/netstat/core/Settings.h"
 
 #include <windows.h>
@@ -60,7 +61,8 @@ void SockwellTest::LoadDll(const std::string& language) {
     // Copied once: a library still mapped (by a resolver thread) cannot be overwritten.
     if (!fs::exists(DllPath()))
         fs::copy_file(fs::path(ProgramFolder()) / "sockwell.dll", DllPath());
-    ASSERT_TRUE(host_->LoadDll(DllPath())) << host_->LoadError();
+    std::string error;
+    ASSERT_TRUE(ulvar::standin::LoadDll(*host_, DllPath(), &error)) << error;
 }
 
 void SockwellTest::LoadLinked(const PluginOptions& options) {

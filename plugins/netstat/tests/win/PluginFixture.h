@@ -5,7 +5,7 @@
 // the test gives one, a ports.lst of its own. The settings key is emptied for the test and put
 // back as it was afterwards.
 
-#include "plugin-host/standin/StandInHost.h"
+#include "plugin-host/standin/core/StandInHost.h"
 #include "plugin-host/standin/core/ScriptedUi.h"
 #include "plugins/netstat/core/Settings.h"
 #include "plugins/netstat/plugin/PluginEntry.h"

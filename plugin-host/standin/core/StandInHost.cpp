@@ -1,15 +1,12 @@
-#include "plugin-host/standin/StandInHost.h"
+#include "plugin-host/standin/core/StandInHost.h"
 
 #include "plugin-host/standin/core/PanelView.h"
 #include "plugin-host/standin/core/ServiceRecords.h"
-#include "plugin-host/standin/win/Services.h"
-#include "plugin-host/standin/win/SystemText.h"
-#include "win32/Text.h"
+#include "plugin-host/standin/core/Services.h"
 
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
-#include <windows.h>
 
 namespace ulvar::standin {
 
@@ -24,8 +21,9 @@ int nextModuleNumber = 1;
 
 } // namespace
 
-StandInHost::StandInHost(HostOptions options, HostUi& ui)
-    : options_(std::move(options)), ui_(ui), screen_(options_.screenWidth, options_.screenHeight) {
+StandInHost::StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform)
+    : options_(std::move(options)), ui_(ui), platform_(platform),
+      screen_(options_.screenWidth, options_.screenHeight) {
     if (currentHost)
         throw std::logic_error("only one StandInHost may live at a time");
     currentHost = this;
@@ -43,9 +41,11 @@ StandInHost* StandInHost::Current() {
     return currentHost;
 }
 
-bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& modulePath) {
+bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& modulePath,
+                       std::unique_ptr<LoadedLibrary> library) {
     if (loaded_)
         return false;
+    library_ = std::move(library);
     entryPoints_ = entryPoints;
     modulePath_ = modulePath;
     messages_ = LoadLanguage(modulePath, options_.language, &languagePath_);
@@ -57,7 +57,6 @@ bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& 
     startupInfo_.RootKey = options_.rootKey.c_str();
     services::Fill(startupInfo_);
     loaded_ = true;
-    loadError_.clear();
     if (entryPoints_.SetStartupInfo) {
         // The plug-in gets a record that dies after the call: one that keeps the pointer instead
         // of a copy fails at once rather than by chance later.
@@ -66,18 +65,6 @@ bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& 
         std::memset(&handedOut, 0, sizeof handedOut);
     }
     return true;
-}
-
-bool StandInHost::LoadDll(const std::string& path) {
-    if (loaded_)
-        return false;
-    PluginLibrary library(path);
-    if (!library.Loaded()) {
-        loadError_ = library.Error();
-        return false;
-    }
-    library_ = std::move(library);
-    return Load(library_->EntryPoints(), library_->Path());
 }
 
 void StandInHost::Exit() {
@@ -241,7 +228,7 @@ int StandInHost::ServiceMessage(int, std::uint32_t flags, const char* helpTopic,
                                 unsigned long lastError) {
     std::optional<std::string> errorLine;
     if (flags & MessageErrorLine)
-        errorLine = win32::OemFromAnsi(SystemErrorText(lastError));
+        errorLine = platform_.ErrorText(lastError);
     auto const message =
         MakeMessageShown(flags, helpTopic, items, itemsNumber, buttonsNumber, errorLine);
     int const result = ui_.Message(message);
@@ -274,7 +261,7 @@ std::intptr_t StandInHost::ServiceAdvControl(int, int command, void*) {
     case AdvGetVersion:
         return static_cast<std::intptr_t>(options_.version);
     case AdvGetConsoleWindow:
-        return reinterpret_cast<std::intptr_t>(GetConsoleWindow());
+        return platform_.ConsoleWindow();
     default:
         return 0;
     }

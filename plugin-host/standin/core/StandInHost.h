@@ -1,16 +1,17 @@
 #pragma once
 
-// Our stand-in for Ulvar: loads a plug-in (a DLL, or entry points linked into a test), calls its
-// entry points as the host does and implements every host service. What the plug-in shows in
-// menus, dialogs and messages is recorded and answered by a HostUi: scripted in tests, the real
-// console in the interactive program.
+// Our stand-in for Ulvar: takes a plug-in's entry points (looked up in a DLL by standin/win, or
+// linked into a test), calls them as the host does and implements every host service. What the
+// plug-in shows in menus, dialogs and messages is recorded and answered by a HostUi: scripted in
+// tests, the real console in the interactive program. What the services need from the system (the
+// last error code, error texts, the console window) comes through a HostPlatform.
 //
 // The host services are plain C functions without a context argument, so one StandInHost at a
 // time is "the" host of the process; creating a second while one lives is an error
 // (std::logic_error).
 
-#include "plugin-host/standin/PluginLibrary.h"
 #include "plugin-host/standin/core/EntryPoints.h"
+#include "plugin-host/standin/core/HostPlatform.h"
 #include "plugin-host/standin/core/HostUi.h"
 #include "plugin-host/standin/core/LanguageFile.h"
 #include "plugin-host/standin/core/Panels.h"
@@ -46,9 +47,16 @@ struct PluginMenus {
     std::string commandPrefix;
 };
 
+// What keeps a plug-in library in memory while the host uses its entry points; the host destroys it
+// after ExitUlvar.
+class LoadedLibrary {
+public:
+    virtual ~LoadedLibrary() = default;
+};
+
 class StandInHost {
 public:
-    StandInHost(HostOptions options, HostUi& ui);
+    StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform = SystemPlatform());
     // Exit() when a plug-in is still loaded.
     ~StandInHost();
     StandInHost(const StandInHost&) = delete;
@@ -57,14 +65,12 @@ public:
     // The live host, or null.
     static StandInHost* Current();
 
-    // Entry points linked into the caller; modulePath stands for the library's full path (it
-    // picks the language file, and the plug-in derives its own files from it). Calls
-    // SetStartupInfo. False when a plug-in is loaded already.
-    bool Load(const PluginEntryPoints& entryPoints, const std::string& modulePath);
-    // Loads a plug-in library and looks its entry points up by name; then as Load. False when the
-    // library cannot be loaded (LoadError() tells why).
-    bool LoadDll(const std::string& path);
-    const std::string& LoadError() const { return loadError_; }
+    // The plug-in's entry points; modulePath is the library's full path (it picks the language
+    // file, and the plug-in derives its own files from it), library what keeps them loaded (null
+    // for entry points linked into the caller). Calls SetStartupInfo. False when a plug-in is
+    // loaded already.
+    bool Load(const PluginEntryPoints& entryPoints, const std::string& modulePath,
+              std::unique_ptr<LoadedLibrary> library = nullptr);
     bool Loaded() const { return loaded_; }
     // Closes an open panel, calls ExitUlvar and unloads the library.
     void Exit();
@@ -105,6 +111,7 @@ public:
     VirtualScreen& Screen() { return screen_; }
     HostUi& Ui() { return ui_; }
     const HostOptions& Options() const { return options_; }
+    HostPlatform& Platform() { return platform_; }
 
     // The services, as the C functions of HostStartupInfo forward them to the current host.
     const char* ServiceGetMsg(int module, int number);
@@ -127,15 +134,15 @@ private:
 
     HostOptions options_;
     HostUi& ui_;
+    HostPlatform& platform_;
     VirtualScreen screen_;
     Panels panels_;
-    std::optional<PluginLibrary> library_;
+    std::unique_ptr<LoadedLibrary> library_;
     PluginEntryPoints entryPoints_;
     HostStartupInfo startupInfo_{};
     std::string modulePath_;
     std::string languagePath_;
     LanguageTable messages_;
-    std::string loadError_;
     bool loaded_ = false;
     // The open panel's handle for SendBreak, which may run on another thread.
     std::atomic<PanelHandle> breakTarget_{InvalidPanel};

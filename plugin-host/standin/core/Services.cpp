@@ -1,8 +1,6 @@
-#include "plugin-host/standin/win/Services.h"
+#include "plugin-host/standin/core/Services.h"
 
-#include "plugin-host/standin/StandInHost.h"
-
-#include <windows.h>
+#include "plugin-host/standin/core/StandInHost.h"
 
 namespace ulvar::standin::services {
 
@@ -45,15 +43,17 @@ int Dialog(int module, int x1, int y1, int x2, int y2, const char* helpTopic, Di
 
 int Message(int module, std::uint32_t flags, const char* helpTopic, const char* const* items,
             int itemsNumber, int buttonsNumber) {
-    // The error line tells the error of the plug-in's last call: take it before anything here
-    // can change it.
-    DWORD const lastError = GetLastError();
     try {
         auto* host = StandInHost::Current();
-        int const result = host ? host->ServiceMessage(module, flags, helpTopic, items, itemsNumber,
-                                                       buttonsNumber, lastError)
-                                : -1;
-        SetLastError(lastError);
+        if (!host)
+            return -1;
+        // The error line tells the error of the plug-in's last call: take it before anything here
+        // can change it, and leave it as it was.
+        auto& platform = host->Platform();
+        unsigned long const lastError = platform.LastError();
+        int const result = host->ServiceMessage(module, flags, helpTopic, items, itemsNumber,
+                                                buttonsNumber, lastError);
+        platform.SetLastError(lastError);
         return result;
     } catch (...) {
         return -1;
