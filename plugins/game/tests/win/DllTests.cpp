@@ -1,8 +1,8 @@
-#include "plugins/game/tests/win/GameFixture.h"
+#include "plugins/game/tests/core/GameFixture.h"
 
 #include "plugin-host/standin/win/DllLoading.h"
 #include "plugin-host/standin/win/PluginLibrary.h"
-#include "plugins/game/plugin/Messages.h"
+#include "plugins/game/core/Messages.h"
 
 #include <filesystem>
 
