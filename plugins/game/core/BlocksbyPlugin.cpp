@@ -21,17 +21,10 @@ void BlocksbyPlugin::SetStartupInfo(const ulvar::HostStartupInfo& info) {
 }
 
 void BlocksbyPlugin::GetPluginInfo(ulvar::PluginInfoRecord& info) {
-    menuStrings_[0] = host_.Msg(msg::MenuEntry);
+    menus_.flags = ulvar::PluginInEditor | ulvar::PluginInViewer;
+    menus_.pluginsMenu = {host_.Msg(msg::MenuEntry)};
     info.StructSize = sizeof info;
-    info.Flags = ulvar::PluginInEditor | ulvar::PluginInViewer;
-    info.DisksMenuStrings = nullptr;
-    info.DisksMenuNumbers = nullptr;
-    info.DisksMenuStringsNumber = 0;
-    info.PluginMenuStrings = menuStrings_;
-    info.PluginMenuStringsNumber = 1;
-    info.PluginConfigStrings = nullptr;
-    info.PluginConfigStringsNumber = 0;
-    info.CommandPrefix = nullptr;
+    menus_.Fill(info);
 }
 
 ulvar::PanelHandle BlocksbyPlugin::OpenPlugin(int, std::intptr_t) {

@@ -7,6 +7,7 @@
 
 #include "plugin-host/kit/core/CodePages.h"
 #include "plugin-host/kit/core/HostServices.h"
+#include "plugin-host/kit/core/PluginMenus.h"
 #include "plugin-host/kit/core/PluginModule.h"
 #include "plugins/game/core/GameConsole.h"
 #include "plugins/game/core/GameEngine.h"
@@ -81,7 +82,7 @@ private:
     bool colourMode_ = true;
     std::string registryKeyPath_;
     std::string gameFilePath_;
-    const char* menuStrings_[1] = {""};
+    ulvar::kit::PluginMenus menus_;
 
     // State of an open game.
     Mode mode_ = Mode::Menu;

@@ -61,16 +61,13 @@ void SockwellPlugin::ReadPortsOnce() {
 }
 
 void SockwellPlugin::GetPluginInfo(ulvar::PluginInfoRecord& info) {
-    menuStrings_[0] = host_.Msg(msg::Title);
-    info.Flags = 0;
-    info.DisksMenuStrings = menuStrings_;
-    info.DisksMenuNumbers = disksNumbers_;
-    info.DisksMenuStringsNumber = 1;
-    info.PluginMenuStrings = menuStrings_;
-    info.PluginMenuStringsNumber = 1;
-    info.PluginConfigStrings = menuStrings_;
-    info.PluginConfigStringsNumber = 1;
-    info.CommandPrefix = nullptr;
+    // The title in the disks menu (without a hot digit), the plug-ins menu and the configuration.
+    const char* const title = host_.Msg(msg::Title);
+    menus_.disksMenu = {title};
+    menus_.disksMenuNumbers = {0};
+    menus_.pluginsMenu = {title};
+    menus_.configMenu = {title};
+    menus_.Fill(info);
 }
 
 void SockwellPlugin::GetOpenPluginInfo(ulvar::PanelHandle, ulvar::OpenPluginInfoRecord& info) {

@@ -5,6 +5,7 @@
 // ExitUlvar; it runs on the host's thread, only the resolver threads run beside it.
 
 #include "plugin-host/kit/core/HostServices.h"
+#include "plugin-host/kit/core/PluginMenus.h"
 #include "plugin-host/kit/core/PluginModule.h"
 #include "plugin-host/kit/win/RegistryValues.h"
 #include "plugins/netstat/core/HostNameResolver.h"
@@ -80,8 +81,7 @@ private:
     HostNameResolver resolver_;
     RowProcessList processes_;
     std::unique_ptr<PanelLayout> layout_;
-    const char* menuStrings_[1] = {};
-    int disksNumbers_[1] = {0};
+    ulvar::kit::PluginMenus menus_;
 };
 
 } // namespace sockwell
