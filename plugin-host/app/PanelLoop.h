@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin-host/standin/StandInHost.h"
+#include "plugin-host/standin/core/StandInHost.h"
 #include "plugin-host/standin/core/InteractiveUi.h"
 
 namespace ulvar::standin {

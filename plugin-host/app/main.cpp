@@ -2,9 +2,10 @@
 //   ulvar-host [--lang en|ru] [--size WxH] PLUGIN.dll
 
 #include "plugin-host/app/MainMenu.h"
-#include "plugin-host/standin/StandInHost.h"
 #include "plugin-host/standin/console/ConsoleTerminal.h"
 #include "plugin-host/standin/core/HostArguments.h"
+#include "plugin-host/standin/core/StandInHost.h"
+#include "plugin-host/standin/win/DllLoading.h"
 
 #include <cstdio>
 #include <exception>
@@ -48,9 +49,9 @@ int Run(const HostArguments& arguments) {
     InteractiveUi ui(terminal);
     StandInHost host(options, ui);
     ui.SetScreen(&host.Screen());
-    if (!host.LoadDll(arguments.plugin)) {
-        std::fprintf(stderr, "cannot load %s: %s\n", arguments.plugin.c_str(),
-                     host.LoadError().c_str());
+    std::string loadError;
+    if (!LoadDll(host, arguments.plugin, &loadError)) {
+        std::fprintf(stderr, "cannot load %s: %s\n", arguments.plugin.c_str(), loadError.c_str());
         return 1;
     }
     SetConsoleCtrlHandler(OnControl, TRUE);

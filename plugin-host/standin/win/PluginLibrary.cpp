@@ -1,4 +1,4 @@
-#include "plugin-host/standin/PluginLibrary.h"
+#include "plugin-host/standin/win/PluginLibrary.h"
 
 #include "plugin-host/standin/win/SystemText.h"
 

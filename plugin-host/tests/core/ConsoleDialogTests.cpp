@@ -1,8 +1,8 @@
+#include "plugin-host/kit/core/ItemBuilders.h"
 #include "plugin-host/standin/core/ConsoleDialog.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -11,16 +11,9 @@ using namespace ulvar::standin;
 
 namespace {
 
+// An item of one row.
 DialogItem Item(int type, int x1, int y1, int x2, const char* text, std::uint32_t flags = 0) {
-    DialogItem item{};
-    item.Type = type;
-    item.X1 = x1;
-    item.Y1 = y1;
-    item.X2 = x2;
-    item.Y2 = y1;
-    item.Flags = flags;
-    std::snprintf(item.Data, sizeof item.Data, "%s", text);
-    return item;
+    return kit::MakeDialogItem(type, x1, y1, x2, y1, text, flags);
 }
 
 // 0 box, 1 text, 2 edit (focused), 3 check, 4-5 radio group, 6-7 second radio group,

@@ -1,8 +1,9 @@
 // The stand-in host driving a real plug-in library (the echo plug-in) through every service. The
 // plug-in notes what it got back; the tests compare that with what the scripted UI recorded.
 
-#include "plugin-host/standin/StandInHost.h"
 #include "plugin-host/standin/core/ScriptedUi.h"
+#include "plugin-host/standin/core/StandInHost.h"
+#include "plugin-host/standin/win/DllLoading.h"
 #include "plugin-host/tests/win/EchoCopy.h"
 #include "win32/Text.h"
 
@@ -59,7 +60,8 @@ protected:
 
     void Start(HostOptions options = {}) {
         host = std::make_unique<StandInHost>(options, ui);
-        ASSERT_TRUE(host->LoadDll(dll)) << host->LoadError();
+        std::string error;
+        ASSERT_TRUE(LoadDll(*host, dll, &error)) << error;
     }
 
     // Every value the plug-in noted under a key, in order.
@@ -407,7 +409,7 @@ TEST_F(EchoPluginTest, ExitCallsExitUlvarAndUnloads) {
     EXPECT_EQ(host->Panel(), nullptr);
     EXPECT_EQ(GetModuleHandleA(dll.c_str()), nullptr);
     EXPECT_EQ(ScratchFolder::Read(dll + ".exit"), "bye\r\n");
-    EXPECT_TRUE(host->LoadDll(dll)) << "a host can load again after Exit";
+    EXPECT_TRUE(LoadDll(*host, dll)) << "a host can load again after Exit";
 }
 
 TEST_F(EchoPluginTest, DestroyingTheHostExitsThePlugin) {
@@ -420,12 +422,14 @@ TEST_F(EchoPluginTest, DestroyingTheHostExitsThePlugin) {
 
 TEST_F(EchoPluginTest, LoadFailuresAndOneHostAtATime) {
     host = std::make_unique<StandInHost>(HostOptions{}, ui);
-    EXPECT_FALSE(host->LoadDll(folder.File("missing.dll")));
-    EXPECT_FALSE(host->LoadError().empty());
+    std::string error;
+    EXPECT_FALSE(LoadDll(*host, folder.File("missing.dll"), &error));
+    EXPECT_FALSE(error.empty());
     EXPECT_FALSE(host->Loaded());
     EXPECT_EQ(host->Open(OpenFromPluginsMenu, 0), InvalidPanel);
-    ASSERT_TRUE(host->LoadDll(dll));
-    EXPECT_FALSE(host->LoadDll(dll)) << "one plug-in per host";
+    ASSERT_TRUE(LoadDll(*host, dll));
+    EXPECT_FALSE(LoadDll(*host, dll, &error)) << "one plug-in per host";
+    EXPECT_FALSE(error.empty());
     ScriptedUi otherUi;
     EXPECT_THROW(StandInHost(HostOptions{}, otherUi), std::logic_error);
     EXPECT_EQ(StandInHost::Current(), host.get());

@@ -1,44 +1,23 @@
 #include "plugins/netstat/core/Dialogs.h"
 
+#include "plugin-host/kit/core/ItemBuilders.h"
+
 #include <algorithm>
-#include <cstdio>
 
 namespace sockwell {
-
-namespace {
-
-ulvar::DialogItem Item(int type, int x1, int y1, int x2, int y2, const std::string& text) {
-    ulvar::DialogItem item{};
-    item.Type = type;
-    item.X1 = x1;
-    item.Y1 = y1;
-    item.X2 = x2;
-    item.Y2 = y2;
-    std::snprintf(item.Data, sizeof item.Data, "%s", text.c_str());
-    return item;
-}
-
-ulvar::DialogItem CheckBox(int y, const std::string& text, bool checked) {
-    auto item = Item(ulvar::DialogCheckBox, 5, y, 0, 0, text);
-    item.Selected = checked ? 1 : 0;
-    return item;
-}
-
-} // namespace
 
 DialogLayout ConfigDialog(const Settings& settings, const MessageText& msg) {
     DialogLayout dialog;
     dialog.width = 45;
     dialog.height = 9;
-    dialog.items.push_back(Item(ulvar::DialogDoubleBox, 3, 1, 41, 7, msg(0)));
-    dialog.items.push_back(CheckBox(3, msg(7), settings.ResolveHosts()));
-    dialog.items.push_back(CheckBox(4, msg(9), settings.ResolvePortNames()));
-    dialog.items.push_back(CheckBox(5, msg(8), settings.RefreshWhenIdle()));
-    for (int message : {5, 6}) {
-        auto button = Item(ulvar::DialogButton, 0, 7, 0, 0, msg(message));
-        button.Flags = ulvar::DialogCenterGroup;
-        dialog.items.push_back(button);
-    }
+    ulvar::kit::DialogItems items;
+    items.DoubleBox(3, 1, 41, 7, msg(0));
+    items.CheckBox(5, 3, msg(7), settings.ResolveHosts());
+    items.CheckBox(5, 4, msg(9), settings.ResolvePortNames());
+    items.CheckBox(5, 5, msg(8), settings.RefreshWhenIdle());
+    for (int message : {5, 6})
+        items.Button(7, msg(message));
+    dialog.items = std::move(items).Take();
     return dialog;
 }
 
@@ -60,11 +39,13 @@ DialogLayout ProcessDialog(const ProcessEntry* entry, const MessageText& msg) {
     DialogLayout dialog;
     dialog.width = w + 24;
     dialog.height = 8;
-    dialog.items.push_back(Item(ulvar::DialogDoubleBox, 3, 1, 20 + w, 6, ""));
-    dialog.items.push_back(Item(ulvar::DialogText, 5, 3, 0, 0, msg(10)));
-    dialog.items.push_back(Item(ulvar::DialogText, 19, 3, 0, 0, id));
-    dialog.items.push_back(Item(ulvar::DialogText, 5, 4, 0, 0, msg(11)));
-    dialog.items.push_back(Item(ulvar::DialogText, 19, 4, 0, 0, name));
+    ulvar::kit::DialogItems items;
+    items.DoubleBox(3, 1, 20 + w, 6, "");
+    items.Text(5, 3, msg(10));
+    items.Text(19, 3, id);
+    items.Text(5, 4, msg(11));
+    items.Text(19, 4, name);
+    dialog.items = std::move(items).Take();
     return dialog;
 }
 

@@ -1,30 +1,12 @@
 #include "plugins/netstat/core/Listing.h"
 
-#include <cstdio>
-#include <cstring>
-#include <memory>
+#include "plugin-host/kit/core/PanelItems.h"
+
 #include <vector>
 
 namespace sockwell {
 
 namespace {
-
-char* CopyText(const std::string& text) {
-    auto copy = std::make_unique<char[]>(text.size() + 1);
-    std::memcpy(copy.get(), text.c_str(), text.size() + 1);
-    return copy.release();
-}
-
-void FillItem(ulvar::PanelItem& item, const RowTexts& texts) {
-    std::snprintf(item.Data.FileName, sizeof item.Data.FileName, "%s", texts.name.c_str());
-    // Hooked into the item before it is filled, so that FreeRows can free a half-built row.
-    auto** columns = new const char*[RowColumnCount]();
-    item.CustomColumnData = columns;
-    item.CustomColumnNumber = RowColumnCount;
-    columns[0] = CopyText(texts.local);
-    columns[1] = CopyText(texts.remote);
-    columns[2] = CopyText(texts.state);
-}
 
 void AddProcess(const ProcessNameLookup* processNames, std::uint32_t processId,
                 RowProcessList& processes) {
@@ -49,33 +31,15 @@ Rows BuildRows(const EndpointTables& tables, const AddressFormatter& format,
             AddProcess(processNames, endpoint.processId, processes);
             texts.push_back(UdpRowTexts(endpoint, format));
         }
+    ulvar::kit::PanelItemBlock block(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        block.SetName(i, texts[i].name);
+        block.SetColumns(i, {texts[i].local, texts[i].remote, texts[i].state});
+    }
     Rows rows;
-    if (texts.empty())
-        return rows;
-    rows.count = static_cast<int>(texts.size());
-    rows.items = new ulvar::PanelItem[texts.size()]();
-    try {
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            FillItem(rows.items[i], texts[i]);
-    } catch (...) {
-        FreeRows(rows.items, rows.count);
-        throw;
-    }
+    rows.count = static_cast<int>(block.Count());
+    rows.items = block.HandOut();
     return rows;
-}
-
-void FreeRows(ulvar::PanelItem* items, int count) {
-    if (!items)
-        return;
-    for (int i = 0; i < count; ++i) {
-        const char* const* columns = items[i].CustomColumnData;
-        if (!columns)
-            continue;
-        for (int c = 0; c < items[i].CustomColumnNumber; ++c)
-            delete[] columns[c];
-        delete[] columns;
-    }
-    delete[] items;
 }
 
 } // namespace sockwell

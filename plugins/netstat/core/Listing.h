@@ -2,7 +2,7 @@
 
 // A listing for the host: one PanelItem per endpoint, all TCP rows first in table order, then all
 // UDP rows, each with its name and three column texts and nothing else. The rows and their texts
-// belong to the plug-in until FreeRows.
+// are a block of the kit: they belong to the plug-in until ulvar::kit::FreePanelItems.
 
 #include "plugins/netstat/core/Endpoints.h"
 #include "plugins/netstat/core/ProcessList.h"
@@ -25,10 +25,10 @@ struct Rows {
 
 inline constexpr int RowColumnCount = 3;
 
-// Builds the rows of the tables that were read. With processNames (extended mode) the owning
-// process of every row is appended to processes; without, processes stays as it is.
+// Builds the rows of the tables that were read (no rows: null items). With processNames (extended
+// mode) the owning process of every row is appended to processes; without, processes stays as it
+// is.
 Rows BuildRows(const EndpointTables& tables, const AddressFormatter& format,
                const ProcessNameLookup* processNames, RowProcessList& processes);
-void FreeRows(ulvar::PanelItem* items, int count);
 
 } // namespace sockwell

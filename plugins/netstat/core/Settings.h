@@ -3,6 +3,8 @@
 // The plug-in's three settings, kept as the registry holds them: a value other than the one that
 // switches a feature on leaves it off, so a stray 2 in the registry changes nothing.
 
+#include "plugin-host/kit/core/Settings.h"
+
 #include <cstdint>
 
 namespace sockwell {
@@ -17,9 +19,12 @@ struct Settings {
     bool RefreshWhenIdle() const { return autoRefresh == 1; }
 };
 
+// The settings' fixed key below HKEY_CURRENT_USER, and which value is which.
 inline constexpr const char* SettingsKey = "Software\\Ferrow\\Sockwell";
-inline constexpr const char* ResolveValue = "Resolve";
-inline constexpr const char* ResolvePortsValue = "ResolvePorts";
-inline constexpr const char* AutoRefreshValue = "AutoRefresh";
+inline constexpr ulvar::kit::SettingValue<Settings> SettingsValues[] = {
+    {"Resolve", &Settings::resolve},
+    {"ResolvePorts", &Settings::resolvePorts},
+    {"AutoRefresh", &Settings::autoRefresh},
+};
 
 } // namespace sockwell

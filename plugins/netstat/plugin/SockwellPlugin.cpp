@@ -6,10 +6,6 @@
 #include "plugins/netstat/core/RowTexts.h"
 #include "plugins/netstat/win/PortsFile.h"
 #include "plugins/netstat/win/ResolverThread.h"
-#include "plugins/netstat/win/SettingsStore.h"
-
-#include <algorithm>
-#include <cstring>
 
 namespace sockwell {
 
@@ -19,15 +15,23 @@ constexpr int F3 = 0x72;
 
 } // namespace
 
-SockwellPlugin::SockwellPlugin(const ulvar::HostStartupInfo& info, PluginOptions options)
+ulvar::kit::PluginDefinition SockwellDefinition(PluginOptions options) {
+    return {ulvar::kit::Lifetime::StartupToExit, [options] {
+                return std::make_unique<SockwellPlugin>(options);
+            }};
+}
+
+SockwellPlugin::SockwellPlugin(PluginOptions options)
     : source_(options.source.value_or(system_.BestSource())),
       extended_(source_ != win::TableSource::Plain && system_.Has(source_) &&
                 system_.HasSnapshot()),
-      settings_(win::ReadSettings()), ports_(std::make_unique<PortNameTable>()),
-      hostNames_(std::make_shared<HostNameCache>()),
+      ports_(std::make_unique<PortNameTable>()), hostNames_(std::make_shared<HostNameCache>()),
       resolver_(hostNames_, win::LookUpHostName, win::StartResolverThread) {
-    std::memcpy(&info_, &info,
-                std::min(sizeof info_, static_cast<std::size_t>(std::max(info.StructSize, 0))));
+}
+
+void SockwellPlugin::SetStartupInfo(const ulvar::HostStartupInfo& info) {
+    settings_ = ulvar::kit::ReadSettings(settingsStore_, SettingsValues);
+    host_.Keep(info);
     if (settings_.ResolvePortNames())
         ReadPortsOnce();
 }
@@ -46,31 +50,27 @@ ulvar::PanelHandle SockwellPlugin::PanelHandle() {
 }
 
 std::string SockwellPlugin::Msg(int number) const {
-    const char* text = info_.GetMsg ? info_.GetMsg(info_.ModuleNumber, number) : nullptr;
-    return text ? text : "";
+    return host_.Msg(number);
 }
 
 void SockwellPlugin::ReadPortsOnce() {
     if (portsRead_)
         return;
     portsRead_ = true;
-    win::ReadPortsFile(win::PortsFilePath(info_.ModuleName), *ports_);
+    win::ReadPortsFile(win::PortsFilePath(host_.Info().ModuleName), *ports_);
 }
 
 void SockwellPlugin::GetPluginInfo(ulvar::PluginInfoRecord& info) {
-    menuStrings_[0] = info_.GetMsg ? info_.GetMsg(info_.ModuleNumber, msg::Title) : "";
-    info.Flags = 0;
-    info.DisksMenuStrings = menuStrings_;
-    info.DisksMenuNumbers = disksNumbers_;
-    info.DisksMenuStringsNumber = 1;
-    info.PluginMenuStrings = menuStrings_;
-    info.PluginMenuStringsNumber = 1;
-    info.PluginConfigStrings = menuStrings_;
-    info.PluginConfigStringsNumber = 1;
-    info.CommandPrefix = nullptr;
+    // The title in the disks menu (without a hot digit), the plug-ins menu and the configuration.
+    const char* const title = host_.Msg(msg::Title);
+    menus_.disksMenu = {title};
+    menus_.disksMenuNumbers = {0};
+    menus_.pluginsMenu = {title};
+    menus_.configMenu = {title};
+    menus_.Fill(info);
 }
 
-void SockwellPlugin::GetOpenPluginInfo(ulvar::OpenPluginInfoRecord& info) {
+void SockwellPlugin::GetOpenPluginInfo(ulvar::PanelHandle, ulvar::OpenPluginInfoRecord& info) {
     if (!layout_)
         layout_ = std::make_unique<PanelLayout>(
             Msg(msg::Title),
@@ -79,7 +79,7 @@ void SockwellPlugin::GetOpenPluginInfo(ulvar::OpenPluginInfoRecord& info) {
     layout_->Fill(info);
 }
 
-int SockwellPlugin::GetFindData(ulvar::PanelItem** items, int* count) {
+int SockwellPlugin::GetFindData(ulvar::PanelHandle, ulvar::PanelItem** items, int* count, int) {
     processes_.clear();
     auto const tables = system_.Read(extended_ ? source_ : win::TableSource::Plain);
     AddressFormatter const format(
@@ -99,10 +99,6 @@ int SockwellPlugin::GetFindData(ulvar::PanelItem** items, int* count) {
     return 1;
 }
 
-void SockwellPlugin::FreeFindData(ulvar::PanelItem* items, int count) {
-    FreeRows(items, count);
-}
-
 int SockwellPlugin::ProcessKey(ulvar::PanelHandle panel, int key, unsigned) {
     if (key != F3 || !extended_)
         return 0;
@@ -112,7 +108,7 @@ int SockwellPlugin::ProcessKey(ulvar::PanelHandle panel, int key, unsigned) {
 
 void SockwellPlugin::ShowProcessDialog(ulvar::PanelHandle panel) {
     ulvar::PanelInfo info{};
-    if (!info_.Control || !info_.Control(panel, ulvar::ControlGetPanelInfo, &info))
+    if (!host_.Control(panel, ulvar::ControlGetPanelInfo, &info))
         return;
     // Position 0 is the host's "..": it stands for no connection.
     if (info.CurrentItem <= 0)
@@ -120,32 +116,26 @@ void SockwellPlugin::ShowProcessDialog(ulvar::PanelHandle panel) {
     auto const index = static_cast<std::size_t>(info.CurrentItem - 1);
     const ProcessEntry* entry = index < processes_.size() ? &processes_[index] : nullptr;
     auto dialog = ProcessDialog(entry, [this](int number) { return Msg(number); });
-    if (info_.Dialog)
-        info_.Dialog(info_.ModuleNumber, -1, -1, dialog.width, dialog.height, nullptr,
-                     dialog.items.data(), static_cast<int>(dialog.items.size()));
+    host_.Dialog(dialog.width, dialog.height, dialog.items);
 }
 
 int SockwellPlugin::ProcessEvent(ulvar::PanelHandle panel, int event, void*) {
-    if (event == ulvar::EventIdle && settings_.RefreshWhenIdle() && info_.Control) {
-        info_.Control(panel, ulvar::ControlUpdatePanel, reinterpret_cast<void*>(1));
-        info_.Control(panel, ulvar::ControlRedrawPanel, nullptr);
+    if (event == ulvar::EventIdle && settings_.RefreshWhenIdle()) {
+        host_.Control(panel, ulvar::ControlUpdatePanel, reinterpret_cast<void*>(1));
+        host_.Control(panel, ulvar::ControlRedrawPanel, nullptr);
     }
     return 0;
 }
 
-int SockwellPlugin::Configure() {
+int SockwellPlugin::Configure(int) {
     auto dialog = ConfigDialog(settings_, [this](int number) { return Msg(number); });
-    std::string const help = Msg(msg::Title);
     int const closing =
-        info_.Dialog
-            ? info_.Dialog(info_.ModuleNumber, -1, -1, dialog.width, dialog.height, help.c_str(),
-                           dialog.items.data(), static_cast<int>(dialog.items.size()))
-            : -1;
+        host_.Dialog(dialog.width, dialog.height, dialog.items, host_.Msg(msg::Title));
     auto const accepted = ConfigDialogResult(closing, dialog.items);
     if (!accepted)
         return 0;
     // A failed write leaves the new settings in force until the plug-in is unloaded.
-    win::WriteSettings(*accepted);
+    ulvar::kit::WriteSettings(settingsStore_, SettingsValues, *accepted);
     settings_ = *accepted;
     if (settings_.ResolvePortNames())
         ReadPortsOnce();

@@ -4,6 +4,10 @@
 // dialog, the idle refresh and the configuration dialog. One object lives from SetStartupInfo to
 // ExitUlvar; it runs on the host's thread, only the resolver threads run beside it.
 
+#include "plugin-host/kit/core/HostServices.h"
+#include "plugin-host/kit/core/PluginMenus.h"
+#include "plugin-host/kit/core/PluginModule.h"
+#include "plugin-host/kit/win/RegistryValues.h"
 #include "plugins/netstat/core/HostNameResolver.h"
 #include "plugins/netstat/core/PanelLayout.h"
 #include "plugins/netstat/core/PortNames.h"
@@ -24,22 +28,28 @@ struct PluginOptions {
     std::optional<win::TableSource> source;
 };
 
-class SockwellPlugin {
+// The plug-in as sockwell.dll runs it: made by each SetStartupInfo, destroyed by ExitUlvar. Tests
+// install it with options of their own.
+ulvar::kit::PluginDefinition SockwellDefinition(PluginOptions options = {});
+
+class SockwellPlugin : public ulvar::kit::Plugin {
 public:
-    SockwellPlugin(const ulvar::HostStartupInfo& info, PluginOptions options = {});
+    explicit SockwellPlugin(PluginOptions options = {});
     // What ExitUlvar releases.
-    ~SockwellPlugin();
+    ~SockwellPlugin() override;
     SockwellPlugin(const SockwellPlugin&) = delete;
     SockwellPlugin& operator=(const SockwellPlugin&) = delete;
 
-    void GetPluginInfo(ulvar::PluginInfoRecord& info);
-    ulvar::PanelHandle Open() const { return PanelHandle(); }
-    void GetOpenPluginInfo(ulvar::OpenPluginInfoRecord& info);
-    int GetFindData(ulvar::PanelItem** items, int* count);
-    void FreeFindData(ulvar::PanelItem* items, int count);
-    int ProcessKey(ulvar::PanelHandle panel, int key, unsigned controlState);
-    int ProcessEvent(ulvar::PanelHandle panel, int event, void* param);
-    int Configure();
+    // Keeps the record, reads the settings and, when service names are on, ports.lst.
+    void SetStartupInfo(const ulvar::HostStartupInfo& info) override;
+    void GetPluginInfo(ulvar::PluginInfoRecord& info) override;
+    ulvar::PanelHandle OpenPlugin(int, std::intptr_t) override { return PanelHandle(); }
+    void GetOpenPluginInfo(ulvar::PanelHandle panel, ulvar::OpenPluginInfoRecord& info) override;
+    int GetFindData(ulvar::PanelHandle panel, ulvar::PanelItem** items, int* count,
+                    int opMode) override;
+    int ProcessKey(ulvar::PanelHandle panel, int key, unsigned controlState) override;
+    int ProcessEvent(ulvar::PanelHandle panel, int event, void* param) override;
+    int Configure(int itemNumber) override;
 
     // The one panel handle, whatever the panel was opened from.
     static ulvar::PanelHandle PanelHandle();
@@ -58,7 +68,8 @@ private:
     void ReadPortsOnce();
     void ShowProcessDialog(ulvar::PanelHandle panel);
 
-    ulvar::HostStartupInfo info_{};
+    ulvar::kit::HostServices host_;
+    ulvar::kit::win::RegistryValueStore settingsStore_{SettingsKey};
     win::SystemTables system_;
     win::TableSource source_;
     bool extended_ = false;
@@ -70,8 +81,7 @@ private:
     HostNameResolver resolver_;
     RowProcessList processes_;
     std::unique_ptr<PanelLayout> layout_;
-    const char* menuStrings_[1] = {};
-    int disksNumbers_[1] = {0};
+    ulvar::kit::PluginMenus menus_;
 };
 
 } // namespace sockwell

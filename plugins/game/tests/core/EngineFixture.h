@@ -3,7 +3,7 @@
 // A game engine with recorded hooks: a tick count the test sets, a count of beeps, and the list
 // of what the engine asked the screen and the plug-in to do.
 
-#include "plugins/game/engine/GameEngine.h"
+#include "plugins/game/core/GameEngine.h"
 
 #include <gtest/gtest.h>
 

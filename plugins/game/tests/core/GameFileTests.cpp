@@ -1,4 +1,4 @@
-#include "plugins/game/engine/GameFile.h"
+#include "plugins/game/core/GameFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "plugins/game/tests/core/EngineFixture.h"
 
-#include "plugins/game/engine/PieceShapes.h"
+#include "plugins/game/core/PieceShapes.h"
 
 #include <array>
 #include <string>

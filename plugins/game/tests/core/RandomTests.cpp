@@ -1,6 +1,6 @@
 #include "plugins/game/tests/core/EngineFixture.h"
 
-#include "plugins/game/engine/GameRandom.h"
+#include "plugins/game/core/GameRandom.h"
 
 #include <cstdint>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "plugins/game/engine/ScoreTable.h"
+#include "plugins/game/core/ScoreTable.h"
 
 #include <gtest/gtest.h>
 

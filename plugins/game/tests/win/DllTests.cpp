@@ -1,7 +1,8 @@
-#include "plugins/game/tests/win/GameFixture.h"
+#include "plugins/game/tests/core/GameFixture.h"
 
-#include "plugin-host/standin/PluginLibrary.h"
-#include "plugins/game/plugin/Messages.h"
+#include "plugin-host/standin/win/DllLoading.h"
+#include "plugin-host/standin/win/PluginLibrary.h"
+#include "plugins/game/core/Messages.h"
 
 #include <filesystem>
 
@@ -41,7 +42,8 @@ TEST_P(BlocksbyDllHostTest, PluginInfoOffersMessageZeroInThePluginsMenuOnlyAlsoI
     ulvar::standin::HostOptions options;
     options.language = language;
     ulvar::standin::StandInHost host(options, ui);
-    ASSERT_TRUE(host.LoadDll(folder.File("blocksby.dll"))) << host.LoadError();
+    std::string error;
+    ASSERT_TRUE(ulvar::standin::LoadDll(host, folder.File("blocksby.dll"), &error)) << error;
     EXPECT_EQ(host.LanguagePath(), folder.File("blocksby_" + language + ".lng"));
     EXPECT_EQ(host.Messages().Size(), 37);
 

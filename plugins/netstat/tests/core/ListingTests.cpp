@@ -1,5 +1,7 @@
 #include "plugins/netstat/core/Listing.h"
 
+#include "plugin-host/kit/core/PanelItems.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -40,7 +42,7 @@ protected:
         tables.udp = {{Loopback, 5353, 30}, {0, 137, 99}};
         tables.tcp = {{2, Loopback, 8080, 0, 0, 10}, {5, Loopback, 50000, Loopback, 8080, 20}};
     }
-    ~ListingTest() override { FreeRows(rows.items, rows.count); }
+    ~ListingTest() override { ulvar::kit::FreePanelItems(rows.items); }
 
     Settings settings;
     PortNameTable ports;
@@ -95,7 +97,7 @@ TEST_F(ListingTest, ATableThatWasNotReadGivesNoRows) {
     EXPECT_EQ(processes.size(), 2u);
 
     tables.udpRead = false;
-    FreeRows(rows.items, rows.count);
+    ulvar::kit::FreePanelItems(rows.items);
     rows = BuildRows(tables, format, &names, processes);
     EXPECT_EQ(rows.count, 0);
     EXPECT_EQ(rows.items, nullptr);

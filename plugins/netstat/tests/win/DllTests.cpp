@@ -1,5 +1,5 @@
-#include "plugin-host/standin/PluginLibrary.h"
 #include "plugin-host/standin/core/LanguageFile.h"
+#include "plugin-host/standin/win/PluginLibrary.h"
 #include "plugins/netstat/core/Messages.h"
 #include "plugins/netstat/core/PortNames.h"
 #include "plugins/netstat/tests/win/PluginFixture.h"

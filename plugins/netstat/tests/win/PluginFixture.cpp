@@ -1,5 +1,6 @@
 #include "plugins/netstat/tests/win/PluginFixture.h"
 
+#include "plugin-host/standin/win/DllLoading.h"
 #include "plugins/netstat/core/Settings.h"
 
 #include <windows.h>
@@ -15,19 +16,21 @@ using ulvar::standin::StandInHost;
 
 namespace {
 
+// The entry points sockwell.dll exports, linked into the test.
 PluginEntryPoints Linked() {
-    PluginEntryPoints entry;
-    entry.SetStartupInfo = EntrySetStartupInfo;
-    entry.GetPluginInfo = EntryGetPluginInfo;
-    entry.OpenPlugin = EntryOpenPlugin;
-    entry.GetOpenPluginInfo = EntryGetOpenPluginInfo;
-    entry.GetFindData = EntryGetFindData;
-    entry.FreeFindData = EntryFreeFindData;
-    entry.ProcessKey = EntryProcessKey;
-    entry.ProcessEvent = EntryProcessEvent;
-    entry.Configure = EntryConfigure;
-    entry.ExitUlvar = EntryExitUlvar;
-    return entry;
+    namespace entry = ulvar::kit::entry;
+    PluginEntryPoints linked;
+    linked.SetStartupInfo = entry::SetStartupInfo;
+    linked.GetPluginInfo = entry::GetPluginInfo;
+    linked.OpenPlugin = entry::OpenPlugin;
+    linked.GetOpenPluginInfo = entry::GetOpenPluginInfo;
+    linked.GetFindData = entry::GetFindData;
+    linked.FreeFindData = entry::FreeFindData;
+    linked.ProcessKey = entry::ProcessKey;
+    linked.ProcessEvent = entry::ProcessEvent;
+    linked.Configure = entry::Configure;
+    linked.ExitUlvar = entry::ExitUlvar;
+    return linked;
 }
 
 } // namespace
@@ -40,7 +43,7 @@ SockwellTest::SockwellTest() {
 
 SockwellTest::~SockwellTest() {
     host_.reset();
-    SetNextOptions({});
+    ulvar::kit::InstallPlugin({});
 }
 
 void SockwellTest::CopyLanguageFiles() {
@@ -60,12 +63,13 @@ void SockwellTest::LoadDll(const std::string& language) {
     // Copied once: a library still mapped (by a resolver thread) cannot be overwritten.
     if (!fs::exists(DllPath()))
         fs::copy_file(fs::path(ProgramFolder()) / "sockwell.dll", DllPath());
-    ASSERT_TRUE(host_->LoadDll(DllPath())) << host_->LoadError();
+    std::string error;
+    ASSERT_TRUE(ulvar::standin::LoadDll(*host_, DllPath(), &error)) << error;
 }
 
 void SockwellTest::LoadLinked(const PluginOptions& options) {
     CopyLanguageFiles();
-    SetNextOptions(options);
+    ulvar::kit::InstallPlugin(SockwellDefinition(options));
     ASSERT_TRUE(host_->Load(Linked(), DllPath()));
     ASSERT_NE(Plugin(), nullptr);
 }

@@ -5,10 +5,10 @@
 // the test gives one, a ports.lst of its own. The settings key is emptied for the test and put
 // back as it was afterwards.
 
-#include "plugin-host/standin/StandInHost.h"
 #include "plugin-host/standin/core/ScriptedUi.h"
+#include "plugin-host/standin/core/StandInHost.h"
 #include "plugins/netstat/core/Settings.h"
-#include "plugins/netstat/plugin/PluginEntry.h"
+#include "plugins/netstat/plugin/SockwellPlugin.h"
 #include "plugins/netstat/tests/win/LoopbackSockets.h"
 #include "tools/testsupport/ScratchFolder.h"
 #include "tools/testsupport/win/TestRegistryKey.h"
@@ -40,6 +40,11 @@ public:
     }
     static bool KeyExists() { return testsupport::KeyExists(SettingsKey); }
 };
+
+// The plug-in object linked into the test (LoadLinked), or null.
+inline SockwellPlugin* Plugin() {
+    return ulvar::kit::CurrentPluginAs<SockwellPlugin>();
+}
 
 struct Row {
     std::string name, local, remote, state;

@@ -1,0 +1,28 @@
+#pragma once
+
+// What the host's services need from the system beneath them: the calling thread's last error code
+// (the error line of HostMessage tells it, and a message must leave it as it found it), the
+// system's text for an error code, and the console window for AdvGetConsoleWindow.
+
+#include <cstdint>
+#include <string>
+
+namespace ulvar::standin {
+
+class HostPlatform {
+public:
+    virtual ~HostPlatform() = default;
+
+    virtual unsigned long LastError() const = 0;
+    virtual void SetLastError(unsigned long code) = 0;
+    // The system's text for the code in the console's OEM code page, without a final line end.
+    virtual std::string ErrorText(unsigned long code) const = 0;
+    // The console window's handle as AdvGetConsoleWindow returns it; 0 when there is none.
+    virtual std::intptr_t ConsoleWindow() const = 0;
+};
+
+// The platform of this build: Windows' own functions in the Windows build (standin/win), the
+// standard library's error codes and texts in the native one (StandardPlatform.h).
+HostPlatform& SystemPlatform();
+
+} // namespace ulvar::standin

@@ -1,0 +1,270 @@
+#include "plugin-host/standin/core/StandInHost.h"
+
+#include "plugin-host/standin/core/PanelView.h"
+#include "plugin-host/standin/core/ServiceRecords.h"
+#include "plugin-host/standin/core/Services.h"
+
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+namespace ulvar::standin {
+
+namespace {
+
+// The services carry no context: they reach the host through this pointer, set by the one live
+// StandInHost.
+StandInHost* currentHost = nullptr;
+// Every load gets a fresh module number, so a plug-in that passes a stale or made-up number
+// gets nothing back.
+int nextModuleNumber = 1;
+
+} // namespace
+
+StandInHost::StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform)
+    : options_(std::move(options)), ui_(ui), platform_(platform),
+      screen_(options_.screenWidth, options_.screenHeight) {
+    if (currentHost)
+        throw std::logic_error("only one StandInHost may live at a time");
+    currentHost = this;
+}
+
+StandInHost::~StandInHost() {
+    try {
+        Exit();
+    } catch (...) {
+    }
+    currentHost = nullptr;
+}
+
+StandInHost* StandInHost::Current() {
+    return currentHost;
+}
+
+bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& modulePath,
+                       std::unique_ptr<LoadedLibrary> library) {
+    if (loaded_)
+        return false;
+    library_ = std::move(library);
+    entryPoints_ = entryPoints;
+    modulePath_ = modulePath;
+    messages_ = LoadLanguage(modulePath, options_.language, &languagePath_);
+    startupInfo_ = HostStartupInfo{};
+    startupInfo_.StructSize = sizeof(HostStartupInfo);
+    std::snprintf(startupInfo_.ModuleName, sizeof startupInfo_.ModuleName, "%s",
+                  modulePath.c_str());
+    startupInfo_.ModuleNumber = nextModuleNumber++;
+    startupInfo_.RootKey = options_.rootKey.c_str();
+    services::Fill(startupInfo_);
+    loaded_ = true;
+    if (entryPoints_.SetStartupInfo) {
+        // The plug-in gets a record that dies after the call: one that keeps the pointer instead
+        // of a copy fails at once rather than by chance later.
+        HostStartupInfo handedOut = startupInfo_;
+        entryPoints_.SetStartupInfo(&handedOut);
+        std::memset(&handedOut, 0, sizeof handedOut);
+    }
+    return true;
+}
+
+void StandInHost::Exit() {
+    if (!loaded_)
+        return;
+    if (Panel())
+        ClosePanel(true);
+    if (entryPoints_.ExitUlvar)
+        entryPoints_.ExitUlvar();
+    loaded_ = false;
+    entryPoints_ = {};
+    library_.reset();
+}
+
+PluginMenus StandInHost::GetPluginInfo() {
+    PluginMenus menus;
+    if (!loaded_ || !entryPoints_.GetPluginInfo)
+        return menus;
+    PluginInfoRecord record{};
+    record.StructSize = sizeof record;
+    entryPoints_.GetPluginInfo(&record);
+    auto const copy = [](const char* const* texts, int count) {
+        std::vector<std::string> result;
+        for (int i = 0; texts && i < count; ++i)
+            result.push_back(texts[i] ? texts[i] : "");
+        return result;
+    };
+    menus.flags = record.Flags;
+    menus.disksMenu = copy(record.DisksMenuStrings, record.DisksMenuStringsNumber);
+    for (int i = 0; i < static_cast<int>(menus.disksMenu.size()); ++i)
+        menus.disksMenuNumbers.push_back(record.DisksMenuNumbers ? record.DisksMenuNumbers[i] : 0);
+    menus.pluginsMenu = copy(record.PluginMenuStrings, record.PluginMenuStringsNumber);
+    menus.configMenu = copy(record.PluginConfigStrings, record.PluginConfigStringsNumber);
+    menus.commandPrefix = record.CommandPrefix ? record.CommandPrefix : "";
+    return menus;
+}
+
+PanelHandle StandInHost::Open(int origin, std::intptr_t item) {
+    if (!loaded_ || !entryPoints_.OpenPlugin)
+        return InvalidPanel;
+    if (Panel() && !ClosePanel(true))
+        return InvalidPanel;
+    panels_.SetOpening(true);
+    PanelHandle const handle = entryPoints_.OpenPlugin(origin, item);
+    panels_.SetOpening(false);
+    if (handle == InvalidPanel || handle == nullptr)
+        return handle;
+    auto& panel = panels_.AttachPlugin(entryPoints_, handle);
+    panel.SetPageHeight(PanelRows(screen_.Height()));
+    breakTarget_ = handle;
+    panel.Refresh(false);
+    CloseIfRequested();
+    return handle;
+}
+
+PanelHandle StandInHost::OpenCommandLine(const std::string& text) {
+    return Open(OpenFromCommandLine, reinterpret_cast<std::intptr_t>(text.c_str()));
+}
+
+bool StandInHost::ClosePanel(bool force) {
+    auto* panel = Panel();
+    if (!panel)
+        return false;
+    if (!force && panel->ProcessEvent(EventClose, nullptr) != 0)
+        return false;
+    breakTarget_ = InvalidPanel;
+    panel->Close();
+    panels_.DetachPlugin();
+    return true;
+}
+
+void StandInHost::CloseIfRequested() {
+    if (panels_.CloseRequested() && Panel()) {
+        panels_.ClearCloseRequest();
+        ClosePanel(true);
+    }
+}
+
+int StandInHost::PressKey(int key, unsigned controlState) {
+    auto* panel = Panel();
+    if (!panel)
+        return 0;
+    int const result = panel->ProcessKey(key, controlState);
+    CloseIfRequested();
+    return result;
+}
+
+int StandInHost::SendEvent(int event, void* param) {
+    auto* panel = Panel();
+    if (!panel)
+        return 0;
+    int const result = panel->ProcessEvent(event, param);
+    CloseIfRequested();
+    return result;
+}
+
+bool StandInHost::EnterFolder(const std::string& name) {
+    auto* panel = Panel();
+    if (!panel)
+        return false;
+    bool const entered = panel->SetDirectory(name);
+    CloseIfRequested();
+    return entered;
+}
+
+bool StandInHost::EnterCurrent() {
+    auto* panel = Panel();
+    if (!panel)
+        return false;
+    bool const onDots = panel->Count() > 0 && panel->IsDots(panel->Current());
+    bool const entered = panel->EnterCurrent();
+    CloseIfRequested();
+    if (onDots && !entered && Panel())
+        ClosePanel();
+    return entered;
+}
+
+void StandInHost::SendBreak() {
+    PanelHandle const handle = breakTarget_;
+    if (handle != InvalidPanel && entryPoints_.ProcessEvent)
+        entryPoints_.ProcessEvent(handle, EventBreak, nullptr);
+}
+
+int StandInHost::Configure(int itemNumber) {
+    return loaded_ && entryPoints_.Configure ? entryPoints_.Configure(itemNumber) : 0;
+}
+
+const char* StandInHost::ServiceGetMsg(int module, int number) {
+    return loaded_ && module == ModuleNumber() ? messages_.Get(number) : "";
+}
+
+int StandInHost::ServiceMenu(int, int x, int y, int maxHeight, std::uint32_t flags,
+                             const char* title, const char* bottom, const char* helpTopic,
+                             const int* breakKeys, int* breakCode, const MenuItem* items,
+                             int itemsNumber) {
+    auto const menu = MakeMenuShown(x, y, maxHeight, flags, title, bottom, helpTopic, breakKeys,
+                                    items, itemsNumber);
+    auto answer = ui_.Menu(menu);
+    if (answer.breakCode >= static_cast<int>(menu.breakKeys.size()))
+        answer.breakCode = -1;
+    if (breakCode)
+        *breakCode = answer.breakCode;
+    return answer.item >= 0 && answer.item < itemsNumber ? answer.item : -1;
+}
+
+int StandInHost::ServiceDialog(int, int x1, int y1, int x2, int y2, const char* helpTopic,
+                               DialogItem* items, int itemsNumber) {
+    auto const dialog = MakeDialogShown(x1, y1, x2, y2, helpTopic, items, itemsNumber);
+    auto edited = dialog.items;
+    int const result = ui_.Dialog(dialog, edited);
+    for (std::size_t i = 0; i < edited.size() && i < dialog.items.size(); ++i) {
+        items[i].Selected = edited[i].Selected;
+        std::memcpy(items[i].Data, edited[i].Data, sizeof items[i].Data);
+        items[i].Data[sizeof items[i].Data - 1] = '\0';
+    }
+    return result >= 0 && result < itemsNumber ? result : -1;
+}
+
+int StandInHost::ServiceMessage(int, std::uint32_t flags, const char* helpTopic,
+                                const char* const* items, int itemsNumber, int buttonsNumber,
+                                unsigned long lastError) {
+    std::optional<std::string> errorLine;
+    if (flags & MessageErrorLine)
+        errorLine = platform_.ErrorText(lastError);
+    auto const message =
+        MakeMessageShown(flags, helpTopic, items, itemsNumber, buttonsNumber, errorLine);
+    int const result = ui_.Message(message);
+    if (message.buttons.empty())
+        return result;
+    return result >= 0 && result < static_cast<int>(message.buttons.size()) ? result : -1;
+}
+
+int StandInHost::ServiceControl(PanelHandle panel, int command, void* param) {
+    return panels_.Control(panel, command, param);
+}
+
+void* StandInHost::ServiceSaveScreen(int left, int top, int right, int bottom) {
+    return screen_.Save(left, top, right, bottom);
+}
+
+void StandInHost::ServiceRestoreScreen(void* saved) {
+    if (screen_.Restore(saved) || saved == nullptr)
+        ui_.ScreenRestored(screen_);
+}
+
+void StandInHost::ServiceText(int x, int y, int colour, const char* text) {
+    screen_.Text(x, y, colour, text);
+    if (!text)
+        ui_.Flushed(screen_);
+}
+
+std::intptr_t StandInHost::ServiceAdvControl(int, int command, void*) {
+    switch (command) {
+    case AdvGetVersion:
+        return static_cast<std::intptr_t>(options_.version);
+    case AdvGetConsoleWindow:
+        return platform_.ConsoleWindow();
+    default:
+        return 0;
+    }
+}
+
+} // namespace ulvar::standin

@@ -1,0 +1,151 @@
+#pragma once
+
+// Our stand-in for Ulvar: takes a plug-in's entry points (looked up in a DLL by standin/win, or
+// linked into a test), calls them as the host does and implements every host service. What the
+// plug-in shows in menus, dialogs and messages is recorded and answered by a HostUi: scripted in
+// tests, the real console in the interactive program. What the services need from the system (the
+// last error code, error texts, the console window) comes through a HostPlatform.
+//
+// The host services are plain C functions without a context argument, so one StandInHost at a
+// time is "the" host of the process; creating a second while one lives is an error
+// (std::logic_error).
+
+#include "plugin-host/standin/core/EntryPoints.h"
+#include "plugin-host/standin/core/HostPlatform.h"
+#include "plugin-host/standin/core/HostUi.h"
+#include "plugin-host/standin/core/LanguageFile.h"
+#include "plugin-host/standin/core/Panels.h"
+#include "plugin-host/standin/core/VirtualScreen.h"
+#include "ulvar/Plugin.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ulvar::standin {
+
+struct HostOptions {
+    int screenWidth = 80;
+    int screenHeight = 25;
+    // Language file chosen beside the plug-in: "<name>_<language>.lng" (see LanguageFile.h).
+    std::string language = "en";
+    // Registry root for plug-in settings, under HKEY_CURRENT_USER.
+    std::string rootKey = "Software\\Ulvar\\Plugins";
+    std::uint32_t version = MakeVersion(1, 70, 2);
+};
+
+// A copy of what GetPluginInfo filled in.
+struct PluginMenus {
+    std::uint32_t flags = 0;
+    std::vector<std::string> disksMenu;
+    std::vector<int> disksMenuNumbers;
+    std::vector<std::string> pluginsMenu;
+    std::vector<std::string> configMenu;
+    std::string commandPrefix;
+};
+
+// What keeps a plug-in library in memory while the host uses its entry points; the host destroys it
+// after ExitUlvar.
+class LoadedLibrary {
+public:
+    virtual ~LoadedLibrary() = default;
+};
+
+class StandInHost {
+public:
+    StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform = SystemPlatform());
+    // Exit() when a plug-in is still loaded.
+    ~StandInHost();
+    StandInHost(const StandInHost&) = delete;
+    StandInHost& operator=(const StandInHost&) = delete;
+
+    // The live host, or null.
+    static StandInHost* Current();
+
+    // The plug-in's entry points; modulePath is the library's full path (it picks the language
+    // file, and the plug-in derives its own files from it), library what keeps them loaded (null
+    // for entry points linked into the caller). Calls SetStartupInfo. False when a plug-in is
+    // loaded already.
+    bool Load(const PluginEntryPoints& entryPoints, const std::string& modulePath,
+              std::unique_ptr<LoadedLibrary> library = nullptr);
+    bool Loaded() const { return loaded_; }
+    // Closes an open panel, calls ExitUlvar and unloads the library.
+    void Exit();
+
+    const HostStartupInfo& StartupInfo() const { return startupInfo_; }
+    int ModuleNumber() const { return startupInfo_.ModuleNumber; }
+    const std::string& ModulePath() const { return modulePath_; }
+    const PluginEntryPoints& EntryPoints() const { return entryPoints_; }
+    // The language file read for the plug-in ("" when none).
+    const std::string& LanguagePath() const { return languagePath_; }
+    const LanguageTable& Messages() const { return messages_; }
+
+    // GetPluginInfo, with the texts copied out. Empty when the plug-in does not export it.
+    PluginMenus GetPluginInfo();
+    // OpenPlugin. When it returns a panel, that panel becomes the active one and is listed.
+    // Returns what OpenPlugin returned (InvalidPanel when nothing was opened).
+    PanelHandle Open(int origin, std::intptr_t item = 0);
+    PanelHandle OpenCommandLine(const std::string& text);
+    // The plug-in's open panel, or null.
+    PluginPanel* Panel() { return panels_.Plugin(); }
+    // ProcessEvent(EventClose) first: a nonzero answer keeps the panel; then ClosePlugin. True
+    // when the panel was closed. force skips the question.
+    bool ClosePanel(bool force = false);
+    // Panel operations the user makes; each closes the panel afterwards if the plug-in asked
+    // for that through HostControl.
+    int PressKey(int key, unsigned controlState = 0);
+    int Idle() { return SendEvent(EventIdle, nullptr); }
+    int SendEvent(int event, void* param);
+    bool EnterFolder(const std::string& name);
+    // Enter on the current item; ".." that the plug-in refuses (its top folder) closes the panel.
+    bool EnterCurrent();
+    // Ctrl+Break: ProcessEvent(EventBreak) of the open panel; may be called from another thread
+    // while the plug-in is busy in an entry point.
+    void SendBreak();
+    int Configure(int itemNumber);
+
+    Panels& GetPanels() { return panels_; }
+    VirtualScreen& Screen() { return screen_; }
+    HostUi& Ui() { return ui_; }
+    const HostOptions& Options() const { return options_; }
+    HostPlatform& Platform() { return platform_; }
+
+    // The services, as the C functions of HostStartupInfo forward them to the current host.
+    const char* ServiceGetMsg(int module, int number);
+    int ServiceMenu(int module, int x, int y, int maxHeight, std::uint32_t flags, const char* title,
+                    const char* bottom, const char* helpTopic, const int* breakKeys, int* breakCode,
+                    const MenuItem* items, int itemsNumber);
+    int ServiceDialog(int module, int x1, int y1, int x2, int y2, const char* helpTopic,
+                      DialogItem* items, int itemsNumber);
+    int ServiceMessage(int module, std::uint32_t flags, const char* helpTopic,
+                       const char* const* items, int itemsNumber, int buttonsNumber,
+                       unsigned long lastError);
+    int ServiceControl(PanelHandle panel, int command, void* param);
+    void* ServiceSaveScreen(int left, int top, int right, int bottom);
+    void ServiceRestoreScreen(void* saved);
+    void ServiceText(int x, int y, int colour, const char* text);
+    std::intptr_t ServiceAdvControl(int module, int command, void* param);
+
+private:
+    void CloseIfRequested();
+
+    HostOptions options_;
+    HostUi& ui_;
+    HostPlatform& platform_;
+    VirtualScreen screen_;
+    Panels panels_;
+    std::unique_ptr<LoadedLibrary> library_;
+    PluginEntryPoints entryPoints_;
+    HostStartupInfo startupInfo_{};
+    std::string modulePath_;
+    std::string languagePath_;
+    LanguageTable messages_;
+    bool loaded_ = false;
+    // The open panel's handle for SendBreak, which may run on another thread.
+    std::atomic<PanelHandle> breakTarget_{InvalidPanel};
+};
+
+} // namespace ulvar::standin

@@ -1,0 +1,22 @@
+#include "plugin-host/standin/core/StandardPlatform.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace ulvar::standin {
+
+unsigned long StandardPlatform::LastError() const {
+    return static_cast<unsigned long>(errno);
+}
+
+void StandardPlatform::SetLastError(unsigned long code) {
+    errno = static_cast<int>(code);
+}
+
+std::string StandardPlatform::ErrorText(unsigned long code) const {
+    // strerror may itself set errno; the services put the caller's code back afterwards.
+    const char* text = std::strerror(static_cast<int>(code));
+    return text && *text ? text : "Error " + std::to_string(code);
+}
+
+} // namespace ulvar::standin
