@@ -198,6 +198,21 @@ std::unique_ptr<ExpressionAutomaton> ExpressionAutomaton::Build(const Expression
         }
         a.restartEverywhere_ = restart;
     }
+    if (a.restartEverywhere_ && !a.usesWordBoundary_) {
+        std::vector<int> readers;
+        if (!a.Close({a.start_}, Context{false, false, false, false}, readers)) {
+            a.skipsIdle_ = true;
+            for (int b = 0; b < 256; ++b) {
+                const unsigned char folded = fold[static_cast<std::size_t>(b)];
+                bool stays = true;
+                for (int reader : readers) {
+                    const Place& place = a.places_[static_cast<std::size_t>(reader)];
+                    stays = stays && !a.sets_[static_cast<std::size_t>(place.set)][folded];
+                }
+                a.staysIdle_[static_cast<std::size_t>(b)] = stays;
+            }
+        }
+    }
     return automaton;
 }
 
@@ -260,6 +275,7 @@ void ExpressionAutomaton::Flush() {
     next_.clear();
     index_.clear();
     initial_ = -1;
+    idleEntry_ = -1;
     ++flushes_;
 }
 
@@ -317,7 +333,11 @@ int ExpressionAutomaton::Step(int state, int byteClass) {
         if (!places.empty()) {
             const std::uint8_t flags =
                 usesWordBoundary_ && wordBytes_[byte] ? AfterWordFlag : std::uint8_t{0};
-            target = Intern(std::move(places), flags);
+            const bool idle = skipsIdle_ && flags == 0 && places.size() == 1 && places[0] == start_;
+            target = Intern(std::move(places), flags) * stride_;
+            if (idle) {
+                idleEntry_ = target;
+            }
         }
     }
     if (flushes_ == flushesBefore) {
@@ -328,16 +348,25 @@ int ExpressionAutomaton::Step(int state, int byteClass) {
 }
 
 bool ExpressionAutomaton::Search(std::string_view text) {
-    int state = Initial();
+    // `entry` is the current state's first entry in next_.
+    std::int32_t entry = Initial() * stride_;
     const std::int32_t* table = next_.data();
-    const auto stride = static_cast<std::size_t>(stride_);
-    for (const char c : text) {
-        const int byteClass = classOf_[static_cast<unsigned char>(c)];
-        std::int32_t target =
-            table[static_cast<std::size_t>(state) * stride + static_cast<std::size_t>(byteClass)];
+    const auto* at = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* const end = at + text.size();
+    while (at != end) {
+        if (entry == idleEntry_) {
+            while (at != end && staysIdle_[*at]) {
+                ++at;
+            }
+            if (at == end) {
+                break;
+            }
+        }
+        const int byteClass = classOf_[*at++];
+        std::int32_t target = table[entry + byteClass];
         if (target < 0) {
             if (target == Unknown) {
-                target = Step(state, byteClass);
+                target = Step(entry / stride_, byteClass);
                 table = next_.data();
             }
             if (target == Matched) {
@@ -347,11 +376,11 @@ bool ExpressionAutomaton::Search(std::string_view text) {
                 return false;
             }
         }
-        state = target;
+        entry = target;
     }
-    std::int32_t target = table[static_cast<std::size_t>(state) * stride + stride - 1];
+    std::int32_t target = table[entry + stride_ - 1];
     if (target == Unknown) {
-        target = Step(state, stride_ - 1);
+        target = Step(entry / stride_, stride_ - 1);
     }
     return target == Matched;
 }

@@ -63,6 +63,7 @@ private:
     };
 
     int Initial();
+    // The entry in next_ of the state `state` reaches by `byteClass`, or Matched or Dead.
     int Step(int state, int byteClass);
     int Intern(std::vector<int>&& places, std::uint8_t flags);
     void Flush();
@@ -81,8 +82,17 @@ private:
     int stride_ = 0;                            // classes, and one for the text's end
     std::size_t maxStates_ = 0;
 
+    // Bytes that keep the search where it is while it follows no partial match (the idle state:
+    // only the start place, nothing to remember of the byte before); they are skipped in a
+    // tight loop. Only when the expression has no word boundaries and may begin anywhere.
+    bool skipsIdle_ = false;
+    std::array<bool, 256> staysIdle_{};
+
     std::vector<State> states_;
-    std::vector<std::int32_t> next_; // states_.size() * stride_
+    // Per state and class: the target state's first entry here (its index times stride_), or
+    // Unknown, Matched or Dead.
+    std::vector<std::int32_t> next_;
+    std::int32_t idleEntry_ = -1; // the idle state's first entry, once it exists
     std::unordered_map<std::string, int> index_;
     int initial_ = -1;
     std::size_t flushes_ = 0;

@@ -440,7 +440,7 @@ public:
             return false;
         }
         if (automaton_) {
-            return automaton_->Search(text); // it folds the text itself
+            return automaton_->Search(text); // it folds the text as it reads
         }
         folded_.resize(text.size());
         for (std::size_t i = 0; i < text.size(); ++i) {

@@ -36,7 +36,7 @@ public:
     // False when the pattern is no valid expression: then nothing matches.
     bool Valid() const;
     // Whether the expression matches somewhere in `text`; false when matching fails. Not for use
-    // from several threads at once (it keeps a folding buffer).
+    // from several threads at once (it keeps a folding buffer and the automaton's states).
     bool Matches(std::string_view text) const;
     Method UsedMethod() const;
 
