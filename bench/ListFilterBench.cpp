@@ -1,6 +1,7 @@
 // One rebuild of the catalogue list (the record indexes FillList gives) over the 65535-record
-// catalogue, with the name filter searching every field FindIn can add. The list must follow every
-// keystroke in the name filter: a rebuild should cost at most 30 ms. Usage: list_filter_bench
+// catalogue, with the name filter searching every field FindIn can add, for each expression of a
+// table beside the backtracking engine the filter used before its automaton. The list must follow
+// every keystroke in the name filter: a rebuild should cost at most 30 ms. Usage: list_filter_bench
 // [benchmark options] [FILE] (FILE defaults to the catalogue generated at build time).
 
 #include "browser/app/list/core/FilterLists.h"
@@ -22,27 +23,59 @@ struct NamePattern {
     const char* utf8;
 };
 
-// Plain words take the direct search; the rest go through the expression engine. A pattern that
-// matches nothing is the worst case: every field of every record is searched to its end.
+// What users type into the name filter. Plain words take the direct search; expressions go
+// through the plain part every match needs, then the automaton. A pattern that matches nothing is
+// the worst case: every field of every record is searched to its end.
 constexpr NamePattern Patterns[] = {
     {"plain/none", "qqqzz"},
     {"plain/common", "zip"},
     {"plain/one-letter", "q"},
     {"plain/cyrillic", "архив"},
-    {"plain/alternatives", "arj|rar"},
-    {"regex/none", "qq[0-9]+z"},
-    {"regex/anchored", "^zip"},
-    {"regex/class", "v[0-9]\\.[0-9]+ beta"},
-    // Nothing plain that every match needs: the expression engine reads every field.
-    {"regex/no-literal", "[0-9]{3}[a-z]{4}"},
+    {"plain/two-words", "file manager"},
+    {"alternatives/plain", "arj|rar"},
+    {"alternatives/cyrillic", "архив|просмотр|редактор"},
+    {"alternatives/group", "(zip|rar|7z) view"},
+    {"alternatives/scheme", "(?:https?|ftp)://"},
+    {"class/version", "v[0-9]\\.[0-9]+ beta"},
+    {"class/none", "qq[0-9]+z"},
+    {"class/cyrillic", "[а-я]+ер\\b"},
+    {"class/e-mail", "[a-z0-9._]+@[a-z]+\\.ru"},
+    {"anchor/start", "^zip"},
+    {"anchor/end", "\\.rar$"},
+    {"anchor/whole", "^[a-z]+$"},
+    {"anchor/cyrillic", "^[а-я]"},
+    {"count/digits-letters", "[0-9]{3}[a-z]{4}"},
+    {"count/long-word", "[a-z]{12,}"},
+    {"count/date", "\\d{4}-\\d{2}"},
+    {"count/cyrillic-capitals", "[А-Я]{5,}"},
+    {"optional/colour", "colou?r"},
+    {"lazy/three-letters", "a.*?b.*?c"},
+    {"word/boundaries", "\\bnet\\b"},
+    {"no-literal/class-count", "[xyz]{2}[0-9]"},
+    {"no-literal/hex", "(\\d|[a-f]){8}"},
+    {"no-literal/number", "\\d+\\.\\d+"},
+    // Kept on the backtracking engine: it refers back to a group.
+    {"back-reference/triple", "(\\w)\\1\\1"},
+};
+
+// How a rebuild is run: as before the automaton (the backtracking engine, one thread), with the
+// automaton on one thread, and as the browser runs it (the automaton, threads as they pay).
+struct Variant {
+    const char* label;
+    cobwen::FillOptions options;
+};
+const Variant Variants[] = {
+    {"backtracking", {cobwen::NameEngine::Backtracking, 1}},
+    {"automaton-1-thread", {cobwen::NameEngine::Automaton, 1}},
+    {"automaton", {cobwen::NameEngine::Automaton, 0}},
 };
 
 void BenchFillList(benchmark::State& state, const cobwen::TCobwenArchive& archive,
                    const cobwen::FilterLists& lists, const cobwen::FilterInput& input,
-                   const cobwen::TextLocale& locale) {
+                   const cobwen::TextLocale& locale, const cobwen::FillOptions& options) {
     std::size_t rows = 0;
     for (auto _ : state) {
-        const std::vector<int> shown = cobwen::FillList(archive, lists, input, locale);
+        const std::vector<int> shown = cobwen::FillList(archive, lists, input, locale, options);
         benchmark::DoNotOptimize(shown.data());
         rows = shown.size();
     }
@@ -68,7 +101,7 @@ int main(int argc, char** argv) {
     cobwen::FilterInput unfiltered;
     unfiltered.Now = cobwen::Now();
     benchmark::RegisterBenchmark("FillList/no-filter", [&](benchmark::State& state) {
-        BenchFillList(state, archive, lists, unfiltered, locale);
+        BenchFillList(state, archive, lists, unfiltered, locale, {});
     })->Unit(benchmark::kMillisecond);
 
     for (const NamePattern& pattern : Patterns) {
@@ -77,11 +110,15 @@ int main(int argc, char** argv) {
         input.Panel.UseName = true;
         input.Panel.Name = cobwen::Utf8ToCp1251(pattern.utf8);
         input.FindIn = cobwen::FindInMask;
-        benchmark::RegisterBenchmark((std::string("FillList/all-fields/") + pattern.label).c_str(),
-                                     [&, input](benchmark::State& state) {
-                                         BenchFillList(state, archive, lists, input, locale);
-                                     })
-            ->Unit(benchmark::kMillisecond);
+        for (const Variant& variant : Variants) {
+            const std::string name =
+                std::string("FillList/all-fields/") + pattern.label + "/" + variant.label;
+            benchmark::RegisterBenchmark(name.c_str(), [&, input,
+                                                        variant](benchmark::State& state) {
+                state.SetLabel(pattern.utf8);
+                BenchFillList(state, archive, lists, input, locale, variant.options);
+            })->Unit(benchmark::kMillisecond);
+        }
     }
 
     benchmark::RunSpecifiedBenchmarks();

@@ -3,6 +3,11 @@
 #include "browser/catalogue/core/CobwenArchive.h"
 #include "browser/catalogue/core/FieldDecoding.h"
 
+#include <algorithm>
+#include <exception>
+#include <system_error>
+#include <thread>
+
 namespace cobwen {
 
 namespace {
@@ -15,9 +20,34 @@ std::string ShownText(const std::vector<std::string>& values, int selected) {
     return values[static_cast<std::size_t>(selected)];
 }
 
+// Below this many records for each thread, starting a thread costs more than it saves.
+constexpr int RecordsPerWorker = 4096;
+
+unsigned WorkersFor(const ListFilter& filter, int count, unsigned requested) {
+    if (requested != 0) {
+        return std::clamp<unsigned>(requested, 1, static_cast<unsigned>(std::max(count, 1)));
+    }
+    if (!filter.NameActive()) {
+        return 1; // the other tests cost little next to a thread's start
+    }
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    return std::clamp<unsigned>(static_cast<unsigned>(count / RecordsPerWorker), 1, cores);
+}
+
+void AddPassing(const TCobwenArchive& archive, const ListFilter& filter, int begin, int end,
+                std::vector<int>& rows) {
+    for (int i = begin; i < end; ++i) {
+        const TCobwenData* record = archive.GetItem(i);
+        if (record != nullptr && filter.Passes(*record)) {
+            rows.push_back(i);
+        }
+    }
+}
+
 } // namespace
 
-ListFilter::ListFilter(const FilterLists& lists, const FilterInput& input, const TextLocale& locale)
+ListFilter::ListFilter(const FilterLists& lists, const FilterInput& input, const TextLocale& locale,
+                       NameEngine engine)
     : input_(input) {
     const FilterSettings& panel = input_.Panel;
     category_ = ShownText(lists.Category, panel.Category);
@@ -33,7 +63,7 @@ ListFilter::ListFilter(const FilterLists& lists, const FilterInput& input, const
     }
     nameActive_ = panel.UseName && !panel.Name.empty();
     if (nameActive_) {
-        matcher_.emplace(panel.Name, locale);
+        matcher_.emplace(panel.Name, locale, engine);
     }
 }
 
@@ -88,19 +118,60 @@ bool ListFilter::NameExpressionValid() const {
 }
 
 std::vector<int> FillList(const TCobwenArchive& archive, const FilterLists& lists,
-                          const FilterInput& input, const TextLocale& locale) {
-    const ListFilter filter(lists, input, locale);
+                          const FilterInput& input, const TextLocale& locale,
+                          const FillOptions& options) {
+    const ListFilter filter(lists, input, locale, options.Engine);
     std::vector<int> rows;
     const int count = archive.Count();
     if (!filter.NameExpressionValid()) {
         return rows;
     }
-    rows.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const TCobwenData* record = archive.GetItem(i);
-        if (record != nullptr && filter.Passes(*record)) {
-            rows.push_back(i);
+    const unsigned workers = WorkersFor(filter, count, options.Workers);
+    const auto partStart = [&](unsigned part) {
+        return static_cast<int>(static_cast<long long>(count) * part / workers);
+    };
+    // Each further thread takes a consecutive part of the records with a filter of its own; this
+    // thread takes the first part. Their rows are joined in the parts' order.
+    std::vector<std::vector<int>> partRows(workers);
+    std::vector<std::exception_ptr> failures(workers);
+    std::vector<std::thread> threads;
+    threads.reserve(workers - 1);
+    unsigned started = 1; // parts from here on are left to this thread
+    try {
+        for (; started < workers; ++started) {
+            const unsigned part = started;
+            try {
+                threads.emplace_back([&, part] {
+                    try {
+                        const ListFilter own(lists, input, locale, options.Engine);
+                        AddPassing(archive, own, partStart(part), partStart(part + 1),
+                                   partRows[part]);
+                    } catch (...) {
+                        failures[part] = std::current_exception();
+                    }
+                });
+            } catch (const std::system_error&) {
+                break; // no thread to be had: this one does the rest
+            }
         }
+        rows.reserve(static_cast<std::size_t>(count));
+        AddPassing(archive, filter, 0, partStart(1), rows);
+        for (unsigned part = started; part < workers; ++part) {
+            AddPassing(archive, filter, partStart(part), partStart(part + 1), partRows[part]);
+        }
+    } catch (...) {
+        failures[0] = std::current_exception();
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    }
+    for (unsigned part = 1; part < workers; ++part) {
+        rows.insert(rows.end(), partRows[part].begin(), partRows[part].end());
     }
     return rows;
 }

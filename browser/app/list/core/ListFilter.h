@@ -30,9 +30,11 @@ struct FilterInput {
 // construction, and the drop-downs' texts are copied then. A drop-down with nothing selected shows
 // an empty text, which is what filters 1, 2, 5 and 6 then compare with; with no Windows version
 // selected no record has a common bit.
+// Not for several threads at once: the name expression's matcher keeps state between records.
 class ListFilter {
 public:
-    ListFilter(const FilterLists& lists, const FilterInput& input, const TextLocale& locale);
+    ListFilter(const FilterLists& lists, const FilterInput& input, const TextLocale& locale,
+               NameEngine engine = NameEngine::Automaton);
 
     // Every test, in the order category, author, release period, sources, host version, Windows
     // version, name; a filter that is off passes.
@@ -46,6 +48,9 @@ public:
     // False while the name filter is on with a text that is no valid expression.
     bool NameExpressionValid() const;
 
+    // Whether the name filter is on with a text (then it costs more than the other tests).
+    bool NameActive() const { return nameActive_; }
+
 private:
     FilterInput input_;
     std::string category_, author_, srcLanguage_, ulvarVersion_;
@@ -55,10 +60,20 @@ private:
     std::optional<NameMatcher> matcher_;
 };
 
+// How a rebuild runs.
+struct FillOptions {
+    NameEngine Engine = NameEngine::Automaton;
+    // How many threads share the records, each with a consecutive part; 0 lets the rebuild choose:
+    // one for each core when the name filter is on and the catalogue is long enough for the
+    // threads to pay, else one.
+    unsigned Workers = 0;
+};
+
 // The record indexes of the rows of a rebuilt catalogue list: every record of the archive that
 // passes the filters, in archive order.
 std::vector<int> FillList(const TCobwenArchive& archive, const FilterLists& lists,
-                          const FilterInput& input, const TextLocale& locale);
+                          const FilterInput& input, const TextLocale& locale,
+                          const FillOptions& options = {});
 
 // Status-bar panel 0: "%d/%d" with the rows shown and the records of the catalogue.
 std::string RowCountText(int rowCount, int recordCount);

@@ -1,5 +1,7 @@
 #include "browser/app/list/core/NameMatcher.h"
 
+#include "browser/app/list/core/ExpressionAutomaton.h"
+#include "browser/app/list/core/ExpressionTree.h"
 #include "browser/catalogue/core/TextLocale.h"
 
 #include <array>
@@ -369,7 +371,7 @@ class NameMatcher::Impl {
     }
 
 public:
-    Impl(std::string_view pattern, const TextLocale& locale) {
+    Impl(std::string_view pattern, const TextLocale& locale, NameEngine engine) {
         for (int b = 0; b < 256; ++b) {
             fold_[b] = static_cast<unsigned char>(locale.ToLower(static_cast<char>(b)));
         }
@@ -395,6 +397,17 @@ public:
             valid_ = false;
             return;
         }
+        if (auto required = RequiredLiterals(folded)) {
+            for (const std::string& literal : *required) {
+                prefilter_.emplace_back(literal, fold_);
+            }
+        }
+        if (engine == NameEngine::Automaton) {
+            automaton_ = ExpressionAutomaton::Build(ReadExpressionTree(folded), fold_);
+            if (automaton_) {
+                return;
+            }
+        }
 #ifdef __GLIBCXX__
         // This library's backtracking engine recurses once per character it consumes, so a long
         // text could overflow the stack; its breadth-first engine does not, but it cannot follow
@@ -407,11 +420,6 @@ public:
 #else
         longTextRegex_ = regex_;
 #endif
-        if (auto required = RequiredLiterals(folded)) {
-            for (const std::string& literal : *required) {
-                prefilter_.emplace_back(literal, fold_);
-            }
-        }
     }
 
     bool Valid() const {
@@ -431,6 +439,9 @@ public:
         if (!prefilter_.empty() && !AnyFoundIn(prefilter_, text)) {
             return false;
         }
+        if (automaton_) {
+            return automaton_->Search(text); // it folds the text as it reads
+        }
         folded_.resize(text.size());
         for (std::size_t i = 0; i < text.size(); ++i) {
             folded_[i] = static_cast<char>(fold_[static_cast<unsigned char>(text[i])]);
@@ -444,6 +455,19 @@ public:
         }
     }
 
+    Method UsedMethod() const {
+        if (!valid_) {
+            return Method::Nothing;
+        }
+        if (matchesAll_) {
+            return Method::Everything;
+        }
+        if (!regex_) {
+            return Method::Literal;
+        }
+        return automaton_ ? Method::Automaton : Method::Backtracking;
+    }
+
 private:
     FoldTable fold_{};
     bool valid_ = true;
@@ -451,12 +475,13 @@ private:
     std::vector<FoldedLiteral> literals_;
     std::optional<std::regex> regex_;
     std::optional<std::regex> longTextRegex_;
+    std::unique_ptr<ExpressionAutomaton> automaton_;
     std::vector<FoldedLiteral> prefilter_; // one of them is in every text the expression matches
     mutable std::string folded_;
 };
 
-NameMatcher::NameMatcher(std::string_view pattern, const TextLocale& locale)
-    : impl_(std::make_unique<Impl>(pattern, locale)) {
+NameMatcher::NameMatcher(std::string_view pattern, const TextLocale& locale, NameEngine engine)
+    : impl_(std::make_unique<Impl>(pattern, locale, engine)) {
 }
 NameMatcher::~NameMatcher() = default;
 NameMatcher::NameMatcher(NameMatcher&&) noexcept = default;
@@ -468,6 +493,10 @@ bool NameMatcher::Valid() const {
 
 bool NameMatcher::Matches(std::string_view text) const {
     return impl_->Matches(text);
+}
+
+NameMatcher::Method NameMatcher::UsedMethod() const {
+    return impl_->UsedMethod();
 }
 
 } // namespace cobwen

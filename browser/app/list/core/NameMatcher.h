@@ -14,9 +14,21 @@ class TextLocale;
 // \D keep their case). A pattern made only of plain text, or of plain alternatives separated by
 // "|", is searched for directly; for other expressions a plain part that every match must contain
 // is looked for first, so that most texts are turned down without the expression engine.
+//
+// Expressions are matched by a deterministic automaton, in time linear in the text. Those it
+// cannot follow (back-references, look-aheads) go to the standard library's backtracking engine,
+// which matches no text longer than 1024 bytes when the expression has back-references: its
+// recursion per character would overflow the stack. NameEngine::Backtracking sends every
+// expression there, the way the filter matched before the automaton, for comparison.
+enum class NameEngine { Automaton, Backtracking };
+
 class NameMatcher {
 public:
-    NameMatcher(std::string_view pattern, const TextLocale& locale);
+    // How texts are matched.
+    enum class Method { Nothing, Everything, Literal, Automaton, Backtracking };
+
+    NameMatcher(std::string_view pattern, const TextLocale& locale,
+                NameEngine engine = NameEngine::Automaton);
     ~NameMatcher();
     NameMatcher(NameMatcher&&) noexcept;
     NameMatcher& operator=(NameMatcher&&) noexcept;
@@ -24,8 +36,9 @@ public:
     // False when the pattern is no valid expression: then nothing matches.
     bool Valid() const;
     // Whether the expression matches somewhere in `text`; false when matching fails. Not for use
-    // from several threads at once (it keeps a folding buffer).
+    // from several threads at once (it keeps a folding buffer and the automaton's states).
     bool Matches(std::string_view text) const;
+    Method UsedMethod() const;
 
 private:
     class Impl;

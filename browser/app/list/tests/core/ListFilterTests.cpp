@@ -276,6 +276,41 @@ TEST(FillList, GivesThePassingRecordsInArchiveOrder) {
                                                            SrcLanguageName("P")}));
 }
 
+// A long catalogue is shared among threads; the rows and their order stay those of one thread,
+// and those of the backtracking engine.
+TEST(FillList, ThreadsSharingTheRecordsGiveTheRowsOfOne) {
+    const BuiltinRussianLocale locale;
+    TCobwenArchive archive(locale);
+    archive.Language = 1;
+    std::string text;
+    for (int id = 1; id <= 9000; ++id) {
+        const std::string name = (id % 7 == 0 ? "Zip " : Cp("Архив ")) + std::to_string(id * 37);
+        text += test::CatalogueLine(id, name, id % 3 == 0 ? "Tools" : "Games");
+    }
+    ASSERT_EQ(archive.LoadFromText(text), LoadOk);
+    ASSERT_EQ(archive.Count(), 9000);
+    const FilterLists lists = BuildFilterLists(archive);
+    for (const char* pattern : {"[0-9]{3}7$", "zip", "^zip|(11)+", "\\b9\\d{4}\\b"}) {
+        FilterInput input;
+        input.Panel.UseName = true;
+        input.Panel.Name = pattern;
+        input.Panel.UseCategory = true;
+        input.Panel.Category = 0;
+        input.FindIn = FindInMask;
+        const std::vector<int> one =
+            FillList(archive, lists, input, locale, {NameEngine::Automaton, 1});
+        EXPECT_GT(one.size(), 10u) << pattern;
+        EXPECT_LT(one.size(), 3000u) << pattern;
+        EXPECT_EQ(FillList(archive, lists, input, locale, {NameEngine::Backtracking, 1}), one)
+            << pattern;
+        for (unsigned workers : {0u, 2u, 3u}) {
+            EXPECT_EQ(FillList(archive, lists, input, locale, {NameEngine::Automaton, workers}),
+                      one)
+                << pattern << " with " << workers << " threads";
+        }
+    }
+}
+
 TEST(FillList, AnEmptyCatalogueGivesNoRows) {
     const BuiltinRussianLocale locale;
     const TCobwenArchive archive(locale);
