@@ -4,7 +4,7 @@
 // backtracking engine runs breadth-first.
 #include "browser/app/list/core/NameMatcher.h"
 #include "browser/catalogue/core/TextLocale.h"
-#include "browser/catalogue/tests/fuzz/FuzzInput.h"
+#include "tools/testsupport/FuzzInput.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +28,7 @@ void Disagree(std::string_view pattern, std::string_view text, bool automaton) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const cobwen::BuiltinRussianLocale locale;
-    const auto parts = cobwen::fuzz::Parts(cobwen::fuzz::Text(data, size), '\n', 2);
+    const auto parts = testsupport::fuzz::Parts(testsupport::fuzz::Text(data, size), '\n', 2);
     const std::string_view pattern = parts[0];
     const std::string_view text = parts[1];
     if (pattern.size() > MaxPattern || text.size() > MaxText) {
