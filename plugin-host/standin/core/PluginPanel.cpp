@@ -1,12 +1,12 @@
 #include "plugin-host/standin/core/PluginPanel.h"
 
 #include "plugin-host/standin/core/FilePanel.h"
+#include "plugin-host/standin/core/RowMatch.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <set>
 #include <utility>
 
 namespace ulvar::standin {
@@ -122,11 +122,14 @@ bool PluginPanel::Refresh(bool keepSelection) {
     if (closed_)
         return false;
     bool const first = !std::exchange(listedOnce_, true);
-    std::set<std::string> selectedNames;
+    auto const oldKeys = Keys();
+    std::vector<RowKey> selectedKeys;
     for (int i = 0; keepSelection && i < Count(); ++i)
         if (IsSelected(i))
-            selectedNames.insert(Name(i));
-    std::string const currentName = Count() > 0 ? Name(current_) : std::string();
+            selectedKeys.push_back(oldKeys[static_cast<std::size_t>(i)]);
+    std::optional<RowKey> const currentKey =
+        Count() > 0 ? std::optional<RowKey>(oldKeys[static_cast<std::size_t>(current_)])
+                    : std::nullopt;
     int const oldCurrent = current_;
 
     calls_.push_back("GetOpenPluginInfo");
@@ -156,10 +159,10 @@ bool PluginPanel::Refresh(bool keepSelection) {
 
     selected_.assign(static_cast<std::size_t>(listing_.count), false);
     BuildOrder();
-    for (int i = 0; i < Count(); ++i)
-        if (!IsDots(i) && selectedNames.count(Name(i)))
-            Select(i, true);
-    int const found = currentName.empty() ? -1 : Find(currentName);
+    auto const keys = Keys();
+    for (auto const& key : selectedKeys)
+        Select(FindRow(keys, key), true);
+    int const found = currentKey ? FindRow(keys, *currentKey) : -1;
     SetCursor(found >= 0 ? found : oldCurrent);
     return listing_.valid;
 }
@@ -174,6 +177,13 @@ void PluginPanel::Close() {
     if (plugin_.ClosePlugin)
         plugin_.ClosePlugin(handle_);
     closed_ = true;
+}
+
+std::vector<RowKey> PluginPanel::Keys() const {
+    std::vector<const PanelItem*> rows;
+    for (int i = 0; i < Count(); ++i)
+        rows.push_back(&Item(i));
+    return RowKeys(rows);
 }
 
 const PanelItem& PluginPanel::Item(int index) const {
@@ -330,12 +340,12 @@ std::string PluginPanel::ColumnWidths() const {
 }
 
 void PluginPanel::SetSortMode(int mode, bool descending) {
-    std::string const currentName = Count() > 0 ? Name(current_) : std::string();
+    int const at = Count() > 0 ? order_[static_cast<std::size_t>(current_)] : -1;
     sortMode_ = mode;
     sortDescending_ = descending;
     BuildOrder();
-    int const found = Find(currentName);
-    SetCursor(found >= 0 ? found : 0);
+    auto const found = std::find(order_.begin(), order_.end(), at);
+    SetCursor(found != order_.end() ? static_cast<int>(found - order_.begin()) : 0);
 }
 
 void PluginPanel::BuildOrder() {

@@ -23,6 +23,10 @@ std::intptr_t WindowsPlatform::ConsoleWindow() const {
     return reinterpret_cast<std::intptr_t>(GetConsoleWindow());
 }
 
+std::string WindowsPlatform::InterfacePath(const std::string& systemPath) const {
+    return win32::OemFromAnsi(systemPath);
+}
+
 HostPlatform& SystemPlatform() {
     static WindowsPlatform platform;
     return platform;
