@@ -51,8 +51,9 @@ bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& 
     messages_ = LoadLanguage(modulePath, options_.language, &languagePath_);
     startupInfo_ = HostStartupInfo{};
     startupInfo_.StructSize = sizeof(HostStartupInfo);
+    // The path of the system's, the text the interface's: plug-ins read ModuleName as OEM.
     std::snprintf(startupInfo_.ModuleName, sizeof startupInfo_.ModuleName, "%s",
-                  modulePath.c_str());
+                  platform_.InterfacePath(modulePath).c_str());
     startupInfo_.ModuleNumber = nextModuleNumber++;
     startupInfo_.RootKey = options_.rootKey.c_str();
     services::Fill(startupInfo_);
