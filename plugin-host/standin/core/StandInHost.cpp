@@ -73,6 +73,7 @@ void StandInHost::Exit() {
         return;
     if (Panel())
         ClosePanel(true);
+    SetBreakTarget(InvalidPanel);
     if (entryPoints_.ExitUlvar)
         entryPoints_.ExitUlvar();
     loaded_ = false;
@@ -115,7 +116,7 @@ PanelHandle StandInHost::Open(int origin, std::intptr_t item) {
         return handle;
     auto& panel = panels_.AttachPlugin(entryPoints_, handle);
     panel.SetPageHeight(PanelRows(screen_.Height()));
-    breakTarget_ = handle;
+    SetBreakTarget(handle);
     panel.Refresh(false);
     CloseIfRequested();
     return handle;
@@ -131,7 +132,7 @@ bool StandInHost::ClosePanel(bool force) {
         return false;
     if (!force && panel->ProcessEvent(EventClose, nullptr) != 0)
         return false;
-    breakTarget_ = InvalidPanel;
+    SetBreakTarget(InvalidPanel);
     panel->Close();
     panels_.DetachPlugin();
     return true;
@@ -183,10 +184,16 @@ bool StandInHost::EnterCurrent() {
     return entered;
 }
 
+void StandInHost::SetBreakTarget(PanelHandle panel) {
+    std::lock_guard guard(breakLock_);
+    breakTarget_ = panel;
+    breakEntry_ = panel != InvalidPanel ? entryPoints_.ProcessEvent : nullptr;
+}
+
 void StandInHost::SendBreak() {
-    PanelHandle const handle = breakTarget_;
-    if (handle != InvalidPanel && entryPoints_.ProcessEvent)
-        entryPoints_.ProcessEvent(handle, EventBreak, nullptr);
+    std::lock_guard guard(breakLock_);
+    if (breakTarget_ != InvalidPanel && breakEntry_)
+        breakEntry_(breakTarget_, EventBreak, nullptr);
 }
 
 int StandInHost::Configure(int itemNumber) {

@@ -18,9 +18,9 @@
 #include "plugin-host/standin/core/VirtualScreen.h"
 #include "ulvar/Plugin.h"
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -144,8 +144,16 @@ private:
     std::string languagePath_;
     LanguageTable messages_;
     bool loaded_ = false;
-    // The open panel's handle for SendBreak, which may run on another thread.
-    std::atomic<PanelHandle> breakTarget_{InvalidPanel};
+    // Sets the panel a break goes to (InvalidPanel: none); once it returns, no break is inside
+    // the plug-in and none enters it for the old panel.
+    void SetBreakTarget(PanelHandle panel);
+
+    // The open panel's handle and ProcessEvent for SendBreak, which may run on another thread.
+    // The lock is held while the break is inside the plug-in, so closing the panel or unloading
+    // the library waits for it.
+    std::mutex breakLock_;
+    PanelHandle breakTarget_ = InvalidPanel;
+    ProcessEventFn breakEntry_ = nullptr;
 };
 
 } // namespace ulvar::standin
