@@ -7,6 +7,8 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <utility>
 
 namespace ulvar::standin {
@@ -51,6 +53,12 @@ const char* Extension(const char* name) {
 void CopyText(char* target, std::size_t size, const std::string& text) {
     std::snprintf(target, size, "%s", text.c_str());
 }
+
+#if defined(_WIN32)
+constexpr char PathDelimiter = '\\';
+#else
+constexpr char PathDelimiter = '/';
+#endif
 
 } // namespace
 
@@ -118,7 +126,7 @@ void PluginPanel::FreeListing(Listing& listing) {
     listing = Listing{};
 }
 
-bool PluginPanel::Refresh(bool keepSelection) {
+bool PluginPanel::Refresh(bool keepSelection, int opMode) {
     if (closed_)
         return false;
     bool const first = !std::exchange(listedOnce_, true);
@@ -148,9 +156,9 @@ bool PluginPanel::Refresh(bool keepSelection) {
     }
 
     Listing fresh;
-    calls_.push_back("GetFindData");
+    calls_.push_back(opMode ? "GetFindData " + std::to_string(opMode) : "GetFindData");
     if (plugin_.GetFindData) {
-        fresh.valid = plugin_.GetFindData(handle_, &fresh.items, &fresh.count, 0) != 0;
+        fresh.valid = plugin_.GetFindData(handle_, &fresh.items, &fresh.count, opMode) != 0;
         if (!fresh.valid || fresh.count < 0 || (fresh.count > 0 && !fresh.items))
             fresh = Listing{fresh.items, 0, fresh.valid};
     }
@@ -165,6 +173,39 @@ bool PluginPanel::Refresh(bool keepSelection) {
     int const found = currentKey ? FindRow(keys, *currentKey) : -1;
     SetCursor(found >= 0 ? found : oldCurrent);
     return listing_.valid;
+}
+
+std::vector<std::string> PluginPanel::Search(const std::string& text, const std::string& folder) {
+    std::vector<std::string> found;
+    if (closed_ || !plugin_.GetFindData)
+        return found;
+    calls_.push_back("GetFindData " + std::to_string(OpFind));
+    PanelItem* items = nullptr;
+    int count = 0;
+    if (!plugin_.GetFindData(handle_, &items, &count, OpFind))
+        return found;
+    for (int i = 0; items && i < count; ++i) {
+        if (IsFolder(items[i]) || !plugin_.GetFiles)
+            continue;
+        PanelItem copy = items[i];
+        char destination[MaxPath];
+        CopyText(destination, sizeof destination, folder);
+        calls_.push_back("GetFiles " + std::to_string(OpFind));
+        if (!plugin_.GetFiles(handle_, &copy, 1, 0, destination, OpFind))
+            continue;
+        std::string const name = items[i].Data.AlternateFileName[0]
+                                     ? items[i].Data.AlternateFileName
+                                     : items[i].Data.FileName;
+        std::ifstream file(folder + PathDelimiter + name, std::ios::binary);
+        std::string const bytes{std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>()};
+        if (bytes.find(text) != std::string::npos)
+            found.push_back(items[i].Data.FileName);
+    }
+    calls_.push_back("FreeFindData");
+    if (plugin_.FreeFindData)
+        plugin_.FreeFindData(handle_, items, count);
+    return found;
 }
 
 void PluginPanel::Close() {

@@ -61,7 +61,11 @@ public:
     // cursor stays on the same row, else at the same index. Rows are found again by name, among
     // equal names by their column texts or their order among them (RowMatch.h). False when
     // GetFindData failed (the listing is then empty).
-    bool Refresh(bool keepSelection = true);
+    // opMode goes to GetFindData (OpSilent, OpFind; recorded as "GetFindData <mode>" when not 0).
+    bool Refresh(bool keepSelection = true, int opMode = 0);
+    // The host's search: a listing of its own in find mode, GetFiles in find mode of every item
+    // that is no folder into folder, and the names of those whose file holds text.
+    std::vector<std::string> Search(const std::string& text, const std::string& folder);
     // Frees the listing and calls ClosePlugin; the panel is dead afterwards.
     void Close();
     bool Closed() const { return closed_; }

@@ -24,6 +24,7 @@ int nextModuleNumber = 1;
 StandInHost::StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform)
     : options_(std::move(options)), ui_(ui), platform_(platform),
       screen_(options_.screenWidth, options_.screenHeight) {
+    panels_.SetRedrawEvents(options_.redrawEvents);
     if (currentHost)
         throw std::logic_error("only one StandInHost may live at a time");
     currentHost = this;
@@ -48,7 +49,9 @@ bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& 
     library_ = std::move(library);
     entryPoints_ = entryPoints;
     modulePath_ = modulePath;
-    messages_ = LoadLanguage(modulePath, options_.language, &languagePath_);
+    retiredMessages_.clear();
+    messages_ = std::make_unique<LanguageTable>(
+        LoadLanguage(modulePath, options_.language, &languagePath_));
     startupInfo_ = HostStartupInfo{};
     startupInfo_.StructSize = sizeof(HostStartupInfo);
     // The path of the system's, the text the interface's: plug-ins read ModuleName as OEM.
@@ -196,12 +199,36 @@ void StandInHost::SendBreak() {
         breakEntry_(breakTarget_, EventBreak, nullptr);
 }
 
+bool StandInHost::SwitchLanguage(const std::string& language) {
+    if (!loaded_)
+        return false;
+    options_.language = language;
+    retiredMessages_.push_back(std::move(messages_));
+    messages_ =
+        std::make_unique<LanguageTable>(LoadLanguage(modulePath_, language, &languagePath_));
+    Redraw();
+    return true;
+}
+
+void StandInHost::Redraw() {
+    panels_.TellRedraw(nullptr);
+    CloseIfRequested();
+}
+
+std::vector<std::string> StandInHost::Search(const std::string& text, const std::string& folder) {
+    std::vector<std::string> found;
+    if (auto* panel = Panel())
+        found = panel->Search(text, folder);
+    CloseIfRequested();
+    return found;
+}
+
 int StandInHost::Configure(int itemNumber) {
     return loaded_ && entryPoints_.Configure ? entryPoints_.Configure(itemNumber) : 0;
 }
 
 const char* StandInHost::ServiceGetMsg(int module, int number) {
-    return loaded_ && module == ModuleNumber() ? messages_.Get(number) : "";
+    return loaded_ && module == ModuleNumber() ? messages_->Get(number) : "";
 }
 
 int StandInHost::ServiceMenu(int, int x, int y, int maxHeight, std::uint32_t flags,
