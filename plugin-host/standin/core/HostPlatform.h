@@ -23,6 +23,11 @@ public:
     // A file-system path of this system (the ANSI code page on Windows) as the interface carries
     // it: in the console's OEM code page. The same text where both are one.
     virtual std::string InterfacePath(const std::string& systemPath) const { return systemPath; }
+    // The process's current folder ("" when unknown) and changing it (false when it failed).
+    virtual std::string CurrentFolder() const { return ""; }
+    virtual bool SetCurrentFolder(const std::string&) { return false; }
+    // The file functions take and give OEM text (true) or the system's own (false) from now on.
+    virtual void SetOemFileFunctions(bool) {}
 };
 
 // The platform of this build: Windows' own functions in the Windows build (standin/win), the

@@ -4,6 +4,7 @@
 #include "plugin-host/standin/core/ServiceRecords.h"
 #include "plugin-host/standin/core/Services.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -197,6 +198,81 @@ void StandInHost::SendBreak() {
     std::lock_guard guard(breakLock_);
     if (breakTarget_ != InvalidPanel && breakEntry_)
         breakEntry_(breakTarget_, EventBreak, nullptr);
+}
+
+int StandInHost::PutFiles(bool move, int opMode) {
+    auto* panel = Panel();
+    if (!panel)
+        return 0;
+    FilePanel const& source = panels_.PassiveFiles();
+    std::vector<PanelItem> items;
+    for (auto const& item : source.items)
+        if (item.Flags & ItemSelected)
+            items.push_back(item);
+    if (items.empty() && !source.items.empty())
+        items.push_back(source.items[static_cast<std::size_t>(
+            std::clamp(source.current, 0, static_cast<int>(source.items.size()) - 1))]);
+    if (items.empty())
+        return 0;
+    std::string const before = platform_.CurrentFolder();
+    platform_.SetCurrentFolder(source.folder);
+    platform_.SetOemFileFunctions(true);
+    int const result = panel->PutFiles(items, move, opMode);
+    platform_.SetOemFileFunctions(false);
+    if (!before.empty())
+        platform_.SetCurrentFolder(before);
+    CloseIfRequested();
+    return result;
+}
+
+int StandInHost::GetFiles(bool move, int opMode) {
+    auto* panel = Panel();
+    if (!panel)
+        return 0;
+    int const result = panel->GetFiles(panels_.PassiveFiles().folder, move, opMode);
+    if (result && move)
+        panel->Refresh(false);
+    CloseIfRequested();
+    return result;
+}
+
+int StandInHost::DeleteFiles(int opMode) {
+    auto* panel = Panel();
+    if (!panel)
+        return 0;
+    int const result = panel->DeleteFiles(opMode);
+    CloseIfRequested();
+    return result;
+}
+
+std::string StandInHost::View(const std::string& folder) {
+    auto* panel = Panel();
+    if (!panel || panel->Count() == 0 || panel->IsDots(panel->Current()))
+        return "";
+    PanelItem const item = panel->Item(panel->Current());
+    if (IsFolder(item))
+        return "";
+    // Only the current item is viewed, whatever is selected.
+    std::vector<int> const selection = panel->Selection();
+    std::vector<int> selected;
+    for (int index : selection)
+        if (panel->IsSelected(index))
+            selected.push_back(index);
+    for (int index : selected)
+        panel->Select(index, false);
+    int const result = panel->GetFiles(folder, false, OpView);
+    for (int index : selected)
+        panel->Select(index, true);
+    CloseIfRequested();
+    if (!result)
+        return "";
+#if defined(_WIN32)
+    char const delimiter = '\\';
+#else
+    char const delimiter = '/';
+#endif
+    return folder + delimiter +
+           (item.Data.AlternateFileName[0] ? item.Data.AlternateFileName : item.Data.FileName);
 }
 
 bool StandInHost::SwitchLanguage(const std::string& language) {

@@ -89,6 +89,20 @@ public:
     // file from now on, with texts at new addresses (the old ones stay valid while the plug-in is
     // loaded), and the panel is redrawn. False when nothing is loaded.
     bool SwitchLanguage(const std::string& language);
+    // Copy (F5) and move (F6) from the other panel, a folder of files, into the plug-in's panel:
+    // PutFiles with that panel's selected items (the current one when none is selected), the
+    // host's current folder set to that panel's folder and the file functions in the OEM code
+    // page for the call, both put back afterwards. The plug-in's panel is listed again on
+    // success. Returns what PutFiles returned (0 without a panel or items).
+    int PutFiles(bool move, int opMode = 0);
+    // Copy and move out of the plug-in's panel into the other panel's folder: GetFiles.
+    int GetFiles(bool move, int opMode = 0);
+    // Delete (F8): DeleteFiles with the selection.
+    int DeleteFiles(int opMode = 0);
+    // View (F3): GetFiles in view mode of the current item into folder; the path of the file
+    // the plug-in wrote (named after the item's short name, else its name), or "" when it wrote
+    // none.
+    std::string View(const std::string& folder);
     // The host redraws the panel (with redraw events, the plug-in is told).
     void Redraw();
     // The host's search: the plug-in's items listed in find mode, each non-folder item copied

@@ -14,6 +14,9 @@ public:
     std::string ErrorText(unsigned long code) const override;
     std::intptr_t ConsoleWindow() const override;
     std::string InterfacePath(const std::string& systemPath) const override;
+    std::string CurrentFolder() const override;
+    bool SetCurrentFolder(const std::string& folder) override;
+    void SetOemFileFunctions(bool oem) override;
 };
 
 } // namespace ulvar::standin

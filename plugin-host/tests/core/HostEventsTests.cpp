@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -28,6 +29,9 @@ struct Seen {
     std::vector<int> events;
     std::vector<const char*> textsAtRedraw; // message 0 at each redraw event
     std::vector<std::string> wordsAtRedraw;
+    std::string folderInPut;               // the current folder inside PutFiles
+    std::vector<std::string> put, deleted; // names handed to PutFiles and DeleteFiles
+    int putMove = -1;
 } seen;
 
 const char* const Names[] = {"alpha.txt", "beta.txt", "Folder"};
@@ -61,6 +65,20 @@ int GetFiles(PanelHandle, PanelItem* items, int count, int, char* destination, i
         std::ofstream out(std::string(destination) + "/" + items[i].Data.FileName);
         out << "the text of " << items[i].Data.FileName;
     }
+    return 1;
+}
+
+int PutFiles(PanelHandle, PanelItem* items, int count, int move, int) {
+    seen.folderInPut = std::filesystem::current_path().string();
+    seen.putMove = move;
+    for (int i = 0; i < count; ++i)
+        seen.put.push_back(items[i].Data.FileName);
+    return 1;
+}
+
+int DeleteFiles(PanelHandle, PanelItem* items, int count, int) {
+    for (int i = 0; i < count; ++i)
+        seen.deleted.push_back(items[i].Data.FileName);
     return 1;
 }
 
@@ -98,6 +116,8 @@ PluginEntryPoints EntryPoints() {
     e.GetFindData = GetFindData;
     e.FreeFindData = FreeFindData;
     e.GetFiles = GetFiles;
+    e.PutFiles = PutFiles;
+    e.DeleteFiles = DeleteFiles;
     e.ProcessKey = ProcessKey;
     e.ProcessEvent = ProcessEvent;
     return e;
@@ -177,6 +197,51 @@ TEST_F(HostEventsTest, FindModeListingAndASearchThroughGetFilesInFindMode) {
     EXPECT_EQ(seen.getFilesModes, (std::vector<int>{OpFind, OpFind})) << "the folder is not copied";
     EXPECT_EQ(h.Search("nowhere", copies.Path()), std::vector<std::string>{});
     EXPECT_EQ(h.Panel()->Count(), 3) << "the panel's own listing stays";
+}
+
+TEST_F(HostEventsTest, PutFilesFromTheOtherPanelRunsInThatPanelsFolder) {
+    auto& h = Start(false);
+    testsupport::ScratchFolder source;
+    auto& files = h.GetPanels().PassiveFiles();
+    files.folder = source.Path();
+    files.items = {MakePanelItem("one.txt"), MakePanelItem("two.txt"), MakePanelItem("three.txt")};
+    files.current = 2;
+    auto const before = std::filesystem::current_path();
+
+    EXPECT_EQ(h.PutFiles(false), 1);
+    EXPECT_EQ(seen.put, (std::vector<std::string>{"three.txt"})) << "the current item";
+    EXPECT_EQ(std::filesystem::equivalent(seen.folderInPut, source.Path()), true);
+    EXPECT_EQ(std::filesystem::current_path(), before) << "put back after the call";
+    EXPECT_EQ(seen.putMove, 0);
+
+    seen.put.clear();
+    files.items[0].Flags |= ItemSelected;
+    files.items[1].Flags |= ItemSelected;
+    EXPECT_EQ(h.PutFiles(true), 1);
+    EXPECT_EQ(seen.put, (std::vector<std::string>{"one.txt", "two.txt"}));
+    EXPECT_EQ(seen.putMove, 1);
+    auto const& calls = h.Panel()->Calls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "PutFiles"), 2);
+}
+
+TEST_F(HostEventsTest, DeleteAndViewOfThePluginsItems) {
+    auto& h = Start(false);
+    auto& panel = *h.Panel();
+    panel.Select(panel.Find("alpha.txt"), true);
+    panel.Select(panel.Find("beta.txt"), true);
+    EXPECT_EQ(h.DeleteFiles(), 1);
+    EXPECT_EQ(seen.deleted, (std::vector<std::string>{"alpha.txt", "beta.txt"}));
+
+    testsupport::ScratchFolder viewed;
+    panel.SetCursor(panel.Find("beta.txt"));
+    panel.Select(panel.Find("alpha.txt"), true);
+    std::string const file = h.View(viewed.Path());
+    EXPECT_EQ(seen.getFilesModes, (std::vector<int>{OpView}));
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(testsupport::ReadBytes(file), "the text of beta.txt");
+    EXPECT_TRUE(panel.IsSelected(panel.Find("alpha.txt"))) << "the selection is the user's";
+    panel.SetCursor(panel.Find("Folder"));
+    EXPECT_EQ(h.View(viewed.Path()), "") << "a folder is not viewed";
 }
 
 } // namespace
