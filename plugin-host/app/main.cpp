@@ -35,6 +35,7 @@ int Run(const HostArguments& arguments) {
     }
     HostOptions options;
     options.language = arguments.language;
+    options.redrawEvents = true;
     if (arguments.width > 0) {
         terminal.EnsureBufferSize(arguments.width, arguments.height);
         options.screenWidth = arguments.width;
