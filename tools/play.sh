@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows binaries and opens a plug-in in the stand-in host, in this terminal, under
-# Wine (the terminal must be at least 80x25; in tmux use `set -g default-terminal xterm` so that
-# Home and End reach the program):
+# Wine (the terminal must be at least 80x25; in tmux bind Home and End to ESC[H and ESC[F so that
+# they reach the program, see plugin-host/README.md):
 #   bash tools/play.sh [PLUGIN] [ulvar-host options...]
 # PLUGIN is blocksby (the default), sockwell, echo_plugin, or the path of a plug-in DLL.
 set -uo pipefail

@@ -38,7 +38,9 @@ std::vector<Entry> Entries(StandInHost& host) {
 void DrawBackground(StandInHost& host, Terminal& terminal) {
     auto& screen = host.Screen();
     screen.Clear(BackgroundColour);
-    screen.Write(0, 0, 0x30, Fit(" ulvar-host  " + host.ModulePath(), screen.Width()));
+    screen.Write(
+        0, 0, 0x30,
+        Fit(" ulvar-host  " + host.Platform().InterfacePath(host.ModulePath()), screen.Width()));
     screen.Write(
         0, screen.Height() - 1, 0x30,
         Fit(" Enter opens, Esc quits; Ctrl+Break is passed to the plug-in", screen.Width()));

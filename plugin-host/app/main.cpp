@@ -35,15 +35,20 @@ int Run(const HostArguments& arguments) {
     }
     HostOptions options;
     options.language = arguments.language;
+    options.redrawEvents = true;
     if (arguments.width > 0) {
         terminal.EnsureBufferSize(arguments.width, arguments.height);
         options.screenWidth = arguments.width;
         options.screenHeight = arguments.height;
-    } else if (terminal.BufferWidth() >= 80 && terminal.BufferHeight() >= 25) {
+    } else {
+        // A smaller console would cut the screen of a plug-in drawn for 80x25.
+        std::string const error = ScreenSizeError(terminal.BufferWidth(), terminal.BufferHeight());
+        if (!error.empty()) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 2;
+        }
         options.screenWidth = terminal.BufferWidth();
         options.screenHeight = terminal.BufferHeight();
-    } else {
-        terminal.EnsureBufferSize(80, 25);
     }
 
     InteractiveUi ui(terminal);

@@ -36,4 +36,12 @@ HostArguments ParseHostArguments(const std::vector<std::string>& arguments) {
     return result;
 }
 
+std::string ScreenSizeError(int width, int height) {
+    if (width >= MinScreenWidth && height >= MinScreenHeight)
+        return "";
+    return "ulvar-host needs a console of at least " + std::to_string(MinScreenWidth) + "x" +
+           std::to_string(MinScreenHeight) + "; this one is " + std::to_string(width) + "x" +
+           std::to_string(height) + " (make the window larger, or give --size WxH)";
+}
+
 } // namespace ulvar::standin

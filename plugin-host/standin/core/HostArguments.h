@@ -16,6 +16,11 @@ struct HostArguments {
 };
 
 HostArguments ParseHostArguments(const std::vector<std::string>& arguments);
+
+inline constexpr int MinScreenWidth = 80;
+inline constexpr int MinScreenHeight = 25;
+// Why a console of this size cannot be used, or "" when it can.
+std::string ScreenSizeError(int width, int height);
 inline constexpr const char* HostUsage = "usage: ulvar-host [--lang en|ru] [--size WxH] PLUGIN.dll";
 
 } // namespace ulvar::standin

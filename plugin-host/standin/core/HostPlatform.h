@@ -2,7 +2,8 @@
 
 // What the host's services need from the system beneath them: the calling thread's last error code
 // (the error line of HostMessage tells it, and a message must leave it as it found it), the
-// system's text for an error code, and the console window for AdvGetConsoleWindow.
+// system's text for an error code, the console window for AdvGetConsoleWindow, and the code page
+// of the paths handed to the plug-in.
 
 #include <cstdint>
 #include <string>
@@ -19,6 +20,14 @@ public:
     virtual std::string ErrorText(unsigned long code) const = 0;
     // The console window's handle as AdvGetConsoleWindow returns it; 0 when there is none.
     virtual std::intptr_t ConsoleWindow() const = 0;
+    // A file-system path of this system (the ANSI code page on Windows) as the interface carries
+    // it: in the console's OEM code page. The same text where both are one.
+    virtual std::string InterfacePath(const std::string& systemPath) const { return systemPath; }
+    // The process's current folder ("" when unknown) and changing it (false when it failed).
+    virtual std::string CurrentFolder() const { return ""; }
+    virtual bool SetCurrentFolder(const std::string&) { return false; }
+    // The file functions take and give OEM text (true) or the system's own (false) from now on.
+    virtual void SetOemFileFunctions(bool) {}
 };
 
 // The platform of this build: Windows' own functions in the Windows build (standin/win), the

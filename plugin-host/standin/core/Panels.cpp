@@ -37,6 +37,7 @@ int Panels::Control(PanelHandle panel, int command, void* param) {
     case ControlUpdatePanel:
     case ControlUpdateOtherPanel: {
         Side const target = command == ControlUpdatePanel ? side : other;
+        ++sideUpdates_[target == Side::Passive ? 1 : 0];
         if (target == Side::Active && plugin_)
             plugin_->Refresh(param != nullptr);
         return 1;
@@ -45,12 +46,13 @@ int Panels::Control(PanelHandle panel, int command, void* param) {
     case ControlRedrawOtherPanel: {
         Side const target = command == ControlRedrawPanel ? side : other;
         ++redraws_;
-        if (!param)
-            return 1;
+        ++sideRedraws_[target == Side::Passive ? 1 : 0];
         auto const* redraw = static_cast<const RedrawInfo*>(param);
         if (target == Side::Active && plugin_) {
-            plugin_->SetCursor(redraw->CurrentItem, redraw->TopPanelItem);
-        } else {
+            if (redraw)
+                plugin_->SetCursor(redraw->CurrentItem, redraw->TopPanelItem);
+            TellRedraw(redraw);
+        } else if (redraw) {
             FilePanel& files = target == Side::Active ? activeFiles_ : passiveFiles_;
             int const last = std::max(static_cast<int>(files.items.size()) - 1, 0);
             files.current = std::clamp(redraw->CurrentItem, 0, last);
@@ -105,6 +107,14 @@ int Panels::Control(PanelHandle panel, int command, void* param) {
     default:
         return 0;
     }
+}
+
+void Panels::TellRedraw(const RedrawInfo* redraw) {
+    if (!redrawEvents_ || inRedrawEvent_ || !plugin_ || plugin_->Closed())
+        return;
+    inRedrawEvent_ = true;
+    plugin_->ProcessEvent(EventRedraw, const_cast<RedrawInfo*>(redraw));
+    inRedrawEvent_ = false;
 }
 
 int Panels::SetDirectory(Side side, const char* folder) {

@@ -39,7 +39,17 @@ public:
     int Control(PanelHandle panel, int command, void* param);
 
     const std::vector<DirectoryRequest>& DirectoryRequests() const { return directoryRequests_; }
+    // Redraws asked for with HostControl, on either side, and per side (passive: the other panel
+    // of the plug-in's active one).
     int RedrawCount() const { return redraws_; }
+    int RedrawCount(bool passive) const { return sideRedraws_[passive ? 1 : 0]; }
+    int UpdateCount(bool passive) const { return sideUpdates_[passive ? 1 : 0]; }
+    // With redraw events, every redraw of the plug-in's panel is told to it (EventRedraw with the
+    // RedrawInfo, or null); a redraw asked for from inside that event is not told again.
+    void SetRedrawEvents(bool on) { redrawEvents_ = on; }
+    bool RedrawEvents() const { return redrawEvents_; }
+    // EventRedraw to the plug-in's panel, when redraw events are on.
+    void TellRedraw(const RedrawInfo* redraw);
     // The plug-in asked its panel to close (ControlClosePlugin, or a folder shown in its place).
     // The host closes it once the entry point that asked has returned.
     bool CloseRequested() const { return closeRequested_; }
@@ -58,6 +68,10 @@ private:
     bool opening_ = false;
     bool closeRequested_ = false;
     int redraws_ = 0;
+    int sideRedraws_[2] = {0, 0};
+    int sideUpdates_[2] = {0, 0};
+    bool redrawEvents_ = false;
+    bool inRedrawEvent_ = false;
     std::vector<DirectoryRequest> directoryRequests_;
     std::vector<PanelItem> infoItems_[2];
     std::vector<PanelItem> infoSelected_[2];

@@ -1,12 +1,14 @@
 #include "plugin-host/standin/core/PluginPanel.h"
 
 #include "plugin-host/standin/core/FilePanel.h"
+#include "plugin-host/standin/core/RowMatch.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <set>
+#include <fstream>
+#include <iterator>
 #include <utility>
 
 namespace ulvar::standin {
@@ -51,6 +53,12 @@ const char* Extension(const char* name) {
 void CopyText(char* target, std::size_t size, const std::string& text) {
     std::snprintf(target, size, "%s", text.c_str());
 }
+
+#if defined(_WIN32)
+constexpr char PathDelimiter = '\\';
+#else
+constexpr char PathDelimiter = '/';
+#endif
 
 } // namespace
 
@@ -118,15 +126,18 @@ void PluginPanel::FreeListing(Listing& listing) {
     listing = Listing{};
 }
 
-bool PluginPanel::Refresh(bool keepSelection) {
+bool PluginPanel::Refresh(bool keepSelection, int opMode) {
     if (closed_)
         return false;
     bool const first = !std::exchange(listedOnce_, true);
-    std::set<std::string> selectedNames;
+    auto const oldKeys = Keys();
+    std::vector<RowKey> selectedKeys;
     for (int i = 0; keepSelection && i < Count(); ++i)
         if (IsSelected(i))
-            selectedNames.insert(Name(i));
-    std::string const currentName = Count() > 0 ? Name(current_) : std::string();
+            selectedKeys.push_back(oldKeys[static_cast<std::size_t>(i)]);
+    std::optional<RowKey> const currentKey =
+        Count() > 0 ? std::optional<RowKey>(oldKeys[static_cast<std::size_t>(current_)])
+                    : std::nullopt;
     int const oldCurrent = current_;
 
     calls_.push_back("GetOpenPluginInfo");
@@ -145,9 +156,9 @@ bool PluginPanel::Refresh(bool keepSelection) {
     }
 
     Listing fresh;
-    calls_.push_back("GetFindData");
+    calls_.push_back(opMode ? "GetFindData " + std::to_string(opMode) : "GetFindData");
     if (plugin_.GetFindData) {
-        fresh.valid = plugin_.GetFindData(handle_, &fresh.items, &fresh.count, 0) != 0;
+        fresh.valid = plugin_.GetFindData(handle_, &fresh.items, &fresh.count, opMode) != 0;
         if (!fresh.valid || fresh.count < 0 || (fresh.count > 0 && !fresh.items))
             fresh = Listing{fresh.items, 0, fresh.valid};
     }
@@ -156,12 +167,45 @@ bool PluginPanel::Refresh(bool keepSelection) {
 
     selected_.assign(static_cast<std::size_t>(listing_.count), false);
     BuildOrder();
-    for (int i = 0; i < Count(); ++i)
-        if (!IsDots(i) && selectedNames.count(Name(i)))
-            Select(i, true);
-    int const found = currentName.empty() ? -1 : Find(currentName);
+    auto const keys = Keys();
+    for (auto const& key : selectedKeys)
+        Select(FindRow(keys, key), true);
+    int const found = currentKey ? FindRow(keys, *currentKey) : -1;
     SetCursor(found >= 0 ? found : oldCurrent);
     return listing_.valid;
+}
+
+std::vector<std::string> PluginPanel::Search(const std::string& text, const std::string& folder) {
+    std::vector<std::string> found;
+    if (closed_ || !plugin_.GetFindData)
+        return found;
+    calls_.push_back("GetFindData " + std::to_string(OpFind));
+    PanelItem* items = nullptr;
+    int count = 0;
+    if (!plugin_.GetFindData(handle_, &items, &count, OpFind))
+        return found;
+    for (int i = 0; items && i < count; ++i) {
+        if (IsFolder(items[i]) || !plugin_.GetFiles)
+            continue;
+        PanelItem copy = items[i];
+        char destination[MaxPath];
+        CopyText(destination, sizeof destination, folder);
+        calls_.push_back("GetFiles " + std::to_string(OpFind));
+        if (!plugin_.GetFiles(handle_, &copy, 1, 0, destination, OpFind))
+            continue;
+        std::string const name = items[i].Data.AlternateFileName[0]
+                                     ? items[i].Data.AlternateFileName
+                                     : items[i].Data.FileName;
+        std::ifstream file(folder + PathDelimiter + name, std::ios::binary);
+        std::string const bytes{std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>()};
+        if (bytes.find(text) != std::string::npos)
+            found.push_back(items[i].Data.FileName);
+    }
+    calls_.push_back("FreeFindData");
+    if (plugin_.FreeFindData)
+        plugin_.FreeFindData(handle_, items, count);
+    return found;
 }
 
 void PluginPanel::Close() {
@@ -174,6 +218,13 @@ void PluginPanel::Close() {
     if (plugin_.ClosePlugin)
         plugin_.ClosePlugin(handle_);
     closed_ = true;
+}
+
+std::vector<RowKey> PluginPanel::Keys() const {
+    std::vector<const PanelItem*> rows;
+    for (int i = 0; i < Count(); ++i)
+        rows.push_back(&Item(i));
+    return RowKeys(rows);
 }
 
 const PanelItem& PluginPanel::Item(int index) const {
@@ -330,12 +381,12 @@ std::string PluginPanel::ColumnWidths() const {
 }
 
 void PluginPanel::SetSortMode(int mode, bool descending) {
-    std::string const currentName = Count() > 0 ? Name(current_) : std::string();
+    int const at = Count() > 0 ? order_[static_cast<std::size_t>(current_)] : -1;
     sortMode_ = mode;
     sortDescending_ = descending;
     BuildOrder();
-    int const found = Find(currentName);
-    SetCursor(found >= 0 ? found : 0);
+    auto const found = std::find(order_.begin(), order_.end(), at);
+    SetCursor(found != order_.end() ? static_cast<int>(found - order_.begin()) : 0);
 }
 
 void PluginPanel::BuildOrder() {

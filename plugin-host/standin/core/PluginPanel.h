@@ -6,6 +6,7 @@
 // listing, and only then FreeFindData of the old one.
 
 #include "plugin-host/standin/core/EntryPoints.h"
+#include "plugin-host/standin/core/RowMatch.h"
 
 #include <array>
 #include <cstdint>
@@ -56,10 +57,15 @@ public:
     PanelHandle Handle() const { return handle_; }
     const PanelDescription& Description() const { return description_; }
 
-    // GetOpenPluginInfo and GetFindData. With keepSelection the selected names stay selected;
-    // the cursor stays on the item of the same name, else at the same index. False when
+    // GetOpenPluginInfo and GetFindData. With keepSelection the selected rows stay selected; the
+    // cursor stays on the same row, else at the same index. Rows are found again by name, among
+    // equal names by their column texts or their order among them (RowMatch.h). False when
     // GetFindData failed (the listing is then empty).
-    bool Refresh(bool keepSelection = true);
+    // opMode goes to GetFindData (OpSilent, OpFind; recorded as "GetFindData <mode>" when not 0).
+    bool Refresh(bool keepSelection = true, int opMode = 0);
+    // The host's search: a listing of its own in find mode, GetFiles in find mode of every item
+    // that is no folder into folder, and the names of those whose file holds text.
+    std::vector<std::string> Search(const std::string& text, const std::string& folder);
     // Frees the listing and calls ClosePlugin; the panel is dead afterwards.
     void Close();
     bool Closed() const { return closed_; }
@@ -124,6 +130,7 @@ private:
     };
 
     void FreeListing(Listing& listing);
+    std::vector<RowKey> Keys() const;
     void BuildOrder();
     std::vector<PanelItem> SelectionItems() const;
     bool Less(int a, int b) const;

@@ -4,6 +4,7 @@
 #include "plugin-host/standin/core/ServiceRecords.h"
 #include "plugin-host/standin/core/Services.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -24,6 +25,7 @@ int nextModuleNumber = 1;
 StandInHost::StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform)
     : options_(std::move(options)), ui_(ui), platform_(platform),
       screen_(options_.screenWidth, options_.screenHeight) {
+    panels_.SetRedrawEvents(options_.redrawEvents);
     if (currentHost)
         throw std::logic_error("only one StandInHost may live at a time");
     currentHost = this;
@@ -48,11 +50,14 @@ bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& 
     library_ = std::move(library);
     entryPoints_ = entryPoints;
     modulePath_ = modulePath;
-    messages_ = LoadLanguage(modulePath, options_.language, &languagePath_);
+    retiredMessages_.clear();
+    messages_ = std::make_unique<LanguageTable>(
+        LoadLanguage(modulePath, options_.language, &languagePath_));
     startupInfo_ = HostStartupInfo{};
     startupInfo_.StructSize = sizeof(HostStartupInfo);
+    // The path of the system's, the text the interface's: plug-ins read ModuleName as OEM.
     std::snprintf(startupInfo_.ModuleName, sizeof startupInfo_.ModuleName, "%s",
-                  modulePath.c_str());
+                  platform_.InterfacePath(modulePath).c_str());
     startupInfo_.ModuleNumber = nextModuleNumber++;
     startupInfo_.RootKey = options_.rootKey.c_str();
     services::Fill(startupInfo_);
@@ -72,6 +77,7 @@ void StandInHost::Exit() {
         return;
     if (Panel())
         ClosePanel(true);
+    SetBreakTarget(InvalidPanel);
     if (entryPoints_.ExitUlvar)
         entryPoints_.ExitUlvar();
     loaded_ = false;
@@ -114,7 +120,7 @@ PanelHandle StandInHost::Open(int origin, std::intptr_t item) {
         return handle;
     auto& panel = panels_.AttachPlugin(entryPoints_, handle);
     panel.SetPageHeight(PanelRows(screen_.Height()));
-    breakTarget_ = handle;
+    SetBreakTarget(handle);
     panel.Refresh(false);
     CloseIfRequested();
     return handle;
@@ -130,7 +136,7 @@ bool StandInHost::ClosePanel(bool force) {
         return false;
     if (!force && panel->ProcessEvent(EventClose, nullptr) != 0)
         return false;
-    breakTarget_ = InvalidPanel;
+    SetBreakTarget(InvalidPanel);
     panel->Close();
     panels_.DetachPlugin();
     return true;
@@ -182,10 +188,115 @@ bool StandInHost::EnterCurrent() {
     return entered;
 }
 
+void StandInHost::SetBreakTarget(PanelHandle panel) {
+    std::lock_guard guard(breakLock_);
+    breakTarget_ = panel;
+    breakEntry_ = panel != InvalidPanel ? entryPoints_.ProcessEvent : nullptr;
+}
+
 void StandInHost::SendBreak() {
-    PanelHandle const handle = breakTarget_;
-    if (handle != InvalidPanel && entryPoints_.ProcessEvent)
-        entryPoints_.ProcessEvent(handle, EventBreak, nullptr);
+    std::lock_guard guard(breakLock_);
+    if (breakTarget_ != InvalidPanel && breakEntry_)
+        breakEntry_(breakTarget_, EventBreak, nullptr);
+}
+
+int StandInHost::PutFiles(bool move, int opMode) {
+    auto* panel = Panel();
+    if (!panel)
+        return 0;
+    FilePanel const& source = panels_.PassiveFiles();
+    std::vector<PanelItem> items;
+    for (auto const& item : source.items)
+        if (item.Flags & ItemSelected)
+            items.push_back(item);
+    if (items.empty() && !source.items.empty())
+        items.push_back(source.items[static_cast<std::size_t>(
+            std::clamp(source.current, 0, static_cast<int>(source.items.size()) - 1))]);
+    if (items.empty())
+        return 0;
+    std::string const before = platform_.CurrentFolder();
+    platform_.SetCurrentFolder(source.folder);
+    platform_.SetOemFileFunctions(true);
+    int const result = panel->PutFiles(items, move, opMode);
+    platform_.SetOemFileFunctions(false);
+    if (!before.empty())
+        platform_.SetCurrentFolder(before);
+    CloseIfRequested();
+    return result;
+}
+
+int StandInHost::GetFiles(bool move, int opMode) {
+    auto* panel = Panel();
+    if (!panel)
+        return 0;
+    int const result = panel->GetFiles(panels_.PassiveFiles().folder, move, opMode);
+    if (result && move)
+        panel->Refresh(false);
+    CloseIfRequested();
+    return result;
+}
+
+int StandInHost::DeleteFiles(int opMode) {
+    auto* panel = Panel();
+    if (!panel)
+        return 0;
+    int const result = panel->DeleteFiles(opMode);
+    CloseIfRequested();
+    return result;
+}
+
+std::string StandInHost::View(const std::string& folder) {
+    auto* panel = Panel();
+    if (!panel || panel->Count() == 0 || panel->IsDots(panel->Current()))
+        return "";
+    PanelItem const item = panel->Item(panel->Current());
+    if (IsFolder(item))
+        return "";
+    // Only the current item is viewed, whatever is selected.
+    std::vector<int> const selection = panel->Selection();
+    std::vector<int> selected;
+    for (int index : selection)
+        if (panel->IsSelected(index))
+            selected.push_back(index);
+    for (int index : selected)
+        panel->Select(index, false);
+    int const result = panel->GetFiles(folder, false, OpView);
+    for (int index : selected)
+        panel->Select(index, true);
+    CloseIfRequested();
+    if (!result)
+        return "";
+#if defined(_WIN32)
+    char const delimiter = '\\';
+#else
+    char const delimiter = '/';
+#endif
+    return folder + delimiter +
+           (item.Data.AlternateFileName[0] ? item.Data.AlternateFileName : item.Data.FileName);
+}
+
+bool StandInHost::SwitchLanguage(const std::string& language) {
+    if (!loaded_)
+        return false;
+    options_.language = language;
+    retiredMessages_.push_back(std::move(messages_));
+    messages_ =
+        std::make_unique<LanguageTable>(LoadLanguage(modulePath_, language, &languagePath_));
+    Redraw();
+    return true;
+}
+
+void StandInHost::Redraw() {
+    panels_.TellRedraw(nullptr);
+    CloseIfRequested();
+}
+
+std::vector<std::string> StandInHost::Search(const std::string& text, const std::string& folder) {
+    std::vector<std::string> found;
+    if (auto* panel = Panel())
+        found = panel->Search(text, folder);
+    CloseIfRequested();
+    return found;
 }
 
 int StandInHost::Configure(int itemNumber) {
@@ -193,7 +304,7 @@ int StandInHost::Configure(int itemNumber) {
 }
 
 const char* StandInHost::ServiceGetMsg(int module, int number) {
-    return loaded_ && module == ModuleNumber() ? messages_.Get(number) : "";
+    return loaded_ && module == ModuleNumber() ? messages_->Get(number) : "";
 }
 
 int StandInHost::ServiceMenu(int, int x, int y, int maxHeight, std::uint32_t flags,

@@ -18,9 +18,9 @@
 #include "plugin-host/standin/core/VirtualScreen.h"
 #include "ulvar/Plugin.h"
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +35,9 @@ struct HostOptions {
     // Registry root for plug-in settings, under HKEY_CURRENT_USER.
     std::string rootKey = "Software\\Ulvar\\Plugins";
     std::uint32_t version = MakeVersion(1, 70, 2);
+    // Tell the plug-in's panel of every redraw (EventRedraw), as Ulvar does. Off by default, so
+    // that tests written before it see the calls they always saw.
+    bool redrawEvents = false;
 };
 
 // A copy of what GetPluginInfo filled in.
@@ -81,7 +84,32 @@ public:
     const PluginEntryPoints& EntryPoints() const { return entryPoints_; }
     // The language file read for the plug-in ("" when none).
     const std::string& LanguagePath() const { return languagePath_; }
-    const LanguageTable& Messages() const { return messages_; }
+    const LanguageTable& Messages() const { return *messages_; }
+    // The user switches the host's language at run time: HostGetMsg answers from that language's
+    // file from now on, with texts at new addresses (the old ones stay valid while the plug-in is
+    // loaded), and the panel is redrawn. False when nothing is loaded.
+    bool SwitchLanguage(const std::string& language);
+    // Copy (F5) and move (F6) from the other panel, a folder of files, into the plug-in's panel:
+    // PutFiles with that panel's selected items (the current one when none is selected), the
+    // host's current folder set to that panel's folder and the file functions in the OEM code
+    // page for the call, both put back afterwards. The plug-in's panel is listed again on
+    // success. Returns what PutFiles returned (0 without a panel or items).
+    int PutFiles(bool move, int opMode = 0);
+    // Copy and move out of the plug-in's panel into the other panel's folder: GetFiles.
+    int GetFiles(bool move, int opMode = 0);
+    // Delete (F8): DeleteFiles with the selection.
+    int DeleteFiles(int opMode = 0);
+    // View (F3): GetFiles in view mode of the current item into folder; the path of the file
+    // the plug-in wrote (named after the item's short name, else its name), or "" when it wrote
+    // none.
+    std::string View(const std::string& folder);
+    // The host redraws the panel (with redraw events, the plug-in is told).
+    void Redraw();
+    // The host's search: the plug-in's items listed in find mode, each non-folder item copied
+    // with GetFiles in find mode into folder (a folder of the caller's, emptied of the copies
+    // afterwards is the caller's business) and searched for text. The names of the items whose
+    // copy holds it, in the listing's order. The panel's own listing stays as it is.
+    std::vector<std::string> Search(const std::string& text, const std::string& folder);
 
     // GetPluginInfo, with the texts copied out. Empty when the plug-in does not export it.
     PluginMenus GetPluginInfo();
@@ -142,10 +170,20 @@ private:
     HostStartupInfo startupInfo_{};
     std::string modulePath_;
     std::string languagePath_;
-    LanguageTable messages_;
+    std::unique_ptr<LanguageTable> messages_ = std::make_unique<LanguageTable>();
+    // Tables of languages switched away from: plug-ins may still hold their texts.
+    std::vector<std::unique_ptr<LanguageTable>> retiredMessages_;
     bool loaded_ = false;
-    // The open panel's handle for SendBreak, which may run on another thread.
-    std::atomic<PanelHandle> breakTarget_{InvalidPanel};
+    // Sets the panel a break goes to (InvalidPanel: none); once it returns, no break is inside
+    // the plug-in and none enters it for the old panel.
+    void SetBreakTarget(PanelHandle panel);
+
+    // The open panel's handle and ProcessEvent for SendBreak, which may run on another thread.
+    // The lock is held while the break is inside the plug-in, so closing the panel or unloading
+    // the library waits for it.
+    std::mutex breakLock_;
+    PanelHandle breakTarget_ = InvalidPanel;
+    ProcessEventFn breakEntry_ = nullptr;
 };
 
 } // namespace ulvar::standin

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace ulvar::standin {
 
@@ -17,6 +18,18 @@ std::string StandardPlatform::ErrorText(unsigned long code) const {
     // strerror may itself set errno; the services put the caller's code back afterwards.
     const char* text = std::strerror(static_cast<int>(code));
     return text && *text ? text : "Error " + std::to_string(code);
+}
+
+std::string StandardPlatform::CurrentFolder() const {
+    std::error_code error;
+    auto const folder = std::filesystem::current_path(error);
+    return error ? std::string() : folder.string();
+}
+
+bool StandardPlatform::SetCurrentFolder(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::current_path(folder, error);
+    return !error;
 }
 
 } // namespace ulvar::standin

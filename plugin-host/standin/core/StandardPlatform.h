@@ -13,6 +13,8 @@ public:
     void SetLastError(unsigned long code) override;
     std::string ErrorText(unsigned long code) const override;
     std::intptr_t ConsoleWindow() const override { return 0; }
+    std::string CurrentFolder() const override;
+    bool SetCurrentFolder(const std::string& folder) override;
 };
 
 } // namespace ulvar::standin

@@ -23,6 +23,27 @@ std::intptr_t WindowsPlatform::ConsoleWindow() const {
     return reinterpret_cast<std::intptr_t>(GetConsoleWindow());
 }
 
+std::string WindowsPlatform::InterfacePath(const std::string& systemPath) const {
+    return win32::OemFromAnsi(systemPath);
+}
+
+std::string WindowsPlatform::CurrentFolder() const {
+    char folder[MAX_PATH];
+    DWORD const length = GetCurrentDirectoryA(MAX_PATH, folder);
+    return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
+}
+
+bool WindowsPlatform::SetCurrentFolder(const std::string& folder) {
+    return SetCurrentDirectoryA(folder.c_str()) != FALSE;
+}
+
+void WindowsPlatform::SetOemFileFunctions(bool oem) {
+    if (oem)
+        SetFileApisToOEM();
+    else
+        SetFileApisToANSI();
+}
+
 HostPlatform& SystemPlatform() {
     static WindowsPlatform platform;
     return platform;

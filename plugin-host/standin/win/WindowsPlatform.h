@@ -1,7 +1,7 @@
 #pragma once
 
 // The host's platform on Windows: the thread's last error code, FormatMessage's text converted to
-// the OEM code page, and the process's console window.
+// the OEM code page, the process's console window, and ANSI paths handed over in OEM.
 
 #include "plugin-host/standin/core/HostPlatform.h"
 
@@ -13,6 +13,10 @@ public:
     void SetLastError(unsigned long code) override;
     std::string ErrorText(unsigned long code) const override;
     std::intptr_t ConsoleWindow() const override;
+    std::string InterfacePath(const std::string& systemPath) const override;
+    std::string CurrentFolder() const override;
+    bool SetCurrentFolder(const std::string& folder) override;
+    void SetOemFileFunctions(bool oem) override;
 };
 
 } // namespace ulvar::standin

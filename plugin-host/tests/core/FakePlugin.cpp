@@ -24,6 +24,14 @@ const char* const columnTitles[] = {"Name", "Size", "Kind"};
 const char* const kinds[] = {"text"};
 
 PanelMode modes[ViewModeCount];
+
+// The rows' column arrays are the listing's own; the items' own columns are the static kinds.
+void FreeItems(PanelItem* items, int count) {
+    for (int i = 0; i < count; ++i)
+        if (items[i].CustomColumnData != kinds)
+            delete[] items[i].CustomColumnData;
+    delete[] items;
+}
 KeyBarTitles keyBar;
 
 void GetOpenPluginInfo(PanelHandle, OpenPluginInfoRecord* info) {
@@ -49,6 +57,26 @@ int GetFindData(PanelHandle, PanelItem** items, int* count, int) {
     if (state.failListing)
         return 0;
     bool const root = state.folder.empty();
+    if (root && !state.rows.empty()) {
+        int const n = static_cast<int>(state.rows.size());
+        auto* list = new PanelItem[n]{};
+        for (int i = 0; i < n; ++i) {
+            auto const& [name, column] = state.rows[static_cast<std::size_t>(i)];
+            std::snprintf(list[i].Data.FileName, sizeof list[i].Data.FileName, "%s", name.c_str());
+            state.texts.push_back(column);
+            auto const* texts = new const char* [1] {
+                state.texts.back().c_str()
+            };
+            list[i].CustomColumnData = texts;
+            list[i].CustomColumnNumber = 1;
+            list[i].UserData = 200 + i;
+        }
+        *items = list;
+        *count = n;
+        state.live.insert(list);
+        state.rowListings[list] = n;
+        return 1;
+    }
     const Entry* entries = root ? rootEntries : subEntries;
     int const n = root ? 4 : 2;
     auto* list = new PanelItem[n]{};
@@ -66,11 +94,12 @@ int GetFindData(PanelHandle, PanelItem** items, int* count, int) {
     return 1;
 }
 
-void FreeFindData(PanelHandle, PanelItem* items, int) {
+void FreeFindData(PanelHandle, PanelItem* items, int count) {
     state.log.push_back("FreeFindData");
     if (state.live.erase(items) == 0)
         ++state.badFrees;
-    delete[] items;
+    state.rowListings.erase(items);
+    FreeItems(items, count);
 }
 
 int SetDirectory(PanelHandle, const char* dir, int) {
@@ -130,8 +159,13 @@ State& S() {
 }
 
 void Reset() {
-    for (auto const* list : state.live)
-        delete[] static_cast<const PanelItem*>(list);
+    for (auto const* list : state.live) {
+        auto const rows = state.rowListings.find(list);
+        if (rows != state.rowListings.end())
+            FreeItems(static_cast<PanelItem*>(const_cast<void*>(list)), rows->second);
+        else
+            delete[] static_cast<const PanelItem*>(list);
+    }
     state = State{};
 }
 

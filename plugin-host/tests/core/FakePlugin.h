@@ -6,8 +6,11 @@
 
 #include "plugin-host/standin/core/EntryPoints.h"
 
+#include <deque>
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fake {
@@ -25,6 +28,10 @@ struct State {
     std::vector<int> keys;
     std::vector<int> events;
     std::vector<std::string> received; // item names passed to GetFiles / DeleteFiles
+    // When set, the root lists these rows (name, text of column C0) instead of its own items.
+    std::vector<std::pair<std::string, std::string>> rows;
+    std::deque<std::string> texts;          // the column texts handed out, kept until Reset
+    std::map<const void*, int> rowListings; // listings of rows not freed yet, with their counts
 };
 
 State& S();

@@ -39,4 +39,12 @@ TEST(HostArguments, ParsesOptionsAndRefusesBadOnes) {
     }
 }
 
+TEST(HostArguments, AConsoleSmallerThan80x25IsRefusedWithWhatItIs) {
+    EXPECT_EQ(ScreenSizeError(80, 25), "");
+    EXPECT_EQ(ScreenSizeError(132, 60), "");
+    EXPECT_EQ(ScreenSizeError(80, 24), "ulvar-host needs a console of at least 80x25; this one is "
+                                       "80x24 (make the window larger, or give --size WxH)");
+    EXPECT_NE(ScreenSizeError(79, 40), "");
+}
+
 } // namespace

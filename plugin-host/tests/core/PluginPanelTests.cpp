@@ -166,6 +166,38 @@ TEST_F(PluginPanelTest, UpdateKeepsTheSelectionByNameOnlyWhenAsked) {
     EXPECT_EQ(panel.SelectedCount(), 0);
 }
 
+// Rows that share one name (a connection table's " tcp " rows) are told apart by their column
+// texts, and where those changed too, by their order among the rows of that name.
+TEST_F(PluginPanelTest, UpdateKeepsCursorAndSelectionOnTheSameRowsAmongEqualNames) {
+    fake::S().flags = 0;
+    fake::S().startSortMode = SortUnsorted;
+    fake::S().rows = {{"tcp", ":80"}, {"tcp", ":81"}, {"tcp", ":82"}, {"udp", ":53"}};
+    PluginPanel panel(fake::EntryPoints(), fake::Handle);
+    panel.Refresh();
+    panel.SetCursor(2);
+    panel.Select(1, true);
+    auto const column = [&panel](int index) {
+        return std::string(panel.Item(index).CustomColumnData[0]);
+    };
+
+    panel.Refresh(true);
+    EXPECT_EQ(column(panel.Current()), ":82");
+    EXPECT_EQ(panel.Selection(), (std::vector<int>{1}));
+
+    // A new row before them: the same rows by their column texts.
+    fake::S().rows.insert(fake::S().rows.begin(), {"tcp", ":79"});
+    panel.Refresh(true);
+    EXPECT_EQ(column(panel.Current()), ":82");
+    ASSERT_EQ(panel.SelectedCount(), 1);
+    EXPECT_EQ(column(panel.Selection()[0]), ":81");
+
+    // Every text changed: by the order among the rows of the name.
+    fake::S().rows = {{"tcp", "a"}, {"tcp", "b"}, {"tcp", "c"}, {"tcp", "d"}, {"udp", "e"}};
+    panel.Refresh(true);
+    EXPECT_EQ(column(panel.Current()), "d");
+    EXPECT_EQ(panel.Selection(), (std::vector<int>{2}));
+}
+
 TEST_F(PluginPanelTest, ApplySelectionTakesTheFlagsOfTheGivenItems) {
     PluginPanel panel(fake::EntryPoints(), fake::Handle);
     panel.Refresh();

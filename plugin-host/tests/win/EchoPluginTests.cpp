@@ -109,6 +109,21 @@ TEST_F(EchoPluginTest, StartupRecordCarriesModuleRootKeyAndVersion) {
     EXPECT_EQ(Last("version"), std::to_string(MakeVersion(2, 5, 1234)));
 }
 
+// The redraw event and a language switch reach the library; it tells the switch by the text
+// object HostGetMsg returns.
+TEST_F(EchoPluginTest, RedrawEventsAndALanguageSwitchReachThePlugin) {
+    HostOptions options;
+    options.redrawEvents = true;
+    Start(options);
+    ASSERT_NE(host->Open(OpenFromPluginsMenu, 0), InvalidPanel);
+    host->Redraw();
+    host->Redraw();
+    EXPECT_EQ(Observed("redraw"), (std::vector<std::string>{"first", "same"}));
+    ASSERT_TRUE(host->SwitchLanguage("ru"));
+    EXPECT_EQ(Last("redraw"), "switched");
+    EXPECT_EQ(Last("redrawText"), russianPanel);
+}
+
 TEST_F(EchoPluginTest, PluginInfoComesFromTheChosenLanguageFile) {
     struct Case {
         const char* language;

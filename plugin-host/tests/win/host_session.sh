@@ -7,8 +7,13 @@
 host_session_start() {
     local wine=$1 width=$2 height=$3
     shift 3
-    # Home and End arrive as sequences the Wine console knows with an xterm terminal type.
-    echo 'set -g default-terminal xterm' >"$work/tmux.conf"
+    # tmux sends Home and End as ESC[1~ and ESC[4~, which the Wine console ignores; it knows
+    # ESC[H and ESC[F.
+    cat >"$work/tmux.conf" <<'CONF'
+set -g default-terminal xterm
+bind -n Home send-keys Escape "[H"
+bind -n End send-keys Escape "[F"
+CONF
     tmux -L "$socket" -f "$work/tmux.conf" new-session -d -s smoke -x "$width" -y "$height" \
         "cd '$work' && env LANG=${LANG:-C.UTF-8} WINEDEBUG=-all '$wine' ./ulvar-host.exe $*; echo HOST-EXIT=\$?; sleep 60"
 }
@@ -29,3 +34,5 @@ wait_for() {
 }
 
 keys() { tmux -L "$socket" send-keys -t smoke "$@"; }
+# Home as the configuration's binding sends it (send-keys itself bypasses bindings).
+home() { tmux -L "$socket" send-keys -t smoke -l $'\e[H'; }

@@ -29,7 +29,9 @@ keys Down
 keys Enter
 wait_for "Echo: \\Sub"
 wait_for "inner.txt"
-keys Home
+# Away from "..", then Home back to it: Enter there leaves the folder only if Home arrived.
+keys Down
+home
 keys Enter
 wait_for "Echo: \\ "
 keys Escape

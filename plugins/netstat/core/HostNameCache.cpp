@@ -27,6 +27,7 @@ bool HostNameCache::Contains(std::uint32_t networkOrderAddress) const {
 
 bool HostNameCache::Store(std::uint32_t networkOrderAddress, std::string text) {
     std::lock_guard guard(lock_);
+    inFlight_.erase(networkOrderAddress);
     if (closed_ || FindLocked(networkOrderAddress))
         return false;
     head_.reset(new Entry{networkOrderAddress, std::move(text), std::move(head_)});
@@ -34,9 +35,22 @@ bool HostNameCache::Store(std::uint32_t networkOrderAddress, std::string text) {
     return true;
 }
 
+bool HostNameCache::BeginLookup(std::uint32_t networkOrderAddress) {
+    std::lock_guard guard(lock_);
+    if (closed_ || FindLocked(networkOrderAddress))
+        return false;
+    return inFlight_.insert(networkOrderAddress).second;
+}
+
+void HostNameCache::EndLookup(std::uint32_t networkOrderAddress) {
+    std::lock_guard guard(lock_);
+    inFlight_.erase(networkOrderAddress);
+}
+
 void HostNameCache::Release() {
     std::lock_guard guard(lock_);
     FreeLocked();
+    inFlight_.clear();
     closed_ = true;
 }
 

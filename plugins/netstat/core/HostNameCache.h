@@ -12,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace sockwell {
@@ -28,6 +29,10 @@ public:
     // Adds the text unless the address is cached already or the cache is closed. True when
     // stored.
     bool Store(std::uint32_t networkOrderAddress, std::string text);
+    // Marks a lookup of the address as running: false when the address is cached, looked up
+    // already or the cache is closed. Store (or EndLookup, when no lookup ran) ends the mark.
+    bool BeginLookup(std::uint32_t networkOrderAddress);
+    void EndLookup(std::uint32_t networkOrderAddress);
     // Frees every entry and refuses further stores.
     void Release();
     bool Closed() const;
@@ -45,6 +50,7 @@ private:
     mutable std::mutex lock_;
     std::unique_ptr<Entry> head_;
     std::size_t size_ = 0;
+    std::set<std::uint32_t> inFlight_;
     bool closed_ = false;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // Host names for the listing: a cached name at once, otherwise the dotted form at once and a
-// resolver started in the background whose answer shows from a later listing on. A failed lookup
+// resolver started in the background whose answer shows from a later listing on (one at a time for
+// an address). A failed lookup
 // caches the dotted form, so it is not tried again while the plug-in stays loaded.
 
 #include "plugins/netstat/core/HostNameCache.h"

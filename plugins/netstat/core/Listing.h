@@ -1,7 +1,8 @@
 #pragma once
 
 // A listing for the host: one PanelItem per endpoint, all TCP rows first in table order, then all
-// UDP rows, each with its name and three column texts and nothing else. The rows and their texts
+// UDP rows, each with its name, three column texts and its place in the listing (UserData, from
+// 1) and nothing else. The rows and their texts
 // are a block of the kit: they belong to the plug-in until ulvar::kit::FreePanelItems.
 
 #include "plugins/netstat/core/Endpoints.h"
@@ -30,5 +31,10 @@ inline constexpr int RowColumnCount = 3;
 // is.
 Rows BuildRows(const EndpointTables& tables, const AddressFormatter& format,
                const ProcessNameLookup* processNames, RowProcessList& processes);
+
+// The owning process of the row under the host's cursor, wherever the host shows that row (its
+// order, a second panel); null on the host's ".." and outside extended mode.
+const ProcessEntry* CurrentRowProcess(const ulvar::PanelInfo& panel,
+                                      const RowProcessList& processes);
 
 } // namespace sockwell

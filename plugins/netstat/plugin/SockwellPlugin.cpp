@@ -110,11 +110,11 @@ void SockwellPlugin::ShowProcessDialog(ulvar::PanelHandle panel) {
     ulvar::PanelInfo info{};
     if (!host_.Control(panel, ulvar::ControlGetPanelInfo, &info))
         return;
-    // Position 0 is the host's "..": it stands for no connection.
-    if (info.CurrentItem <= 0)
+    // The host's ".." stands for no connection.
+    if (info.CurrentItem < 0 || info.CurrentItem >= info.ItemsNumber || !info.PanelItems ||
+        info.PanelItems[info.CurrentItem].UserData == 0)
         return;
-    auto const index = static_cast<std::size_t>(info.CurrentItem - 1);
-    const ProcessEntry* entry = index < processes_.size() ? &processes_[index] : nullptr;
+    const ProcessEntry* entry = CurrentRowProcess(info, processes_);
     auto dialog = ProcessDialog(entry, [this](int number) { return Msg(number); });
     host_.Dialog(dialog.width, dialog.height, dialog.items);
 }

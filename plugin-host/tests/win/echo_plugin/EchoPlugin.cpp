@@ -29,6 +29,8 @@ std::atomic<int> busy{0};
 std::atomic<int> breakArrived{0};
 int idleEvents = 0;
 bool keepOpenOnClose = false;
+// Message 0 as the host gave it at the last redraw: another text object means another language.
+const char* textAtRedraw = nullptr;
 
 void Note(const std::string& key, const std::string& value) {
     observed += key + "=" + value + "\n";
@@ -185,6 +187,7 @@ ULVAR_EXPORT void SetStartupInfo(const HostStartupInfo* info) {
     std::memset(&host, 0, sizeof host);
     std::memcpy(&host, info,
                 std::min<std::size_t>(sizeof host, static_cast<std::size_t>(info->StructSize)));
+    textAtRedraw = nullptr;
     Note("structSize", std::to_string(info->StructSize));
     Note("module", info->ModuleName);
     Note("moduleNumber", std::to_string(info->ModuleNumber));
@@ -395,6 +398,13 @@ ULVAR_EXPORT int ProcessEvent(PanelHandle, int event, void* param) {
     case EventBreak:
         breakArrived = 1;
         return 0;
+    case EventRedraw: {
+        const char* const text = Msg(0);
+        Note("redraw", !textAtRedraw ? "first" : text == textAtRedraw ? "same" : "switched");
+        Note("redrawText", text);
+        textAtRedraw = text;
+        return 0;
+    }
     case EventClose:
         Note("closeEvent", keepOpenOnClose ? "keep" : "close");
         return keepOpenOnClose ? 1 : 0;

@@ -61,14 +61,44 @@ TEST(HostNameResolver, DottedAtOnceThenTheNameOnceTheResolverRan) {
         },
         jobs.Starter());
     EXPECT_EQ(resolver.HostName(A), "127.0.0.1");
-    EXPECT_EQ(resolver.HostName(A), "127.0.0.1");
-    ASSERT_EQ(jobs.queued.size(), 2u) << "several resolvers may run for one address";
+    ASSERT_EQ(jobs.queued.size(), 1u);
     jobs.queued[0]();
-    jobs.queued[1]();
-    EXPECT_EQ(lookups, 1) << "a resolver for a cached address does not look it up";
+    EXPECT_EQ(lookups, 1);
     EXPECT_EQ(resolver.HostName(A), "localhost");
+    EXPECT_EQ(jobs.queued.size(), 1u);
+    EXPECT_EQ(resolver.ResolversStarted(), 1);
+}
+
+// Every idle refresh asks again for the addresses of every row: while a slow lookup of an address
+// runs, no second resolver is started for it, whatever the number of rows and refreshes.
+TEST(HostNameResolver, OneLookupPerAddressInFlight) {
+    auto cache = std::make_shared<HostNameCache>();
+    Jobs jobs;
+    HostNameResolver resolver(
+        cache, [](std::uint32_t) -> std::optional<std::string> { return "name"; }, jobs.Starter());
+    for (int refresh = 0; refresh < 50; ++refresh) {
+        EXPECT_EQ(resolver.HostName(A), "127.0.0.1");
+        EXPECT_EQ(resolver.HostName(B), "10.0.0.2");
+    }
     EXPECT_EQ(jobs.queued.size(), 2u);
     EXPECT_EQ(resolver.ResolversStarted(), 2);
+    jobs.queued[0]();
+    EXPECT_EQ(resolver.HostName(A), "name");
+    EXPECT_EQ(resolver.HostName(B), "10.0.0.2");
+    EXPECT_EQ(jobs.queued.size(), 2u) << "B is still being looked up";
+}
+
+// A resolver that could not be started leaves the address free for the next attempt.
+TEST(HostNameResolver, AnAddressWhoseResolverDidNotStartIsTriedAgain) {
+    auto cache = std::make_shared<HostNameCache>();
+    Jobs jobs;
+    jobs.refuse = true;
+    HostNameResolver resolver(
+        cache, [](std::uint32_t) -> std::optional<std::string> { return "name"; }, jobs.Starter());
+    resolver.HostName(A);
+    jobs.refuse = false;
+    resolver.HostName(A);
+    EXPECT_EQ(jobs.queued.size(), 1u);
 }
 
 TEST(HostNameResolver, AFailedLookupCachesTheDottedFormForGood) {

@@ -58,7 +58,7 @@ protected:
     };
 };
 
-TEST_F(ListingTest, TcpRowsInTableOrderThenUdpRowsWithOnlyNameAndColumnsSet) {
+TEST_F(ListingTest, TcpRowsInTableOrderThenUdpRowsWithOnlyNameColumnsAndPlaceSet) {
     rows = BuildRows(tables, format, nullptr, processes);
     EXPECT_EQ(Texts(rows),
               (std::vector<Row>{{" tcp ", "127.0.0.1:8080", "", "LISTENING"},
@@ -72,6 +72,8 @@ TEST_F(ListingTest, TcpRowsInTableOrderThenUdpRowsWithOnlyNameAndColumnsSet) {
         std::memset(item.Data.FileName, 0, sizeof item.Data.FileName);
         item.CustomColumnData = nullptr;
         item.CustomColumnNumber = 0;
+        EXPECT_EQ(item.UserData, i + 1);
+        item.UserData = 0;
         EXPECT_EQ(std::memcmp(&item, &blank, sizeof item), 0) << "row " << i;
     }
     EXPECT_TRUE(processes.empty()) << "no processes outside extended mode";
@@ -87,6 +89,31 @@ TEST_F(ListingTest, ExtendedModeListsTheOwningProcessOfEveryRowInRowOrder) {
     EXPECT_EQ(processes[2].name, "resolver.exe");
     EXPECT_EQ(processes[3].name, "???");
     EXPECT_EQ(processes[3].id, "0x63");
+}
+
+// The host shows the rows in an order of its own (here descending, after its ".."): the cursor's
+// row tells its process, not the cursor's position.
+TEST_F(ListingTest, TheCurrentRowsProcessWhateverOrderTheHostShows) {
+    rows = BuildRows(tables, format, &names, processes);
+    std::vector<ulvar::PanelItem> shown{ulvar::PanelItem{}};
+    for (int i = rows.count - 1; i >= 0; --i)
+        shown.push_back(rows.items[i]);
+    ulvar::PanelInfo panel{};
+    panel.PanelItems = shown.data();
+    panel.ItemsNumber = static_cast<int>(shown.size());
+    const char* const expected[] = {nullptr, "???", "resolver.exe", "client.exe", "server.exe"};
+    for (int current = 0; current < panel.ItemsNumber; ++current) {
+        panel.CurrentItem = current;
+        const ProcessEntry* entry = CurrentRowProcess(panel, processes);
+        if (!expected[current]) {
+            EXPECT_EQ(entry, nullptr);
+            continue;
+        }
+        ASSERT_NE(entry, nullptr) << current;
+        EXPECT_EQ(entry->name, expected[current]) << current;
+    }
+    panel.CurrentItem = 1;
+    EXPECT_EQ(CurrentRowProcess(panel, {}), nullptr) << "outside extended mode";
 }
 
 TEST_F(ListingTest, ATableThatWasNotReadGivesNoRows) {

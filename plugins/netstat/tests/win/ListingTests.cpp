@@ -91,6 +91,24 @@ TEST_F(ListingTest, PortNamesComeFromTheTestsListByProtocol) {
     EXPECT_GE(FindRow(Loopback(udpBeyondRange.Port())), 1) << "a port of 65536 or more is dropped";
 }
 
+// A folder named in Cyrillic letters ("сокет" in code page 1251, the system's ANSI code page
+// under the Russian locale): the library's path reaches the plug-in in OEM, which it converts back.
+class CyrillicFolderTest : public SockwellTest {
+protected:
+    CyrillicFolderTest() : SockwellTest("\xF1\xEE\xEA\xE5\xF2") {}
+};
+
+TEST_F(CyrillicFolderTest, TheDllFindsPortsListBesideItself) {
+    ASSERT_EQ(GetACP(), 1251u) << "the test needs the Russian locale";
+    Socket const listener = ListenTcp();
+    ASSERT_TRUE(listener.Valid());
+    WritePortsList("web-test " + std::to_string(listener.Port()) + "/tcp\r\n");
+    settingsKey.Set("ResolvePorts", 1);
+    LoadDll();
+    Open();
+    EXPECT_GE(FindRow("127.0.0.1:web-test", "LISTENING"), 1);
+}
+
 TEST_F(ListingTest, PortNamesStayOffWithoutTheSetting) {
     Socket const listener = ListenTcp();
     ASSERT_TRUE(listener.Valid());

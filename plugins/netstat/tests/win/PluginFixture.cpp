@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <fstream>
+#include <stdexcept>
 
 namespace sockwell::test {
 
@@ -35,7 +36,17 @@ PluginEntryPoints Linked() {
 
 } // namespace
 
-SockwellTest::SockwellTest() {
+SockwellTest::SockwellTest() : SockwellTest(std::string()) {
+}
+
+// The narrow functions of the system's code page throughout: std::filesystem's narrow paths are
+// not in it under MinGW.
+SockwellTest::SockwellTest(std::string subFolder) : libraryFolder_(folder_.Path()) {
+    if (!subFolder.empty()) {
+        libraryFolder_ += "\\" + subFolder;
+        if (!CreateDirectoryA(libraryFolder_.c_str(), nullptr))
+            throw std::runtime_error("cannot create " + libraryFolder_);
+    }
     HostOptions options;
     options.language = "en";
     host_ = std::make_unique<StandInHost>(options, ui);
@@ -48,8 +59,7 @@ SockwellTest::~SockwellTest() {
 
 void SockwellTest::CopyLanguageFiles() {
     for (const char* name : {"sockwell_en.lng", "sockwell_ru.lng"})
-        fs::copy_file(fs::path(ProgramFolder()) / name, folder_.File(name),
-                      fs::copy_options::overwrite_existing);
+        CopyFileA((ProgramFolder() + "\\" + name).c_str(), File(name).c_str(), FALSE);
 }
 
 void SockwellTest::LoadDll(const std::string& language) {
@@ -61,8 +71,7 @@ void SockwellTest::LoadDll(const std::string& language) {
     }
     CopyLanguageFiles();
     // Copied once: a library still mapped (by a resolver thread) cannot be overwritten.
-    if (!fs::exists(DllPath()))
-        fs::copy_file(fs::path(ProgramFolder()) / "sockwell.dll", DllPath());
+    CopyFileA((ProgramFolder() + "\\sockwell.dll").c_str(), DllPath().c_str(), TRUE);
     std::string error;
     ASSERT_TRUE(ulvar::standin::LoadDll(*host_, DllPath(), &error)) << error;
 }

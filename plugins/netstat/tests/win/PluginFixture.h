@@ -53,13 +53,17 @@ struct Row {
 class SockwellTest : public ::testing::Test {
 protected:
     SockwellTest();
+    // The library's folder is a sub-folder of this name (ANSI) of the test's folder.
+    explicit SockwellTest(std::string subFolder);
     ~SockwellTest() override;
 
     // The DLL, copied with its language files into the test's folder.
     void LoadDll(const std::string& language = "en");
     // The plug-in library linked into the test, with the same folder as its library path.
     void LoadLinked(const PluginOptions& options = {});
-    void WritePortsList(const std::string& text) { folder_.Write("ports.lst", text); }
+    void WritePortsList(const std::string& text) {
+        testsupport::WriteBytes(File("ports.lst"), text);
+    }
     // OpenPlugin from the plug-ins menu; the panel, listed once.
     ulvar::standin::PluginPanel& Open();
     void Unload();
@@ -70,7 +74,9 @@ protected:
     // "127.0.0.1:<port>"
     static std::string Loopback(std::uint16_t port) { return "127.0.0.1:" + std::to_string(port); }
     std::string Msg(int number) { return host_->Messages().Get(number); }
-    std::string DllPath() const { return folder_.File("sockwell.dll"); }
+    std::string DllPath() const { return File("sockwell.dll"); }
+    // A file of the library's folder.
+    std::string File(const std::string& name) const { return libraryFolder_ + "\\" + name; }
 
     ulvar::standin::StandInHost& Host() { return *host_; }
     ulvar::standin::PluginPanel& Panel() { return *host_->Panel(); }
@@ -83,6 +89,7 @@ private:
     void CopyLanguageFiles();
 
     testsupport::ScratchFolder folder_;
+    std::string libraryFolder_;
     std::unique_ptr<ulvar::standin::StandInHost> host_;
 };
 
