@@ -19,8 +19,8 @@ inline constexpr int TitleName = 9;
 inline constexpr int TitleC2 = 10;
 inline constexpr int TitleOwnerServices = 11; // drivers: 12
 inline constexpr int TitleLinks = 13;
-inline constexpr int TitleDescription = 14;
-inline constexpr int TitleSize = 15;
+inline constexpr int TitleDate = 14;
+inline constexpr int TitleDescription = 15;
 inline constexpr int TitleC3 = 16;
 inline constexpr int TitleC4 = 17;
 inline constexpr int KeyF5 = 18;
@@ -59,7 +59,7 @@ inline constexpr int Skip = 65;
 inline constexpr int CannotConnect = 100;
 inline constexpr int CannotEnumerateServices = 101; // drivers: 102
 inline constexpr int CannotReadService = 103;       // drivers: 104
-inline constexpr int ComputerNameTooLong = 105;
+inline constexpr int ComputerNameTooLong = 113;
 
 // The service report.
 inline constexpr int ReportName = 149;

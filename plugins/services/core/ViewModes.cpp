@@ -96,13 +96,13 @@ int ColumnTitleMessage(std::string_view type, bool drivers) {
     if (IsNameColumn(type))
         return msg::TitleName;
     if (type == "D")
-        return msg::TitleDescription;
+        return msg::TitleDate;
     if (type == "L")
         return msg::TitleLinks;
     if (type == "O")
         return drivers ? msg::TitleOwnerServices + 1 : msg::TitleOwnerServices;
     if (type == "Z")
-        return msg::TitleSize;
+        return msg::TitleDescription;
     return -1;
 }
 
