@@ -1,7 +1,5 @@
 #include "plugins/services/tests/win/TestService.h"
 
-#include "win32/ServiceHandle.h"
-
 #include <windows.h>
 
 #include <cstdio>
@@ -9,55 +7,41 @@
 
 namespace sentrel::test {
 
-namespace {
-
-win32::ServiceHandle Manager() {
-    return win32::ServiceHandle(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-}
-
-} // namespace
-
 TestService::TestService(std::string name, std::string displayName, std::string description)
     : name_(std::move(name)), displayName_(std::move(displayName)),
       program_(folder_.File("sentrel_test_service.exe")) {
     std::filesystem::copy_file(
         std::filesystem::path(testsupport::ProgramFolder()) / "sentrel_test_service.exe", program_);
-    const win32::ServiceHandle manager = Manager();
+    manager_ = win32::ServiceHandle(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     const std::string command = "\"" + program_ + "\" " + name_;
-    const win32::ServiceHandle service(
-        CreateServiceA(manager.Get(), name_.c_str(), displayName_.c_str(), SERVICE_ALL_ACCESS,
+    service_ = win32::ServiceHandle(
+        CreateServiceA(manager_.Get(), name_.c_str(), displayName_.c_str(), SERVICE_ALL_ACCESS,
                        SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
                        command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
-    created_ = service.Valid();
+    created_ = service_.Valid();
     if (!created_)
         std::fprintf(stderr, "CreateService %s: error %lu\n", name_.c_str(), GetLastError());
     if (created_ && !description.empty()) {
         SERVICE_DESCRIPTIONA text{description.data()};
-        ChangeServiceConfig2A(service.Get(), SERVICE_CONFIG_DESCRIPTION, &text);
+        ChangeServiceConfig2A(service_.Get(), SERVICE_CONFIG_DESCRIPTION, &text);
     }
 }
 
 TestService::~TestService() {
-    const win32::ServiceHandle manager = Manager();
-    const win32::ServiceHandle service(
-        OpenServiceA(manager.Get(), name_.c_str(), SERVICE_ALL_ACCESS));
-    if (!service.Valid())
+    if (!service_.Valid())
         return;
     SERVICE_STATUS status{};
-    if (ControlService(service.Get(), SERVICE_CONTROL_STOP, &status)) {
-        for (int i = 0; i < 100 && QueryServiceStatus(service.Get(), &status) &&
+    if (ControlService(service_.Get(), SERVICE_CONTROL_STOP, &status)) {
+        for (int i = 0; i < 100 && QueryServiceStatus(service_.Get(), &status) &&
                         status.dwCurrentState != SERVICE_STOPPED;
              ++i)
             Sleep(50);
     }
-    DeleteService(service.Get());
+    DeleteService(service_.Get());
 }
 
 bool TestService::Start() {
-    const win32::ServiceHandle manager = Manager();
-    const win32::ServiceHandle service(
-        OpenServiceA(manager.Get(), name_.c_str(), SERVICE_ALL_ACCESS));
-    if (!service.Valid() || !StartServiceA(service.Get(), 0, nullptr)) {
+    if (!service_.Valid() || !StartServiceA(service_.Get(), 0, nullptr)) {
         std::fprintf(stderr, "StartService %s: error %lu\n", program_.c_str(), GetLastError());
         return false;
     }
@@ -70,22 +54,16 @@ bool TestService::Start() {
 }
 
 unsigned long TestService::State() const {
-    const win32::ServiceHandle manager = Manager();
-    const win32::ServiceHandle service(
-        OpenServiceA(manager.Get(), name_.c_str(), SERVICE_QUERY_STATUS));
     SERVICE_STATUS status{};
-    return service.Valid() && QueryServiceStatus(service.Get(), &status) ? status.dwCurrentState
-                                                                         : 0;
+    return service_.Valid() && QueryServiceStatus(service_.Get(), &status) ? status.dwCurrentState
+                                                                           : 0;
 }
 
 bool TestService::Change(const std::string& displayName, unsigned long startType) {
-    const win32::ServiceHandle manager = Manager();
-    const win32::ServiceHandle service(
-        OpenServiceA(manager.Get(), name_.c_str(), SERVICE_CHANGE_CONFIG));
-    if (!service.Valid())
+    if (!service_.Valid())
         return false;
     displayName_ = displayName;
-    return ChangeServiceConfigA(service.Get(), SERVICE_NO_CHANGE, startType, SERVICE_NO_CHANGE,
+    return ChangeServiceConfigA(service_.Get(), SERVICE_NO_CHANGE, startType, SERVICE_NO_CHANGE,
                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                 displayName.c_str()) != FALSE;
 }

@@ -6,6 +6,7 @@
 // when the guard ends.
 
 #include "tools/testsupport/ScratchFolder.h"
+#include "win32/ServiceHandle.h"
 
 #include <string>
 
@@ -34,6 +35,11 @@ private:
     testsupport::ScratchFolder folder_{"sentrel-service-"};
     std::string name_, displayName_, program_;
     bool created_ = false;
+    // Held open for the guard's life: under Wine 8 a service created by CreateService could not
+    // be opened by its name once the handle CreateService returned was closed (until the manager
+    // started anew).
+    win32::ServiceHandle manager_;
+    win32::ServiceHandle service_;
 };
 
 } // namespace sentrel::test
