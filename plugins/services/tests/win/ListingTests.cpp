@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace sentrel::test {
 
 namespace {
@@ -267,6 +269,31 @@ TEST_F(ListingTest, APanelKeepsTheRecordsItShowsWhenAnotherPanelRereads) {
     entry::FreeFindData(second, secondItems, secondCount);
     entry::ClosePlugin(first);
     entry::ClosePlugin(second);
+}
+
+TEST_F(ListingTest, ALongDescriptionIsReadWholeAndReportedOnContinuationLines) {
+    std::string description;
+    for (int i = 0; description.size() < 1500; ++i)
+        description += "part" + std::to_string(i) + " ";
+    description += "end.";
+    const std::string name = UniqueName("Lng");
+    TestService service(name, "Sentrel long description " + name, description);
+    ASSERT_TRUE(service.Created());
+    LoadLinked();
+    Open();
+    Enter(msg::ServicesFolder);
+    const int index = Find(service.Name());
+    ASSERT_GE(index, 0);
+    ASSERT_NE(Panel().Item(index).Description, nullptr);
+    EXPECT_EQ(Panel().Item(index).Description, description);
+
+    Panel().SetCursor(index);
+    ASSERT_EQ(Panel().GetFiles(Folder(), false, ulvar::OpFind), 1);
+    const std::string report =
+        testsupport::ReadBytes(Folder() + "\\" + Panel().Item(index).Data.AlternateFileName);
+    EXPECT_NE(report.find("end.\r\n"), std::string::npos);
+    EXPECT_NE(report.find("part0 part1"), std::string::npos);
+    EXPECT_GT(std::count(report.begin(), report.end(), '\n'), 25);
 }
 
 TEST_F(ListingTest, DescriptionsCanBeLeftOutAsOnSystemsWithoutThem) {
