@@ -81,7 +81,7 @@ int PanelInstance::Interpret(const std::string& path, int mode) {
 }
 
 void PanelInstance::Rebuild() {
-    auto description = std::make_unique<Description>();
+    auto description = std::make_shared<Description>();
     folder_->Describe(*description);
     description_ = std::move(description);
     built_ = true;
@@ -93,8 +93,8 @@ void PanelInstance::GetOpenPluginInfo(ulvar::OpenPluginInfoRecord& record) {
     if (!built_ || !description_ || builtDots_ != library_.settings.addDotsToRoot ||
         builtLayout_ != library_.settings.dirStructure)
         Rebuild();
-    Description& shown = listing_ && saved_ ? *saved_ : *description_;
-    shown.Fill(record, titleOverride_ ? titleOverride_->c_str() : nullptr);
+    handedOut_ = listing_ && saved_ ? saved_ : description_;
+    handedOut_->Fill(record, titleOverride_ ? titleOverride_->c_str() : nullptr);
 }
 
 int PanelInstance::GetFindData(ulvar::PanelItem** items, int* count, int mode) {

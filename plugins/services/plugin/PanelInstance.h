@@ -104,8 +104,11 @@ private:
     Library& library_;
     std::unique_ptr<FolderContent> folder_;
     std::string computer_, display_;
-    std::unique_ptr<Description> description_;
-    std::unique_ptr<Description> saved_;
+    std::shared_ptr<Description> description_;
+    std::shared_ptr<Description> saved_;
+    // The description the host got last: its texts stay valid until the host asks again, even
+    // when a listing or a folder change has built a new one meanwhile.
+    std::shared_ptr<Description> handedOut_;
     bool built_ = false;
     bool builtDots_ = false;
     int builtLayout_ = 0;
