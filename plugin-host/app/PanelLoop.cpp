@@ -26,13 +26,16 @@ void View(StandInHost& host) {
     std::string const folder = std::string(temp) + "ulvar-host-view";
     CreateDirectoryA(folder.c_str(), nullptr);
     std::string const name = item.Data.FileName;
+    // The plug-in writes the file under the item's short name when it has one.
+    std::string const fileName =
+        item.Data.AlternateFileName[0] ? item.Data.AlternateFileName : item.Data.FileName;
     std::vector<int> const selection = panel->Selection();
     for (int index : selection)
         panel->Select(index, false);
     if (!panel->GetFiles(folder, false, OpView))
         return;
     std::vector<std::string> lines{name};
-    std::ifstream file(folder + "\\" + name, std::ios::binary);
+    std::ifstream file(folder + "\\" + fileName, std::ios::binary);
     for (std::string line; lines.size() < 12 && std::getline(file, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -124,6 +127,20 @@ void BrowsePanel(StandInHost& host, Terminal& terminal) {
         case 'R':
             if (key.state & KeyCtrl)
                 panel->Refresh(true);
+            break;
+        case '0':
+        case '1':
+        case '2':
+        case '3':
+        case '4':
+        case '5':
+        case '6':
+        case '7':
+        case '8':
+        case '9':
+            // Ctrl+0 .. Ctrl+9: the view modes.
+            if (key.state & KeyCtrl)
+                panel->SetViewMode(key.key - '0');
             break;
         case vk::Escape:
         case vk::F10:

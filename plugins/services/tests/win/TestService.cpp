@@ -1,0 +1,71 @@
+#include "plugins/services/tests/win/TestService.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace sentrel::test {
+
+TestService::TestService(std::string name, std::string displayName, std::string description)
+    : name_(std::move(name)), displayName_(std::move(displayName)),
+      program_(folder_.File("sentrel_test_service.exe")) {
+    std::filesystem::copy_file(
+        std::filesystem::path(testsupport::ProgramFolder()) / "sentrel_test_service.exe", program_);
+    manager_ = win32::ServiceHandle(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    const std::string command = "\"" + program_ + "\" " + name_;
+    service_ = win32::ServiceHandle(
+        CreateServiceA(manager_.Get(), name_.c_str(), displayName_.c_str(), SERVICE_ALL_ACCESS,
+                       SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
+                       command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
+    created_ = service_.Valid();
+    if (!created_)
+        std::fprintf(stderr, "CreateService %s: error %lu\n", name_.c_str(), GetLastError());
+    if (created_ && !description.empty()) {
+        SERVICE_DESCRIPTIONA text{description.data()};
+        ChangeServiceConfig2A(service_.Get(), SERVICE_CONFIG_DESCRIPTION, &text);
+    }
+}
+
+TestService::~TestService() {
+    if (!service_.Valid())
+        return;
+    SERVICE_STATUS status{};
+    if (ControlService(service_.Get(), SERVICE_CONTROL_STOP, &status)) {
+        for (int i = 0; i < 100 && QueryServiceStatus(service_.Get(), &status) &&
+                        status.dwCurrentState != SERVICE_STOPPED;
+             ++i)
+            Sleep(50);
+    }
+    DeleteService(service_.Get());
+}
+
+bool TestService::Start() {
+    if (!service_.Valid() || !StartServiceA(service_.Get(), 0, nullptr)) {
+        std::fprintf(stderr, "StartService %s: error %lu\n", program_.c_str(), GetLastError());
+        return false;
+    }
+    for (int i = 0; i < 200; ++i) {
+        if (State() == SERVICE_RUNNING)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+unsigned long TestService::State() const {
+    SERVICE_STATUS status{};
+    return service_.Valid() && QueryServiceStatus(service_.Get(), &status) ? status.dwCurrentState
+                                                                           : 0;
+}
+
+bool TestService::Change(const std::string& displayName, unsigned long startType) {
+    if (!service_.Valid())
+        return false;
+    displayName_ = displayName;
+    return ChangeServiceConfigA(service_.Get(), SERVICE_NO_CHANGE, startType, SERVICE_NO_CHANGE,
+                                nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                displayName.c_str()) != FALSE;
+}
+
+} // namespace sentrel::test

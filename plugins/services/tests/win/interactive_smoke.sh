@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Drives ulvar-host with sentrel in a real terminal (tmux) under Wine: opens the panel, enters the
+# services folder of the prefix's service control manager, views the report of the first service
+# with F3, names another computer (F6; Wine's manager answers for any name, so only the title
+# changes) and goes back to the local one (Shift+F6). Exit code 77 (skipped) when tmux is missing.
+#   interactive_smoke.sh WINE_LOADER BIN_FOLDER
+set -uo pipefail
+
+wine=$1
+bin=$2
+command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
+
+work=$(mktemp -d)
+socket="sentrel-smoke-$$"
+cleanup() {
+    tmux -L "$socket" kill-server 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cp "$bin/ulvar-host.exe" "$bin/sentrel.dll" "$bin"/sentrel_*.lng "$work/"
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
+host_session_start "$wine" 110 40 --lang en sentrel.dll
+
+wait_for "Services and devices"
+keys Enter
+wait_for "Devices"
+# The root lists "..", Devices, Services.
+keys Down Down Enter
+wait_for "Display name"
+keys Down
+keys F3
+wait_for "Service name:"
+wait_for "Start type:"
+keys Escape
+keys F6
+wait_for "Computer name:"
+keys S M O K E P C Enter
+wait_for "\\\\SMOKEPC: Services"
+keys S-F6
+wait_for "Services"
+keys Escape
+wait_for "Esc quits"
+keys Escape
+wait_for "HOST-EXIT=0"
+echo "sentrel interactive smoke test passed"
