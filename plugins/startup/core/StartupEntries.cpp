@@ -68,7 +68,7 @@ ShortcutEntry::ShortcutEntry(const StartupContext& context, Command command, std
 }
 
 bool ShortcutEntry::Delete() {
-    unsigned long const error = context_.store.DeleteFile(file_);
+    unsigned long const error = context_.store.RemoveFile(file_);
     return error == 0 || Fail(context_, error);
 }
 

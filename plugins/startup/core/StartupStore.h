@@ -58,7 +58,7 @@ public:
     virtual std::optional<ShortcutTarget> ResolveShortcut(const std::string& file) const = 0;
     virtual unsigned long CreateShortcut(const std::string& file, const std::string& target,
                                          const std::string& arguments) = 0;
-    virtual unsigned long DeleteFile(const std::string& path) = 0;
+    virtual unsigned long RemoveFile(const std::string& path) = 0;
 
     // The whole line of a key ("" when it is missing).
     virtual std::string ReadIni(const std::string& file, const std::string& section,

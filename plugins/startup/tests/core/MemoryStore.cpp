@@ -126,7 +126,7 @@ unsigned long MemoryStore::CreateShortcut(const std::string& file, const std::st
     return 0;
 }
 
-unsigned long MemoryStore::DeleteFile(const std::string& path) {
+unsigned long MemoryStore::RemoveFile(const std::string& path) {
     if (failWrites)
         return failWrites;
     if (files.erase(path) == 0)

@@ -51,7 +51,7 @@ public:
     std::optional<ShortcutTarget> ResolveShortcut(const std::string& file) const override;
     unsigned long CreateShortcut(const std::string& file, const std::string& target,
                                  const std::string& arguments) override;
-    unsigned long DeleteFile(const std::string& path) override;
+    unsigned long RemoveFile(const std::string& path) override;
     std::string ReadIni(const std::string& file, const std::string& section,
                         const std::string& key) const override;
     unsigned long WriteIni(const std::string& file, const std::string& section,
