@@ -38,8 +38,8 @@ PluginEntryPoints Linked() {
 
 LaunchetTest::LaunchetTest(std::uint32_t version) {
     static std::atomic<int> counter{0};
-    tag_ =
-        "launchet-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+    tag_ = "launchet-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(counter++) + "t";
     HostOptions options;
     options.language = "en";
     options.rootKey = key_.Path();

@@ -34,7 +34,8 @@ protected:
     // From the disks menu; the panel, listed.
     ulvar::standin::PluginPanel& Open();
 
-    // "launchet-test-<pid>" and the test's number: part of every name a test makes.
+    // "launchet-test-<pid>-<n>t", n the test's number: part of every name a test makes (no tag is
+    // the beginning of another).
     const std::string& Tag() const { return tag_; }
     // A value of the test's in the current user's real Run key.
     void AddRunValue(const std::string& name, const std::string& data);
