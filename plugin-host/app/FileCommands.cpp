@@ -36,6 +36,7 @@ void PutFileFromPrompt(StandInHost& host) {
         Item(DialogButton, 0, 4, 0, "Copy"),
         Item(DialogButton, 0, 4, 0, "Cancel"),
     };
+    items[0].Y2 = 5;
     items[2].Focus = 1;
     items[3].Flags = items[4].Flags = DialogCenterGroup;
     items[3].DefaultButton = 1;
