@@ -3,7 +3,7 @@
 # Wine (the terminal must be at least 80x25; in tmux use `set -g default-terminal xterm` so that
 # Home and End reach the program):
 #   bash tools/play.sh [PLUGIN] [ulvar-host options...]
-# PLUGIN is blocksby (the default), sockwell, echo_plugin, or the path of a plug-in DLL.
+# PLUGIN is blocksby (the default), sockwell, launchet, echo_plugin, or the path of a plug-in DLL.
 set -uo pipefail
 
 ULVAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
