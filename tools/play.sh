@@ -3,7 +3,8 @@
 # Wine (the terminal must be at least 80x25; in tmux bind Home and End to ESC[H and ESC[F so that
 # they reach the program, see plugin-host/README.md):
 #   bash tools/play.sh [PLUGIN] [ulvar-host options...]
-# PLUGIN is blocksby (the default), sentrel, sockwell, echo_plugin, or the path of a plug-in DLL.
+# PLUGIN is blocksby (the default), sentrel, sockwell, launchet, echo_plugin, or the path of a
+# plug-in DLL.
 set -uo pipefail
 
 ULVAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,5 +1,6 @@
 #include "plugin-host/app/PanelLoop.h"
 
+#include "plugin-host/app/FileCommands.h"
 #include "plugin-host/standin/core/PanelView.h"
 
 #include <cstdio>
@@ -123,6 +124,13 @@ void BrowsePanel(StandInHost& host, Terminal& terminal) {
             break;
         case vk::F9:
             ConfigureFromPanel(host);
+            break;
+        case PutFileKey:
+            PutFileFromPrompt(host);
+            break;
+        case DeleteFilesKey:
+        case vk::Delete:
+            DeleteFromPanel(host);
             break;
         case 'R':
             if (key.state & KeyCtrl)

@@ -32,8 +32,13 @@ std::vector<std::string> Split(const std::string& text) {
     return parts;
 }
 
+// The name column may carry modifiers after its letter ("NR", "NM").
+bool IsNameColumn(const std::string& type) {
+    return !type.empty() && type[0] == 'N';
+}
+
 std::string DefaultTitle(const std::string& type) {
-    if (type == "N")
+    if (IsNameColumn(type))
         return "Name";
     if (type == "S")
         return "Size";
@@ -93,7 +98,7 @@ std::vector<PanelColumn> LayoutColumns(const std::string& types, const std::stri
 }
 
 std::string ColumnText(const PanelItem& item, const std::string& type) {
-    if (type == "N")
+    if (IsNameColumn(type))
         return item.Data.FileName;
     if (type == "S")
         return IsFolder(item) ? "Folder" : std::to_string(item.Data.FileSize);

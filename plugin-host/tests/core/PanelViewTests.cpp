@@ -52,6 +52,7 @@ TEST(PanelView, ColumnTexts) {
     item.CustomColumnNumber = 2;
     item.Description = "about a";
     EXPECT_EQ(ColumnText(item, "N"), "a.txt");
+    EXPECT_EQ(ColumnText(item, "NR"), "a.txt") << "the name with a modifier";
     EXPECT_EQ(ColumnText(item, "S"), "1234");
     EXPECT_EQ(ColumnText(item, "C0"), "first");
     EXPECT_EQ(ColumnText(item, "C1"), "") << "null text";
