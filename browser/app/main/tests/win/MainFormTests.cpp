@@ -78,8 +78,8 @@ protected:
     }
 
     void ExpectIdle(TCobwenMainForm& form) {
-        EXPECT_TRUE(form.Tools().Enabled(Toolbar::Refresh));
-        EXPECT_FALSE(form.Tools().Enabled(Toolbar::Stop));
+        EXPECT_TRUE(form.Tools().Enabled(ToolButton::Refresh));
+        EXPECT_FALSE(form.Tools().Enabled(ToolButton::Stop));
         EXPECT_FALSE(form.Status().ProgressShown());
         EXPECT_EQ(form.Status().Text(2), L"");
     }
@@ -161,8 +161,8 @@ TEST_F(MainFormTest, StoppedRefreshKeepsTheLocalCatalogue) {
     prompts_.Answer(Answer::Yes);
     form.RefreshCatalogue();
     ASSERT_TRUE(testsupport::PumpUntil([&] { return form.Status().ProgressPosition() > 0; }));
-    EXPECT_FALSE(form.Tools().Enabled(Toolbar::Refresh));
-    EXPECT_TRUE(form.Tools().Enabled(Toolbar::Stop));
+    EXPECT_FALSE(form.Tools().Enabled(ToolButton::Refresh));
+    EXPECT_TRUE(form.Tools().Enabled(ToolButton::Stop));
 
     form.StopTransfers();
     EXPECT_EQ(form.Status().Text(2), MessageText(IDS_STOPPING));
@@ -212,7 +212,7 @@ TEST_F(MainFormTest, NameFilterFollowsTheTyping) {
     TCobwenMainForm& form = Open();
     const int rows = form.Archive().Count();
     const TCobwenData* first = form.Archive().GetItem(0);
-    SendMessageW(form.Filters().CheckBox(4), BM_CLICK, 0, 0);
+    SendMessageW(form.Filters().CheckBox(Filter::Name), BM_CLICK, 0, 0);
     // An empty text filters nothing.
     EXPECT_EQ(form.CatalogueList().RowCount(), rows);
     form.Filters().SetNameText(win32::ToWide(first->Name, BrowserCodePage));
@@ -233,15 +233,15 @@ TEST_F(MainFormTest, NameFilterFollowsTheTyping) {
 TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
     PutOldCatalogue();
     TCobwenMainForm& form = Open();
-    ASSERT_FALSE(form.Filters().Checked(1));
+    ASSERT_FALSE(form.Filters().Checked(Filter::Category));
     SetFocus(form.CatalogueList().Window());
     MSG key{form.CatalogueList().Window(), WM_KEYDOWN, '1', 0, 0, {}};
     EXPECT_TRUE(form.PreTranslate(key));
-    EXPECT_TRUE(form.Filters().Checked(1));
-    EXPECT_TRUE(IsWindowEnabled(form.Filters().ValueControl(1)));
-    EXPECT_EQ(form.Filters().Selected(1), 1);
+    EXPECT_TRUE(form.Filters().Checked(Filter::Category));
+    EXPECT_TRUE(IsWindowEnabled(form.Filters().ValueControl(Filter::Category)));
+    EXPECT_EQ(form.Filters().Selected(Filter::Category), 1);
     // Only the chosen category is listed.
-    const std::vector<std::wstring> categories = form.Filters().Items(1);
+    const std::vector<std::wstring> categories = form.Filters().Items(Filter::Category);
     const std::string category = win32::FromWide(categories.at(1), BrowserCodePage);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
         EXPECT_EQ(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category, category);
@@ -249,14 +249,14 @@ TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
     // 4 is swallowed and changes nothing.
     MSG four{form.CatalogueList().Window(), WM_KEYDOWN, '4', 0, 0, {}};
     EXPECT_TRUE(form.PreTranslate(four));
-    EXPECT_FALSE(form.Filters().Checked(4));
+    EXPECT_FALSE(form.Filters().Checked(Filter::Name));
 }
 
 TEST_F(MainFormTest, F2InADropDownPicksItsValue) {
     PutOldCatalogue();
     TCobwenMainForm& form = Open();
-    SendMessageW(form.Filters().CheckBox(1), BM_CLICK, 0, 0);
-    const std::vector<std::wstring> categories = form.Filters().Items(1);
+    SendMessageW(form.Filters().CheckBox(Filter::Category), BM_CLICK, 0, 0);
+    const std::vector<std::wstring> categories = form.Filters().Items(Filter::Category);
     ASSERT_GE(categories.size(), 3u);
     // A category that no other one contains, so that typing it leaves it first.
     const auto upper = [](std::wstring text) {
@@ -278,10 +278,10 @@ TEST_F(MainFormTest, F2InADropDownPicksItsValue) {
         test::TypeText(wanted);
         test::PressKey(VK_RETURN);
     });
-    SetFocus(form.Filters().ValueControl(1));
-    MSG f2{form.Filters().ValueControl(1), WM_KEYDOWN, VK_F2, 0, 0, {}};
+    SetFocus(form.Filters().ValueControl(Filter::Category));
+    MSG f2{form.Filters().ValueControl(Filter::Category), WM_KEYDOWN, VK_F2, 0, 0, {}};
     EXPECT_TRUE(form.PreTranslate(f2));
-    EXPECT_EQ(form.Filters().Selected(1), chosen);
+    EXPECT_EQ(form.Filters().Selected(Filter::Category), chosen);
     ASSERT_GT(form.CatalogueList().RowCount(), 0);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
         EXPECT_EQ(win32::ToWide(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category,
@@ -300,9 +300,9 @@ TEST_F(MainFormTest, DialogKeysDoNothingAndMenuEntriesRunTheirCommand) {
 
     const int data = form.CatalogueList().RowData(0);
     ASSERT_TRUE(form.CatalogueList().Locate(data, true));
-    SendMessageW(form.Window(), WM_COMMAND,
-                 TCobwenMainForm::MenuId(MainAction::SetFilterByCategory), 0);
-    EXPECT_TRUE(form.Filters().Checked(1));
+    SendMessageW(form.Window(), WM_COMMAND, TCobwenMainForm::MenuId(Command::SetFilterByCategory),
+                 0);
+    EXPECT_TRUE(form.Filters().Checked(Filter::Category));
     const std::string category = form.Archive().GetItem(data)->Category;
     ASSERT_GT(form.CatalogueList().RowCount(), 0);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
@@ -312,10 +312,10 @@ TEST_F(MainFormTest, DialogKeysDoNothingAndMenuEntriesRunTheirCommand) {
 TEST_F(MainFormTest, CloseSavesPlacementAndFiltersToTheRegistry) {
     PutOldCatalogue();
     TCobwenMainForm& form = Open();
-    SendMessageW(form.Filters().CheckBox(2), BM_CLICK, 0, 0);
-    form.Filters().Select(2, 1);
+    SendMessageW(form.Filters().CheckBox(Filter::Author), BM_CLICK, 0, 0);
+    form.Filters().Select(Filter::Author, 1);
     SendMessageW(form.Window(), WM_COMMAND, MAKEWPARAM(FilterPanel::ValueId + 2, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(form.Filters().ValueControl(2)));
+                 reinterpret_cast<LPARAM>(form.Filters().ValueControl(Filter::Author)));
     SetWindowPos(form.Window(), nullptr, 40, 30, 900, 640, SWP_NOZORDER);
     SendMessageW(form.Window(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(form.Window()));
@@ -330,8 +330,8 @@ TEST_F(MainFormTest, CloseSavesPlacementAndFiltersToTheRegistry) {
 
     // The next start shows what was saved.
     TCobwenMainForm& again = Open();
-    EXPECT_TRUE(again.Filters().Checked(2));
-    EXPECT_EQ(again.Filters().Selected(2), 1);
+    EXPECT_TRUE(again.Filters().Checked(Filter::Author));
+    EXPECT_EQ(again.Filters().Selected(Filter::Author), 1);
     RECT rect{};
     GetWindowRect(again.Window(), &rect);
     EXPECT_EQ(rect.right - rect.left, 900);
