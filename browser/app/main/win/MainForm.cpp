@@ -170,7 +170,17 @@ void TCobwenMainForm::Show() {
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_,
                settings_.Window.State == MainWindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+    // A maximised start may come without the show message.
+    BecameVisible();
+    SetFocus(catalogueList_->Window());
     UpdateWindow(window_);
+}
+
+void TCobwenMainForm::BecameVisible() {
+    if (shown_)
+        return;
+    shown_ = true;
+    OnWindowShow();
 }
 
 LRESULT CALLBACK TCobwenMainForm::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -201,9 +211,35 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(uiFont_.Get());
     case WM_SHOWWINDOW:
+        // The show steps run once for every time the window becomes visible, whichever way.
         if (wParam)
-            OnWindowShow();
+            BecameVisible();
+        else
+            shown_ = false;
         break;
+    case WM_WINDOWPOSCHANGED: {
+        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (position->flags & SWP_SHOWWINDOW)
+            BecameVisible();
+        else if (position->flags & SWP_HIDEWINDOW)
+            shown_ = false;
+        break;
+    }
+    case WM_ACTIVATE:
+        // The focus leaves with the window (a message box, another program) and comes back to
+        // the control that had it; the catalogue list when none had.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus))
+                lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            RestoreFocus();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
@@ -288,6 +324,16 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void TCobwenMainForm::RestoreFocus() {
+    if (!catalogueList_)
+        return;
+    const HWND target = lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) &&
+                                IsWindowEnabled(lastFocus_)
+                            ? lastFocus_
+                            : catalogueList_->Window();
+    SetFocus(target);
 }
 
 void TCobwenMainForm::CreateControls() {

@@ -139,6 +139,9 @@ private:
     void LayoutControls();
     void ApplyFonts();
     void OnWindowShow();
+    // The show steps, once each time the window becomes visible.
+    void BecameVisible();
+    void RestoreFocus();
     void OnCommand(int id, int code, HWND control);
     void OnClose();
     void SaveWindowSettings();
@@ -235,6 +238,8 @@ private:
     MainControllers controllers_;
     int basketHeight_ = DesignedBasketHeight;
     bool draggingSplitter_ = false;
+    bool shown_ = false;
+    HWND lastFocus_ = nullptr;
 };
 
 } // namespace cobwen

@@ -31,7 +31,7 @@ bool RefreshController::Run(Command command) {
 }
 
 void RefreshController::AddState(CommandState& state) const {
-    state.TransferInFlight = state.TransferInFlight || started_;
+    state.TransferInFlight = state.TransferInFlight || owns_;
 }
 
 void RefreshController::Refresh() {
@@ -64,18 +64,22 @@ void RefreshController::Refresh() {
 
     parts_.FilesInFlight = 1;
     parts_.Status.SetProgressRange(parts_.Settings.LastListSize);
+    // From here until its own end the refresh owns the commands, also while its worker waits for
+    // a slot: no second refresh, and Stop reaches this one.
+    owns_ = true;
+    host_.RunChanged();
     transfers.Add(host_.CatalogueUrl(), transferName_);
 }
 
 void RefreshController::OnStart() {
-    started_ = true;
-    host_.RunChanged();
     parts_.Status.SetText(2, MessageText(IDS_LOADING_CATALOGUE));
     parts_.Status.ShowProgress(true);
     UpdateWindow(parts_.Window);
 }
 
 void RefreshController::OnDone(bool failed) {
+    if (!Refreshing())
+        return;
     try {
         if (!failed) {
             parts_.Status.SetText(2, MessageText(IDS_UPDATING_CATALOGUE_FILE));
@@ -102,12 +106,13 @@ void RefreshController::OnDone(bool failed) {
 }
 
 void RefreshController::OnStopped() {
-    ReturnToIdle();
+    if (Refreshing())
+        ReturnToIdle();
 }
 
 void RefreshController::ReturnToIdle() {
     transferName_.clear();
-    started_ = false;
+    owns_ = false;
     parts_.Status.SetText(2, L"");
     parts_.FilesInFlight = 0;
     parts_.Status.ShowProgress(false);

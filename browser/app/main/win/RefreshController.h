@@ -56,8 +56,8 @@ public:
     void Refresh();
     // A refresh was asked for and has not ended yet.
     bool Refreshing() const { return !transferName_.empty(); }
-    // The refresh owns the window's commands.
-    bool OwnsCommands() const { return started_; }
+    // The refresh owns the window's commands: from its queueing to its end.
+    bool OwnsCommands() const { return owns_; }
 
     bool Run(Command command) override;
     void AddState(CommandState& state) const override;
@@ -72,7 +72,7 @@ private:
     Parts parts_;
     // The name the catalogue is being downloaded under; empty when no refresh runs.
     std::string transferName_;
-    bool started_ = false;
+    bool owns_ = false;
 };
 
 } // namespace cobwen

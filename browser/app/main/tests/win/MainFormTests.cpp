@@ -1,6 +1,7 @@
 // The main window against a local catalogue site: start with and without a local catalogue, the
 // refresh through the real transfer queue, and the close writing the real registry.
 #include "browser/app/main/resources/MessageIds.h"
+#include "browser/app/main/tests/win/MainFormFixture.h"
 #include "browser/app/main/tests/win/PickerScript.h"
 #include "browser/app/main/tests/win/ScriptedPrompter.h"
 #include "browser/app/main/win/MainForm.h"
@@ -23,74 +24,13 @@
 namespace cobwen {
 namespace {
 
+using test::MainFormTest;
 using test::ScriptedPrompter;
 using Shown = ScriptedPrompter::Shown;
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 COLORREF Resolved(std::uint32_t colour) {
     return (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour;
 }
-
-class MainFormTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        site_ = Environment("COBWEN_TEST_SITE");
-        oldCatalogue_ = Environment("COBWEN_TEST_OLD_CATALOGUE");
-        if (site_.empty() || oldCatalogue_.empty())
-            GTEST_SKIP() << "needs the local site of run_with_site.py";
-    }
-
-    void PutOldCatalogue() {
-        ASSERT_TRUE(
-            CopyFileA(oldCatalogue_.c_str(), folder_.File("plugins.dat.gz").c_str(), FALSE));
-    }
-
-    TCobwenMainForm& Open(const std::string& path = "") {
-        MainFormOptions options;
-        options.ProgramPath = folder_.File("cobwen.exe");
-        options.CatalogueHost = testsupport::LocalServer() + path;
-        options.RegistryKey = registry_.ProgramKey();
-        options.Prompts = &prompts_;
-        form_ = std::make_unique<TCobwenMainForm>(options);
-        form_->Show();
-        return *form_;
-    }
-
-    int RowCount(const std::string& path) {
-        SystemTextLocale locale;
-        TCobwenArchive archive(locale);
-        EXPECT_EQ(archive.LoadFromFile(path), 0) << path;
-        return archive.Count();
-    }
-
-    std::string SiteCatalogue() const { return site_ + "\\downld\\plugins.dat.gz"; }
-
-    // Refreshes with Yes to the question and waits for the run to end.
-    void Refresh(TCobwenMainForm& form) {
-        prompts_.Answer(Answer::Yes);
-        form.RefreshCatalogue();
-        ASSERT_TRUE(form.Refreshing());
-        ASSERT_TRUE(testsupport::PumpUntil([&] { return !form.Refreshing(); }));
-    }
-
-    void ExpectIdle(TCobwenMainForm& form) {
-        EXPECT_TRUE(form.Tools().Enabled(ToolButton::Refresh));
-        EXPECT_FALSE(form.Tools().Enabled(ToolButton::Stop));
-        EXPECT_FALSE(form.Status().ProgressShown());
-        EXPECT_EQ(form.Status().Text(2), L"");
-    }
-
-    std::string site_;
-    std::string oldCatalogue_;
-    testsupport::ScratchFolder folder_;
-    testsupport::TestRegistryKey registry_;
-    ScriptedPrompter prompts_;
-    std::unique_ptr<TCobwenMainForm> form_;
-};
 
 TEST_F(MainFormTest, FirstStartWithoutCatalogueThenRefresh) {
     TCobwenMainForm& form = Open();
