@@ -309,6 +309,21 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         break;
+    case WM_TIMER:
+        if (wParam == PickTimer) {
+            // Timers come after every input message: the drop-down has seen its click.
+            if (GetKeyState(VK_LBUTTON) < 0 || !pendingPick_)
+                return 0;
+            KillTimer(window_, PickTimer);
+            const Filter filter = *pendingPick_;
+            pendingPick_.reset();
+            SendMessageW(filters_.ValueControl(filter), CB_SHOWDROPDOWN, FALSE, 0);
+            if (GetCapture())
+                ReleaseCapture();
+            PickValue(filter);
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         if (CloseQuery())
             OnClose();
@@ -411,9 +426,11 @@ void TCobwenMainForm::OnCommand(int id, int code, HWND control) {
         else if (!isCheckBox && code == CBN_SELCHANGE)
             OnValueChange();
         else if (!isCheckBox && code == CBN_DROPDOWN) {
-            // The picker replaces the drop-down's own list.
-            SendMessageW(control, CB_SHOWDROPDOWN, FALSE, 0);
-            PickValue(*filter);
+            // The picker replaces the drop-down's own list. The drop-down opens its list once
+            // this notification returns and tracks the mouse until the button is let go, so the
+            // picker comes after both and closes that list first.
+            pendingPick_ = *filter;
+            SetTimer(window_, PickTimer, USER_TIMER_MINIMUM, nullptr);
         }
         return;
     }

@@ -18,6 +18,7 @@
 #include "win32/Handle.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -103,6 +104,8 @@ public:
 
 private:
     static constexpr UINT MenuIdBase = 3000;
+    // Runs the value picker after a drop-down's opening.
+    static constexpr UINT_PTR PickTimer = 1;
     static constexpr UINT MenuIdEnd = MenuIdBase + 100;
 
     // The basket list asks through this, as its rows never show a preview.
@@ -239,6 +242,8 @@ private:
     int basketHeight_ = DesignedBasketHeight;
     bool draggingSplitter_ = false;
     bool shown_ = false;
+    bool picking_ = false;
+    std::optional<Filter> pendingPick_;
     HWND lastFocus_ = nullptr;
 };
 

@@ -178,12 +178,29 @@ void TCobwenMainForm::SetFilterFromRow(Filter by) {
 }
 
 void TCobwenMainForm::PickValue(Filter filter) {
-    const std::optional<int> chosen =
-        RunValuePicker(window_, filters_.ValueControl(filter), filters_.Items(filter),
-                       filters_.Selected(filter), locale_);
-    if (!chosen)
+    // One picker at a time: its own loop still sees the drop-downs' notifications.
+    if (picking_ || !filters_.ValueEnabled(filter))
         return;
-    filters_.Select(filter, *chosen);
+    picking_ = true;
+    const std::vector<std::wstring> values = filters_.Items(filter);
+    std::optional<int> chosen;
+    try {
+        chosen = RunValuePicker(window_, filters_.ValueControl(filter), values,
+                                filters_.Selected(filter), locale_);
+    } catch (...) {
+        picking_ = false;
+        throw;
+    }
+    picking_ = false;
+    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(values.size()))
+        return;
+    // A refresh may have refilled the drop-down meanwhile: the value picked counts, not its
+    // position; a value no longer listed changes nothing.
+    const std::vector<std::wstring> now = filters_.Items(filter);
+    const auto found = std::ranges::find(now, values[static_cast<std::size_t>(*chosen)]);
+    if (found == now.end())
+        return;
+    filters_.Select(filter, static_cast<int>(found - now.begin()));
     OnValueChange();
 }
 

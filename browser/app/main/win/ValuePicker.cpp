@@ -143,7 +143,10 @@ LRESULT CALLBACK PickerWindow::ControlKeys(HWND control, UINT message, WPARAM wP
         [&]() -> LRESULT {
             if (message == WM_GETDLGCODE)
                 return passOn() | DLGC_WANTALLKEYS;
-            if (message == WM_KEYDOWN && picker->Key(control, wParam))
+            // F10 comes as a system key.
+            const bool key =
+                message == WM_KEYDOWN || (message == WM_SYSKEYDOWN && wParam == VK_F10);
+            if (key && picker->Key(control, wParam))
                 return 0;
             if (message == WM_CHAR && (wParam == L'\r' || wParam == 27))
                 return 0;
