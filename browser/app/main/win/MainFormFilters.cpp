@@ -1,8 +1,10 @@
 // The filter panel, the catalogue list's rebuild and the window's keys.
 #include "browser/app/list/core/FilterKeys.h"
 #include "browser/app/list/core/ListFilter.h"
+#include "browser/app/list/core/NameMatcher.h"
 #include "browser/app/list/core/SetFilterFromRow.h"
 #include "browser/app/main/core/Commands.h"
+#include "browser/app/main/resources/MessageIds.h"
 #include "browser/app/main/win/MainForm.h"
 #include "browser/app/main/win/Texts.h"
 #include "browser/app/main/win/ValuePicker.h"
@@ -113,12 +115,12 @@ void TCobwenMainForm::FillList() {
         return;
     RowList& list = *catalogueList_;
     const int focused = list.FocusedData();
+    FilterInput input;
+    input.Panel = PanelState();
+    input.FindIn = settings_.Settings.FindIn;
+    input.Now = Now();
     list.BeginUpdate();
     try {
-        FilterInput input;
-        input.Panel = PanelState();
-        input.FindIn = settings_.Settings.FindIn;
-        input.Now = Now();
         list.SetRows(cobwen::FillList(archive_, filterLists_, input, locale_));
     } catch (...) {
         list.SetRows({});
@@ -126,7 +128,15 @@ void TCobwenMainForm::FillList() {
     if (list.RowCount() > 0)
         LocateRow(list, focused, true);
     list.EndUpdate();
+    // An expression that cannot be compiled shows no row; the message panel says why.
+    const bool invalidName = input.Panel.UseName && !input.Panel.Name.empty() &&
+                             !NameMatcher(input.Panel.Name, locale_).Valid();
+    const std::wstring invalidText = MessageText(IDS_INVALID_NAME_FILTER);
+    if (!invalidName && status_.Text(2) == invalidText)
+        status_.SetText(2, L"");
     RunFocusedRowHandler(list);
+    if (invalidName && !TransferRunning())
+        status_.SetText(2, invalidText);
     status_.SetText(
         0, win32::ToWide(RowCountText(list.RowCount(), archive_.Count()), BrowserCodePage));
 }

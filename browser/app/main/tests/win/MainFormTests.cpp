@@ -164,10 +164,19 @@ TEST_F(MainFormTest, NameFilterFollowsTheTyping) {
     EXPECT_GE(form.CatalogueList().RowCount(), expected);
     EXPECT_EQ(form.Status().Text(0),
               std::to_wstring(form.CatalogueList().RowCount()) + L"/" + std::to_wstring(rows));
-    // Not a valid expression: no row at all.
+    // Not a valid expression: no row at all, and the status bar says why.
     form.Filters().SetNameText(L"(");
     EXPECT_EQ(form.CatalogueList().RowCount(), 0);
     EXPECT_EQ(form.Status().Text(0), L"0/" + std::to_wstring(rows));
+    EXPECT_EQ(form.Status().Text(2), MessageText(IDS_INVALID_NAME_FILTER));
+    // A valid one again, or the filter off, takes the reason away.
+    form.Filters().SetNameText(L"(a|b)");
+    EXPECT_NE(form.Status().Text(2), MessageText(IDS_INVALID_NAME_FILTER));
+    form.Filters().SetNameText(L"[");
+    EXPECT_EQ(form.Status().Text(2), MessageText(IDS_INVALID_NAME_FILTER));
+    SendMessageW(form.Filters().CheckBox(Filter::Name), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.CatalogueList().RowCount(), rows);
+    EXPECT_NE(form.Status().Text(2), MessageText(IDS_INVALID_NAME_FILTER));
 }
 
 TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
