@@ -120,7 +120,9 @@ void TGetFiles::SetMaxCount(std::int32_t count) {
 
 void TGetFiles::Stop() {
     const std::lock_guard guard(shared_->lock);
-    if (shared_->stopping)
+    // With no worker in the list there is nothing to stop: the ends still on their way end the
+    // run, and a flag raised now would stop the next run ahead of its own end.
+    if (shared_->stopping || shared_->workers.empty())
         return;
     shared_->stopping = true;
     for (TGetFileThread* worker : shared_->workers)

@@ -66,7 +66,8 @@ public:
     // A new number of transfers at once; ignored while busy or when it is the current one.
     void SetMaxCount(std::int32_t count);
     std::int32_t MaxCount() const { return maxCount_; }
-    // Asks every worker to terminate and has OnStopped raised once when the last one has ended.
+    // Asks every worker to terminate and has OnStopped raised once when the last one has ended;
+    // nothing when no worker is left in the list (the ends on their way end the run).
     void Stop();
     void TerminateAll();
 

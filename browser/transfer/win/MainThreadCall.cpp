@@ -1,5 +1,7 @@
 #include "browser/transfer/win/MainThreadCall.h"
 
+#include "win32/WindowProc.h"
+
 namespace cobwen {
 
 namespace {
@@ -99,16 +101,23 @@ LRESULT CALLBACK MainThreadCall::WindowProc(HWND window, UINT message, WPARAM wP
                                             LPARAM lParam) {
     if (message != WakeMessage)
         return DefWindowProcW(window, message, wParam, lParam);
-    const auto* self =
-        reinterpret_cast<const MainThreadCall*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self != nullptr) {
-        {
-            const Locked guard(self->lock_);
-            self->posted_ = false;
-        }
-        self->Serve(true);
-    }
-    return 0;
+    return win32::GuardedMessage(
+        [&]() -> LRESULT {
+            const auto* self =
+                reinterpret_cast<const MainThreadCall*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+            if (self != nullptr) {
+                {
+                    const Locked guard(self->lock_);
+                    self->posted_ = false;
+                }
+                self->Serve(true);
+            }
+            return 0;
+        },
+        [](const char* what) -> LRESULT {
+            win32::LastResort(what);
+            return 0;
+        });
 }
 
 bool MainThreadCall::Run(const std::function<void()>& call) const {

@@ -1,6 +1,7 @@
 // The window class and procedure: turns messages into calls on the state, and keeps every
 // exception of the owner's callbacks inside.
 #include "browser/app/listview/win/RowListState.h"
+#include "win32/WindowProc.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -156,21 +157,15 @@ LRESULT Handle(RowList::State& s, HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT CALLBACK RowListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        auto* state = static_cast<RowList::State*>(create->lpCreateParams);
-        state->window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    }
-    auto* state = reinterpret_cast<RowList::State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* state = win32::WindowObject<RowList::State>(window, message, lParam);
     if (!state)
         return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return Handle(*state, window, message, wParam, lParam);
-    } catch (...) {
-        // The owner's failure costs this message only; the list stays usable.
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+    if (message == WM_NCCREATE)
+        state->window = window;
+    // The owner's failure costs this message only; the list stays usable.
+    return win32::GuardedMessage(
+        [&] { return Handle(*state, window, message, wParam, lParam); },
+        [&](const char*) { return DefWindowProcW(window, message, wParam, lParam); });
 }
 
 HINSTANCE ThisModule() {

@@ -33,16 +33,18 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
 
 void FilterPanel::Create(HWND parent, HFONT font) {
     heading_ = Child(parent, L"STATIC", HeadingText, SS_CENTER, -1, font);
-    for (int n = 1; n <= FilterCount; ++n) {
-        checks_[n - 1] = Child(parent, L"BUTTON", Captions[n - 1], BS_AUTOCHECKBOX | WS_TABSTOP,
-                               CheckBoxId + n, font);
-        if (n == NameFilter)
-            values_[n - 1] = Child(parent, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-                                   ValueId + n, font);
+    for (const Filter filter : All) {
+        const int n = static_cast<int>(filter);
+        checks_[Slot(filter)] = Child(parent, L"BUTTON", Captions[Slot(filter)],
+                                      BS_AUTOCHECKBOX | WS_TABSTOP, CheckBoxId + n, font);
+        if (filter == Filter::Name)
+            values_[Slot(filter)] = Child(
+                parent, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, ValueId + n, font);
         else
-            values_[n - 1] = Child(parent, L"COMBOBOX", L"",
-                                   CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, ValueId + n, font);
-        EnableWindow(values_[n - 1], FALSE);
+            values_[Slot(filter)] =
+                Child(parent, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                      ValueId + n, font);
+        EnableWindow(values_[Slot(filter)], FALSE);
     }
     hint_ = Child(parent, L"STATIC", HintText, SS_LEFT, -1, font);
 }
@@ -52,43 +54,43 @@ void FilterPanel::Layout(const RECT& area) {
     int y = area.top + Margin;
     MoveWindow(heading_, area.left + Margin, y, width, CheckHeight, TRUE);
     y += CheckHeight + Margin;
-    for (int n = 1; n <= FilterCount; ++n) {
-        MoveWindow(checks_[n - 1], area.left + Margin, y, width, CheckHeight, TRUE);
+    for (const Filter filter : All) {
+        MoveWindow(CheckBox(filter), area.left + Margin, y, width, CheckHeight, TRUE);
         y += CheckHeight + 2;
-        const int height = n == NameFilter ? ValueHeight : DropDownHeight;
-        MoveWindow(values_[n - 1], area.left + Margin + 8, y, width - 8, height, TRUE);
+        const int height = filter == Filter::Name ? ValueHeight : DropDownHeight;
+        MoveWindow(ValueControl(filter), area.left + Margin + 8, y, width - 8, height, TRUE);
         y += ValueHeight + Margin;
     }
     const int hintTop = std::max(y + Margin, static_cast<int>(area.bottom) - HintHeight);
     MoveWindow(hint_, area.left + Margin, hintTop, width, HintHeight, TRUE);
 }
 
-int FilterPanel::FilterOfControl(int id, bool& isCheckBox) {
+std::optional<Filter> FilterPanel::FilterOfControl(int id, bool& isCheckBox) {
     isCheckBox = id > CheckBoxId && id <= CheckBoxId + FilterCount;
     if (isCheckBox)
-        return id - CheckBoxId;
+        return static_cast<Filter>(id - CheckBoxId);
     if (id > ValueId && id <= ValueId + FilterCount)
-        return id - ValueId;
-    return 0;
+        return static_cast<Filter>(id - ValueId);
+    return std::nullopt;
 }
 
-bool FilterPanel::Checked(int filter) const {
+bool FilterPanel::Checked(Filter filter) const {
     return SendMessageW(CheckBox(filter), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void FilterPanel::SetChecked(int filter, bool checked) {
+void FilterPanel::SetChecked(Filter filter, bool checked) {
     SendMessageW(CheckBox(filter), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool FilterPanel::ValueEnabled(int filter) const {
+bool FilterPanel::ValueEnabled(Filter filter) const {
     return IsWindowEnabled(ValueControl(filter));
 }
 
-void FilterPanel::EnableValue(int filter, bool enabled) {
+void FilterPanel::EnableValue(Filter filter, bool enabled) {
     EnableWindow(ValueControl(filter), enabled ? TRUE : FALSE);
 }
 
-void FilterPanel::SetItems(int filter, const std::vector<std::wstring>& items) {
+void FilterPanel::SetItems(Filter filter, const std::vector<std::wstring>& items) {
     HWND box = ValueControl(filter);
     SendMessageW(box, WM_SETREDRAW, FALSE, 0);
     SendMessageW(box, CB_RESETCONTENT, 0, 0);
@@ -97,19 +99,19 @@ void FilterPanel::SetItems(int filter, const std::vector<std::wstring>& items) {
     SendMessageW(box, WM_SETREDRAW, TRUE, 0);
 }
 
-int FilterPanel::ItemCount(int filter) const {
+int FilterPanel::ItemCount(Filter filter) const {
     return static_cast<int>(SendMessageW(ValueControl(filter), CB_GETCOUNT, 0, 0));
 }
 
-int FilterPanel::Selected(int filter) const {
+int FilterPanel::Selected(Filter filter) const {
     return static_cast<int>(SendMessageW(ValueControl(filter), CB_GETCURSEL, 0, 0));
 }
 
-void FilterPanel::Select(int filter, int index) {
+void FilterPanel::Select(Filter filter, int index) {
     SendMessageW(ValueControl(filter), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-std::vector<std::wstring> FilterPanel::Items(int filter) const {
+std::vector<std::wstring> FilterPanel::Items(Filter filter) const {
     std::vector<std::wstring> items;
     HWND box = ValueControl(filter);
     const int count = ItemCount(filter);
@@ -125,7 +127,7 @@ std::vector<std::wstring> FilterPanel::Items(int filter) const {
 }
 
 std::wstring FilterPanel::NameText() const {
-    HWND edit = ValueControl(NameFilter);
+    HWND edit = ValueControl(Filter::Name);
     const int length = GetWindowTextLengthW(edit);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(edit, text.data(), length + 1);
@@ -134,7 +136,7 @@ std::wstring FilterPanel::NameText() const {
 }
 
 void FilterPanel::SetNameText(const std::wstring& text) {
-    SetWindowTextW(ValueControl(NameFilter), text.c_str());
+    SetWindowTextW(ValueControl(Filter::Name), text.c_str());
 }
 
 } // namespace cobwen

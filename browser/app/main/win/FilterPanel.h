@@ -1,5 +1,9 @@
 #pragma once
 
+#include "browser/app/list/core/FilterLists.h"
+
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -7,14 +11,15 @@
 namespace cobwen {
 
 // The filter panel's controls, children of the main window (which gets their notifications).
-// Filters are numbered 1 to 7 as on screen: category, author, release period, name, sources,
-// host version, Windows version. Filter 4's value control is the name field, the others are
-// drop-down lists.
+// The name filter's value control is an edit field, the others are drop-down lists.
 class FilterPanel {
 public:
     static constexpr int FilterCount = 7;
-    static constexpr int NameFilter = 4;
-    // Control ids: check box of filter n = CheckBoxId + n, value control = ValueId + n.
+    // Every filter in panel order.
+    static constexpr std::array<Filter, FilterCount> All{
+        Filter::Category,   Filter::Author,       Filter::Released,      Filter::Name,
+        Filter::HasSources, Filter::UlvarVersion, Filter::WindowsVersion};
+    // Control ids: check box of a filter = CheckBoxId + its number, value control = ValueId + it.
     static constexpr int CheckBoxId = 1000;
     static constexpr int ValueId = 1010;
 
@@ -23,22 +28,22 @@ public:
     // the hint text.
     void Layout(const RECT& area);
 
-    // Which filter a control id belongs to (0: none), and whether it is the check box.
-    static int FilterOfControl(int id, bool& isCheckBox);
+    // Which filter a control id belongs to, and whether it is the check box.
+    static std::optional<Filter> FilterOfControl(int id, bool& isCheckBox);
 
-    bool Checked(int filter) const;
-    void SetChecked(int filter, bool checked);
-    HWND ValueControl(int filter) const { return values_[filter - 1]; }
-    HWND CheckBox(int filter) const { return checks_[filter - 1]; }
-    bool ValueEnabled(int filter) const;
-    void EnableValue(int filter, bool enabled);
+    bool Checked(Filter filter) const;
+    void SetChecked(Filter filter, bool checked);
+    HWND ValueControl(Filter filter) const { return values_[Slot(filter)]; }
+    HWND CheckBox(Filter filter) const { return checks_[Slot(filter)]; }
+    bool ValueEnabled(Filter filter) const;
+    void EnableValue(Filter filter, bool enabled);
 
     // Drop-down lists.
-    void SetItems(int filter, const std::vector<std::wstring>& items);
-    int ItemCount(int filter) const;
-    int Selected(int filter) const; // -1: none
-    void Select(int filter, int index);
-    std::vector<std::wstring> Items(int filter) const;
+    void SetItems(Filter filter, const std::vector<std::wstring>& items);
+    int ItemCount(Filter filter) const;
+    int Selected(Filter filter) const; // -1: none
+    void Select(Filter filter, int index);
+    std::vector<std::wstring> Items(Filter filter) const;
 
     std::wstring NameText() const;
     void SetNameText(const std::wstring& text);
@@ -47,6 +52,8 @@ public:
     HWND Hint() const { return hint_; }
 
 private:
+    static std::size_t Slot(Filter filter) { return static_cast<std::size_t>(filter) - 1; }
+
     HWND heading_ = nullptr;
     HWND hint_ = nullptr;
     HWND checks_[FilterCount]{};

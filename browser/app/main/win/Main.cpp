@@ -2,6 +2,7 @@
 #include "browser/app/main/win/MainForm.h"
 #include "browser/catalogue/core/Cp1251.h"
 #include "win32/Text.h"
+#include "win32/WindowProc.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -20,9 +21,7 @@ std::string SiteOption() {
     return site;
 }
 
-} // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+int Run() {
     // Dates, sizes and comparisons follow the Russian locale whatever the user's own is.
     SetThreadLocale(MAKELCID(MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), SORT_DEFAULT));
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_PROGRESS_CLASS |
@@ -44,4 +43,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+// What ends the program when nothing else caught it: said once, without anything that can fail
+// again.
+int Failed(const char* what) noexcept {
+    win32::LastResort(what);
+    MessageBoxA(nullptr, what, "ULVAR Cobwen GUI", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    return 1;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+    try {
+        return Run();
+    } catch (const std::exception& error) {
+        return Failed(error.what());
+    } catch (...) {
+        return Failed("unknown failure");
+    }
 }

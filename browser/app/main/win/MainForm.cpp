@@ -1,7 +1,6 @@
 #include "browser/app/main/win/MainForm.h"
 
 #include "browser/app/list/core/ListColumns.h"
-#include "browser/app/main/core/MainKeys.h"
 #include "browser/app/main/resources/MessageIds.h"
 #include "browser/app/main/win/Texts.h"
 #include "browser/app/main/win/ToolbarImages.h"
@@ -17,6 +16,7 @@
 #include "browser/catalogue/win/ReplaceFile.h"
 #include "browser/catalogue/win/VersionInfo.h"
 #include "win32/Text.h"
+#include "win32/WindowProc.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -75,8 +75,19 @@ void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
 
 } // namespace
 
+std::vector<WindowController*> MainControllers::All() const {
+    std::vector<WindowController*> all;
+    for (WindowController* controller :
+         {static_cast<WindowController*>(Refresh.get()), Basket.get(), FolderScan.get(),
+          UpdateCheck.get(), SettingsDialog.get(), Tray.get()})
+        if (controller)
+            all.push_back(controller);
+    return all;
+}
+
 TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     : options_(std::move(options)), prompts_(options_.Prompts ? options_.Prompts : &systemPrompts_),
+      savePrompts_(options_.SavePrompts ? options_.SavePrompts : &systemSavePrompts_),
       archive_(locale_, options_.CatalogueHost.empty() ? std::string(DefaultCatalogueHost)
                                                        : options_.CatalogueHost) {
     programPath_ = options_.ProgramPath.empty() ? ThisProgramPath() : options_.ProgramPath;
@@ -103,6 +114,11 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     systemPrompts_.SetOwner(window_);
     CreateControls();
     CreateContextMenu();
+    controllers_.Refresh = std::make_unique<RefreshController>(
+        static_cast<RefreshHost&>(*this),
+        RefreshController::Parts{*prompts_, transfers_, status_, settings_, locale_, programFolder_,
+                                 localCatalogue_, filesInFlight_, window_});
+    UpdateCommands();
 
     // The store's missing keys keep what the window has now.
     settings_.Window.Placement = designed;
@@ -120,7 +136,7 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
 
     basketHeight_ = settings_.Window.BasketHeight;
     setOffOther_ = settings_.Window.Filters.SetOffOther;
-    CheckMenuItem(filterMenu_, MenuId(MainAction::SetFilterOffOther),
+    CheckMenuItem(filterMenu_, MenuId(Command::SetFilterOffOther),
                   setOffOther_ ? MF_CHECKED : MF_UNCHECKED);
     ShowPanelState(settings_.Window.Filters);
     if (settings_.ListLayout)
@@ -154,28 +170,31 @@ void TCobwenMainForm::Show() {
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(window_,
                settings_.Window.State == MainWindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+    // A maximised start may come without the show message.
+    BecameVisible();
+    SetFocus(catalogueList_->Window());
     UpdateWindow(window_);
+}
+
+void TCobwenMainForm::BecameVisible() {
+    if (shown_)
+        return;
+    shown_ = true;
+    OnWindowShow();
 }
 
 LRESULT CALLBACK TCobwenMainForm::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<TCobwenMainForm*>(create->lpCreateParams)->window_ = window;
-    }
-    auto* form = reinterpret_cast<TCobwenMainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* form = win32::WindowObject<TCobwenMainForm>(window, message, lParam);
     if (!form)
         return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return form->Handle(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        form->prompts_->Error(win32::ToWide(error.what(), BrowserCodePage));
-        return 0;
-    } catch (...) {
-        return 0;
-    }
+    if (message == WM_NCCREATE)
+        form->window_ = window;
+    return win32::GuardedMessage([&] { return form->Handle(message, wParam, lParam); },
+                                 [&](const char* what) -> LRESULT {
+                                     form->prompts_->Error(win32::ToWide(what, BrowserCodePage));
+                                     return 0;
+                                 });
 }
 
 LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -192,9 +211,35 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(uiFont_.Get());
     case WM_SHOWWINDOW:
+        // The show steps run once for every time the window becomes visible, whichever way.
         if (wParam)
-            OnWindowShow();
+            BecameVisible();
+        else
+            shown_ = false;
         break;
+    case WM_WINDOWPOSCHANGED: {
+        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (position->flags & SWP_SHOWWINDOW)
+            BecameVisible();
+        else if (position->flags & SWP_HIDEWINDOW)
+            shown_ = false;
+        break;
+    }
+    case WM_ACTIVATE:
+        // The focus leaves with the window (a message box, another program) and comes back to
+        // the control that had it; the catalogue list when none had.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus))
+                lastFocus_ = focus;
+        } else if (!HIWORD(wParam)) {
+            RestoreFocus();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
@@ -264,6 +309,21 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         break;
+    case WM_TIMER:
+        if (wParam == PickTimer) {
+            // Timers come after every input message: the drop-down has seen its click.
+            if (GetKeyState(VK_LBUTTON) < 0 || !pendingPick_)
+                return 0;
+            KillTimer(window_, PickTimer);
+            const Filter filter = *pendingPick_;
+            pendingPick_.reset();
+            SendMessageW(filters_.ValueControl(filter), CB_SHOWDROPDOWN, FALSE, 0);
+            if (GetCapture())
+                ReleaseCapture();
+            PickValue(filter);
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         if (CloseQuery())
             OnClose();
@@ -281,6 +341,16 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+void TCobwenMainForm::RestoreFocus() {
+    if (!catalogueList_)
+        return;
+    const HWND target = lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) &&
+                                IsWindowEnabled(lastFocus_)
+                            ? lastFocus_
+                            : catalogueList_->Window();
+    SetFocus(target);
+}
+
 void TCobwenMainForm::CreateControls() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
@@ -289,10 +359,6 @@ void TCobwenMainForm::CreateControls() {
     uiFont_.Reset(CreateFontIndirectW(&metrics.lfMessageFont));
 
     toolbar_.Create(window_, uiFont_.Get());
-    // The settings dialog and the about box are not part of this window yet; their buttons stay
-    // off rather than do nothing.
-    toolbar_.Enable(Toolbar::Settings, false);
-    toolbar_.Enable(Toolbar::About, false);
     status_.Create(window_, uiFont_.Get());
     filters_.Create(window_, uiFont_.Get());
 
@@ -351,39 +417,31 @@ void TCobwenMainForm::ApplyFonts() {
 
 void TCobwenMainForm::OnCommand(int id, int code, HWND control) {
     bool isCheckBox = false;
-    if (const int filter = FilterPanel::FilterOfControl(id, isCheckBox); filter != 0 && control) {
+    if (const std::optional<Filter> filter = FilterPanel::FilterOfControl(id, isCheckBox);
+        filter && control) {
         if (isCheckBox && code == BN_CLICKED)
-            OnFilterCheckBox(filter);
-        else if (!isCheckBox && filter == FilterPanel::NameFilter && code == EN_CHANGE)
+            OnFilterCheckBox(*filter);
+        else if (!isCheckBox && filter == Filter::Name && code == EN_CHANGE)
             FillList();
         else if (!isCheckBox && code == CBN_SELCHANGE)
             OnValueChange();
         else if (!isCheckBox && code == CBN_DROPDOWN) {
-            // The picker replaces the drop-down's own list.
-            SendMessageW(control, CB_SHOWDROPDOWN, FALSE, 0);
-            PickValue(filter);
+            // The picker replaces the drop-down's own list. The drop-down opens its list once
+            // this notification returns and tracks the mouse until the button is let go, so the
+            // picker comes after both and closes that list first.
+            pendingPick_ = *filter;
+            SetTimer(window_, PickTimer, USER_TIMER_MINIMUM, nullptr);
         }
         return;
     }
-    switch (id) {
-    case Toolbar::Refresh:
-        RefreshCatalogue();
-        return;
-    case Toolbar::Stop:
-        StopTransfers();
-        return;
-    case Toolbar::Exit:
-        SendMessageW(window_, WM_CLOSE, 0, 0);
-        return;
-    default:
-        break;
-    }
-    // Context-menu entries carry the action of their key.
-    if (id >= static_cast<int>(MenuIdBase) && id < static_cast<int>(MenuIdEnd)) {
-        KeyAction action;
-        action.Action = static_cast<MainAction>(id - static_cast<int>(MenuIdBase));
-        ExecuteKey(action);
-    }
+    KeyAction action;
+    if (const ToolButton button = Toolbar::ButtonOfId(id); button != ToolButton::None)
+        action.Action = CommandOfButton(button);
+    else if (id >= static_cast<int>(MenuIdBase) && id < static_cast<int>(MenuIdEnd))
+        action.Action = static_cast<Command>(id - static_cast<int>(MenuIdBase));
+    // Context-menu entries carry their command.
+    if (FindCommand(action.Action))
+        RunCommand(action);
 }
 
 bool TCobwenMainForm::CloseQuery() {
@@ -393,13 +451,14 @@ bool TCobwenMainForm::CloseQuery() {
 }
 
 void TCobwenMainForm::OnClose() {
+    for (WindowController* controller : controllers_.All())
+        controller->Closing();
     transfers_.Stop();
     SaveWindowSettings();
     WindowsSettingsStores stores(iniPath_, options_.RegistryKey.empty()
                                                ? std::string(ProgramKeyPath)
                                                : options_.RegistryKey);
-    MessageBoxSavePrompt prompt;
-    SaveSettings(stores, settings_, prompt);
+    SaveSettings(stores, settings_, *savePrompts_);
     DestroyWindow(window_);
 }
 

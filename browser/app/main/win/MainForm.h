@@ -3,12 +3,14 @@
 #include "browser/app/list/core/FilterLists.h"
 #include "browser/app/list/core/ListCommands.h"
 #include "browser/app/listview/win/RowList.h"
-#include "browser/app/main/core/MainKeys.h"
+#include "browser/app/main/core/Commands.h"
 #include "browser/app/main/win/FilterPanel.h"
 #include "browser/app/main/win/Prompter.h"
+#include "browser/app/main/win/RefreshController.h"
 #include "browser/app/main/win/StatusBar.h"
 #include "browser/app/main/win/Toolbar.h"
 #include "browser/app/settings/core/BrowserSettings.h"
+#include "browser/app/settings/win/MessageBoxSavePrompt.h"
 #include "browser/catalogue/core/CobwenArchive.h"
 #include "browser/catalogue/win/SystemLocale.h"
 #include "browser/transfer/win/GetFiles.h"
@@ -16,7 +18,9 @@
 #include "win32/Handle.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace cobwen {
@@ -28,12 +32,28 @@ struct MainFormOptions {
     std::string CatalogueHost;   // the catalogue site; empty: the public one
     std::string RegistryKey;     // below HKEY_CURRENT_USER; empty: the program's own key
     Prompter* Prompts = nullptr; // message boxes; null: the system's
+    SavePrompt* SavePrompts = nullptr; // the questions of a failed save; null: the system's
+};
+
+// The controllers of the main window, each with a job of its own. The places still empty are
+// filled as their features come: the basket and its download run, the download-folder scan, the
+// update check, the settings dialog and the tray.
+struct MainControllers {
+    std::unique_ptr<RefreshController> Refresh;
+    std::unique_ptr<WindowController> Basket;
+    std::unique_ptr<WindowController> FolderScan;
+    std::unique_ptr<WindowController> UpdateCheck;
+    std::unique_ptr<WindowController> SettingsDialog;
+    std::unique_ptr<WindowController> Tray;
+
+    // The controllers present, in the order above.
+    std::vector<WindowController*> All() const;
 };
 
 // The browser's main window: it owns the settings, the catalogue, the transfer queues and the id
 // sets for the whole run, and connects the filter panel, the lists, the toolbar and the status
 // bar to them.
-class TCobwenMainForm final : public RowListOwner {
+class TCobwenMainForm final : public RowListOwner, private RefreshHost {
 public:
     explicit TCobwenMainForm(MainFormOptions options);
     TCobwenMainForm(const TCobwenMainForm&) = delete;
@@ -47,11 +67,14 @@ public:
     bool PreTranslate(const MSG& message);
 
     // Commands, as the toolbar and the keys run them.
-    void RefreshCatalogue();
+    void RefreshCatalogue() { controllers_.Refresh->Refresh(); }
     void StopTransfers();
+    // Runs a command of the table if its enabled rule allows it now.
+    void RunCommand(const KeyAction& action);
+    bool CommandEnabled(Command command) const;
     // The close query and the close; false when the user chose to stay.
     bool CloseQuery();
-    int LoadCatalogue(const std::string& path, bool warn, bool fill);
+    int LoadCatalogue(const std::string& path, bool warn, bool fill) override;
 
     // What the window shows, for tests.
     const TCobwenArchive& Archive() const { return archive_; }
@@ -62,11 +85,11 @@ public:
     const BrowserSettings& Settings() const { return settings_; }
     const std::string& LocalCatalogue() const { return localCatalogue_; }
     const std::string& PreviousNewestStamp() const { return previousNewestStamp_; }
-    bool Refreshing() const { return !catalogueTransferName_.empty(); }
+    bool Refreshing() const { return controllers_.Refresh->Refreshing(); }
     HMENU ContextMenuHandle() const { return contextMenu_.Get(); }
-    // The command id of a context-menu entry: its key's action, above every control's id (the
-    // dialog manager sends IDOK and IDCANCEL as commands of the window too).
-    static UINT MenuId(MainAction action) { return MenuIdBase + static_cast<UINT>(action); }
+    // The command id of a context-menu entry: its command, above every control's id (the dialog
+    // manager sends IDOK and IDCANCEL as commands of the window too).
+    static UINT MenuId(Command command) { return MenuIdBase + static_cast<UINT>(command); }
 
     // RowListOwner.
     std::wstring CellText(int data, int column) override;
@@ -81,6 +104,8 @@ public:
 
 private:
     static constexpr UINT MenuIdBase = 3000;
+    // Runs the value picker after a drop-down's opening.
+    static constexpr UINT_PTR PickTimer = 1;
     static constexpr UINT MenuIdEnd = MenuIdBase + 100;
 
     // The basket list asks through this, as its rows never show a preview.
@@ -117,6 +142,9 @@ private:
     void LayoutControls();
     void ApplyFonts();
     void OnWindowShow();
+    // The show steps, once each time the window becomes visible.
+    void BecameVisible();
+    void RestoreFocus();
     void OnCommand(int id, int code, HWND control);
     void OnClose();
     void SaveWindowSettings();
@@ -127,12 +155,12 @@ private:
     bool LocateRow(RowList& list, int index, bool select);
     void ApplyViewSettings();
     void OnValueChange();
-    void OnFilterCheckBox(int filter);
-    void ToggleFilter(int filter);
-    void FocusFilterValue(int filter);
-    void StepFilterValue(int filter, bool backwards);
+    void OnFilterCheckBox(Filter filter);
+    void ToggleFilter(Filter filter);
+    void FocusFilterValue(Filter filter);
+    void StepFilterValue(Filter filter, bool backwards);
     void SetFilterFromRow(Filter by);
-    void PickValue(int filter);
+    void PickValue(Filter filter);
     void RunFocusedRowHandler(RowList& list);
     FilterSettings PanelState() const;
     void ShowPanelState(const FilterSettings& state);
@@ -146,21 +174,30 @@ private:
     void WriteToAuthor();
     void GoToAuthorPage();
 
-    // The catalogue refresh and the transfers.
-    void OnRefreshStart();
-    void OnRefreshDone(bool failed);
-    void OnRefreshStopped();
+    // RefreshHost.
+    void ReloadLocalCatalogue() override;
+    void ShowCatalogueDate() override;
+    std::string CatalogueUrl() const override { return archive_.CatalogueURL(); }
+    void RunChanged() override;
+    void TransferError(const std::string& message) override { OnTransferError(message); }
+    void TransferProgress(int bytes) override { OnTransferProgress(bytes); }
+
+    // The transfers' handlers shared by the refresh and the download run.
     void OnTransferError(const std::string& message);
     void OnTransferProgress(int bytes);
-    void ReturnToIdle();
     bool TransferRunning() const { return status_.ProgressShown(); }
 
-    void ExecuteKey(const KeyAction& action);
+    // The enabling of the toolbar and the menu entries by the command table.
+    void UpdateCommands();
+    // The commands the window runs itself.
+    void RunOwnCommand(const KeyAction& action);
     void SetStatus(int panel, const std::string& browserText);
 
     MainFormOptions options_;
     MessageBoxPrompter systemPrompts_;
     Prompter* prompts_;
+    MessageBoxSavePrompt systemSavePrompts_;
+    SavePrompt* savePrompts_;
     SystemTextLocale locale_;
     BrowserSettings settings_;
     TCobwenArchive archive_;
@@ -173,7 +210,6 @@ private:
     std::string programFolder_;
     std::string localCatalogue_;
     std::string iniPath_;
-    std::string catalogueTransferName_;
     std::string previousNewestStamp_;
     std::string programVersion_;
     std::string versionNumber_;
@@ -200,8 +236,15 @@ private:
     HWND basketCaption_ = nullptr;
     win32::MenuHandle contextMenu_;
     HMENU filterMenu_ = nullptr;
+    FocusedRowState rowState_;
+    // Last, so that they go before what they work with.
+    MainControllers controllers_;
     int basketHeight_ = DesignedBasketHeight;
     bool draggingSplitter_ = false;
+    bool shown_ = false;
+    bool picking_ = false;
+    std::optional<Filter> pendingPick_;
+    HWND lastFocus_ = nullptr;
 };
 
 } // namespace cobwen

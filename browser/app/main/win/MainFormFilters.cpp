@@ -1,8 +1,10 @@
 // The filter panel, the catalogue list's rebuild and the window's keys.
 #include "browser/app/list/core/FilterKeys.h"
 #include "browser/app/list/core/ListFilter.h"
+#include "browser/app/list/core/NameMatcher.h"
 #include "browser/app/list/core/SetFilterFromRow.h"
-#include "browser/app/main/core/MainKeys.h"
+#include "browser/app/main/core/Commands.h"
+#include "browser/app/main/resources/MessageIds.h"
 #include "browser/app/main/win/MainForm.h"
 #include "browser/app/main/win/Texts.h"
 #include "browser/app/main/win/ValuePicker.h"
@@ -10,6 +12,7 @@
 #include "browser/catalogue/core/DateTime.h"
 #include "win32/Text.h"
 
+#include <algorithm>
 #include <shellapi.h>
 
 namespace cobwen {
@@ -24,27 +27,23 @@ std::vector<std::wstring> WideItems(const std::vector<std::string>& items) {
     return wide;
 }
 
-int Number(Filter filter) {
-    return static_cast<int>(filter);
-}
-
 } // namespace
 
 FilterSettings TCobwenMainForm::PanelState() const {
     FilterSettings state;
-    state.UseCategory = filters_.Checked(1);
-    state.UseAuthor = filters_.Checked(2);
-    state.UseRelease = filters_.Checked(3);
-    state.UseName = filters_.Checked(4);
-    state.HasSources = filters_.Checked(5);
-    state.UseUlvarVersion = filters_.Checked(6);
-    state.UseWindowsVersion = filters_.Checked(7);
-    state.Category = filters_.Selected(1);
-    state.Author = filters_.Selected(2);
-    state.Date = filters_.Selected(3);
-    state.SrcLang = filters_.Selected(5);
-    state.UlvarVersion = filters_.Selected(6);
-    state.WindowsVersion = filters_.Selected(7);
+    state.UseCategory = filters_.Checked(Filter::Category);
+    state.UseAuthor = filters_.Checked(Filter::Author);
+    state.UseRelease = filters_.Checked(Filter::Released);
+    state.UseName = filters_.Checked(Filter::Name);
+    state.HasSources = filters_.Checked(Filter::HasSources);
+    state.UseUlvarVersion = filters_.Checked(Filter::UlvarVersion);
+    state.UseWindowsVersion = filters_.Checked(Filter::WindowsVersion);
+    state.Category = filters_.Selected(Filter::Category);
+    state.Author = filters_.Selected(Filter::Author);
+    state.Date = filters_.Selected(Filter::Released);
+    state.SrcLang = filters_.Selected(Filter::HasSources);
+    state.UlvarVersion = filters_.Selected(Filter::UlvarVersion);
+    state.WindowsVersion = filters_.Selected(Filter::WindowsVersion);
     state.Name = win32::FromWide(filters_.NameText(), BrowserCodePage);
     state.SetOffOther = setOffOther_;
     return state;
@@ -56,9 +55,9 @@ void TCobwenMainForm::ShowPanelState(const FilterSettings& state) {
     const bool checks[FilterPanel::FilterCount] = {
         state.UseCategory, state.UseAuthor,       state.UseRelease,       state.UseName,
         state.HasSources,  state.UseUlvarVersion, state.UseWindowsVersion};
-    for (int n = 1; n <= FilterPanel::FilterCount; ++n) {
-        filters_.SetChecked(n, checks[n - 1]);
-        filters_.EnableValue(n, checks[n - 1]);
+    for (std::size_t n = 0; n < FilterPanel::All.size(); ++n) {
+        filters_.SetChecked(FilterPanel::All[n], checks[n]);
+        filters_.EnableValue(FilterPanel::All[n], checks[n]);
     }
     const bool ready = listReady_;
     listReady_ = false; // the name field's change must not refill the list here
@@ -77,9 +76,8 @@ void TCobwenMainForm::FillFilterLists() {
                                                  {Filter::WindowsVersion, stored.WindowsVersion}};
     for (const auto& [filter, index] : selections) {
         const std::vector<std::string>& values = filterLists_.Values(filter);
-        filters_.SetItems(Number(filter), WideItems(values));
-        filters_.Select(Number(filter),
-                        SelectStoredIndex(filter, index, static_cast<int>(values.size())));
+        filters_.SetItems(filter, WideItems(values));
+        filters_.Select(filter, SelectStoredIndex(filter, index, static_cast<int>(values.size())));
     }
     // Selecting items is a value change.
     OnValueChange();
@@ -98,15 +96,16 @@ void TCobwenMainForm::OnValueChange() {
     FillList();
 }
 
-void TCobwenMainForm::OnFilterCheckBox(int filter) {
-    if (filter <= 3) {
-        for (int n = 1; n <= 3; ++n)
-            filters_.EnableValue(n, filters_.Checked(n));
+void TCobwenMainForm::OnFilterCheckBox(Filter filter) {
+    constexpr Filter FirstThree[] = {Filter::Category, Filter::Author, Filter::Released};
+    if (std::ranges::find(FirstThree, filter) != std::end(FirstThree)) {
+        for (const Filter each : FirstThree)
+            filters_.EnableValue(each, filters_.Checked(each));
         FillList();
         return;
     }
     filters_.EnableValue(filter, filters_.Checked(filter));
-    if (filter == FilterPanel::NameFilter && filters_.NameText().empty())
+    if (filter == Filter::Name && filters_.NameText().empty())
         return;
     FillList();
 }
@@ -116,12 +115,12 @@ void TCobwenMainForm::FillList() {
         return;
     RowList& list = *catalogueList_;
     const int focused = list.FocusedData();
+    FilterInput input;
+    input.Panel = PanelState();
+    input.FindIn = settings_.Settings.FindIn;
+    input.Now = Now();
     list.BeginUpdate();
     try {
-        FilterInput input;
-        input.Panel = PanelState();
-        input.FindIn = settings_.Settings.FindIn;
-        input.Now = Now();
         list.SetRows(cobwen::FillList(archive_, filterLists_, input, locale_));
     } catch (...) {
         list.SetRows({});
@@ -129,7 +128,15 @@ void TCobwenMainForm::FillList() {
     if (list.RowCount() > 0)
         LocateRow(list, focused, true);
     list.EndUpdate();
+    // An expression that cannot be compiled shows no row; the message panel says why.
+    const bool invalidName = input.Panel.UseName && !input.Panel.Name.empty() &&
+                             !NameMatcher(input.Panel.Name, locale_).Valid();
+    const std::wstring invalidText = MessageText(IDS_INVALID_NAME_FILTER);
+    if (!invalidName && status_.Text(2) == invalidText)
+        status_.SetText(2, L"");
     RunFocusedRowHandler(list);
+    if (invalidName && !TransferRunning())
+        status_.SetText(2, invalidText);
     status_.SetText(
         0, win32::ToWide(RowCountText(list.RowCount(), archive_.Count()), BrowserCodePage));
 }
@@ -140,17 +147,17 @@ bool TCobwenMainForm::LocateRow(RowList& list, int index, bool select) {
     return list.Locate(index, select);
 }
 
-void TCobwenMainForm::ToggleFilter(int filter) {
+void TCobwenMainForm::ToggleFilter(Filter filter) {
     filters_.SetChecked(filter, !filters_.Checked(filter));
     OnFilterCheckBox(filter);
 }
 
-void TCobwenMainForm::FocusFilterValue(int filter) {
+void TCobwenMainForm::FocusFilterValue(Filter filter) {
     if (filters_.ValueEnabled(filter))
         SetFocus(filters_.ValueControl(filter));
 }
 
-void TCobwenMainForm::StepFilterValue(int filter, bool backwards) {
+void TCobwenMainForm::StepFilterValue(Filter filter, bool backwards) {
     const std::optional<DropDownStep> step =
         StepDropDown(filters_.ItemCount(filter), filters_.Selected(filter),
                      filters_.ValueEnabled(filter), backwards);
@@ -174,19 +181,36 @@ void TCobwenMainForm::SetFilterFromRow(Filter by) {
     const bool ready = listReady_;
     listReady_ = false;
     ShowPanelState(updated);
-    filters_.Select(1, updated.Category);
-    filters_.Select(2, updated.Author);
+    filters_.Select(Filter::Category, updated.Category);
+    filters_.Select(Filter::Author, updated.Author);
     listReady_ = ready;
     OnValueChange();
 }
 
-void TCobwenMainForm::PickValue(int filter) {
-    const std::optional<int> chosen =
-        RunValuePicker(window_, filters_.ValueControl(filter), filters_.Items(filter),
-                       filters_.Selected(filter), locale_);
-    if (!chosen)
+void TCobwenMainForm::PickValue(Filter filter) {
+    // One picker at a time: its own loop still sees the drop-downs' notifications.
+    if (picking_ || !filters_.ValueEnabled(filter))
         return;
-    filters_.Select(filter, *chosen);
+    picking_ = true;
+    const std::vector<std::wstring> values = filters_.Items(filter);
+    std::optional<int> chosen;
+    try {
+        chosen = RunValuePicker(window_, filters_.ValueControl(filter), values,
+                                filters_.Selected(filter), locale_);
+    } catch (...) {
+        picking_ = false;
+        throw;
+    }
+    picking_ = false;
+    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(values.size()))
+        return;
+    // A refresh may have refilled the drop-down meanwhile: the value picked counts, not its
+    // position; a value no longer listed changes nothing.
+    const std::vector<std::wstring> now = filters_.Items(filter);
+    const auto found = std::ranges::find(now, values[static_cast<std::size_t>(*chosen)]);
+    if (found == now.end())
+        return;
+    filters_.Select(filter, static_cast<int>(found - now.begin()));
     OnValueChange();
 }
 
@@ -200,13 +224,13 @@ bool TCobwenMainForm::PreTranslate(const MSG& message) {
     key.Ctrl = GetKeyState(VK_CONTROL) < 0;
     key.Alt = GetKeyState(VK_MENU) < 0;
     key.Shift = GetKeyState(VK_SHIFT) < 0;
-    key.InNameField = GetFocus() == filters_.ValueControl(FilterPanel::NameFilter);
+    key.InNameField = GetFocus() == filters_.ValueControl(Filter::Name);
 
     // F2 in a filter drop-down opens the picker over it.
     if (key.VirtualKey == vk::F2 && !key.Ctrl && !key.Alt && !key.Shift) {
-        for (int n = 1; n <= FilterPanel::FilterCount; ++n)
-            if (n != FilterPanel::NameFilter && GetFocus() == filters_.ValueControl(n)) {
-                PickValue(n);
+        for (const Filter filter : DropDownFilters)
+            if (GetFocus() == filters_.ValueControl(filter)) {
+                PickValue(filter);
                 return true;
             }
     }
@@ -219,74 +243,102 @@ bool TCobwenMainForm::PreTranslate(const MSG& message) {
             }
     }
     const KeyAction action = ActionForKey(key);
-    if (action.Action == MainAction::None)
+    if (action.Action == Command::None)
         return false;
-    ExecuteKey(action);
+    RunCommand(action);
     return true;
 }
 
-void TCobwenMainForm::ExecuteKey(const KeyAction& action) {
+bool TCobwenMainForm::CommandEnabled(Command command) const {
+    CommandState state;
+    state.CopyInfo = rowState_.CopyInfo;
+    state.WriteToAuthor = rowState_.WriteToAuthor;
+    state.GoToAuthorPage = rowState_.GotoAuthorPage;
+    for (const WindowController* controller : controllers_.All())
+        controller->AddState(state);
+    return cobwen::CommandEnabled(command, state);
+}
+
+void TCobwenMainForm::UpdateCommands() {
+    for (const CommandRow& row : CommandTable()) {
+        const bool enabled = CommandEnabled(row.Id);
+        if (row.Button != ToolButton::None)
+            toolbar_.Enable(row.Button, enabled);
+        if (row.Menu != MenuPlace::None)
+            EnableMenuItem(contextMenu_.Get(), MenuId(row.Id),
+                           MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    }
+}
+
+void TCobwenMainForm::RunCommand(const KeyAction& action) {
+    // A key of a disabled command does nothing, as its disabled button and menu entry do.
+    if (!CommandEnabled(action.Action))
+        return;
+    for (WindowController* controller : controllers_.All())
+        if (controller->Run(action.Action))
+            return;
+    RunOwnCommand(action);
+}
+
+void TCobwenMainForm::RunOwnCommand(const KeyAction& action) {
     switch (action.Action) {
-    case MainAction::RefreshList:
-        if (toolbar_.Enabled(Toolbar::Refresh))
-            RefreshCatalogue();
+    case Command::Abort:
+        StopTransfers();
         break;
-    case MainAction::Abort:
-        if (toolbar_.Enabled(Toolbar::Stop))
-            StopTransfers();
+    case Command::Exit:
+        SendMessageW(window_, WM_CLOSE, 0, 0);
         break;
-    case MainAction::SetArchiveFocus:
+    case Command::SetArchiveFocus:
         if (GetFocus() == catalogueList_->Window() && IsWindowVisible(basketList_->Window()) &&
             IsWindowEnabled(basketList_->Window()))
             SetFocus(basketList_->Window());
         else if (IsWindowEnabled(catalogueList_->Window()))
             SetFocus(catalogueList_->Window());
         break;
-    case MainAction::MaxMinWindow:
+    case Command::MaxMinWindow:
         ShowWindow(window_, IsZoomed(window_) ? SW_RESTORE : SW_MAXIMIZE);
         break;
-    case MainAction::Help: {
+    case Command::Help: {
         const std::wstring readme = win32::ToWide(programFolder_ + "readme.txt", BrowserCodePage);
         if (GetFileAttributesW(readme.c_str()) != INVALID_FILE_ATTRIBUTES)
             ShellExecuteW(window_, L"open", readme.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;
     }
-    case MainAction::ReverseShowAddInfo:
+    case Command::ReverseShowAddInfo:
         settings_.Settings.ShowAddInfo = !settings_.Settings.ShowAddInfo;
         ApplyViewSettings();
         break;
-    case MainAction::ToggleFilter:
-        ToggleFilter(action.Filter);
+    case Command::ToggleFilter:
+        ToggleFilter(*action.Filter);
         break;
-    case MainAction::FocusFilterValue:
-        FocusFilterValue(action.Filter);
+    case Command::FocusFilterValue:
+        FocusFilterValue(*action.Filter);
         break;
-    case MainAction::StepFilterValue:
-        StepFilterValue(action.Filter, action.Backwards);
+    case Command::StepFilterValue:
+        StepFilterValue(*action.Filter, action.Backwards);
         break;
-    case MainAction::SetFilterByCategory:
+    case Command::SetFilterByCategory:
         SetFilterFromRow(Filter::Category);
         break;
-    case MainAction::SetFilterByAuthor:
+    case Command::SetFilterByAuthor:
         SetFilterFromRow(Filter::Author);
         break;
-    case MainAction::SetFilterOffOther:
+    case Command::SetFilterOffOther:
         setOffOther_ = !setOffOther_;
-        CheckMenuItem(filterMenu_, MenuId(MainAction::SetFilterOffOther),
+        CheckMenuItem(filterMenu_, MenuId(Command::SetFilterOffOther),
                       setOffOther_ ? MF_CHECKED : MF_UNCHECKED);
         break;
-    case MainAction::CopyInfo:
+    case Command::CopyInfo:
         CopyInfo();
         break;
-    case MainAction::WriteToAuthor:
+    case Command::WriteToAuthor:
         WriteToAuthor();
         break;
-    case MainAction::GoToAuthorPage:
+    case Command::GoToAuthorPage:
         GoToAuthorPage();
         break;
     default:
-        // The settings dialog, the download run, the basket and the about box are not part of
-        // this window yet: their keys do nothing, as their disabled buttons do.
+        // Commands without a controller are never enabled; the swallowed digit does nothing.
         break;
     }
 }

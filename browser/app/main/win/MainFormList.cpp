@@ -4,7 +4,7 @@
 #include "browser/app/list/core/ListColumns.h"
 #include "browser/app/list/core/RowColours.h"
 #include "browser/app/list/core/SetFilterFromRow.h"
-#include "browser/app/main/core/MainKeys.h"
+#include "browser/app/main/core/Commands.h"
 #include "browser/app/main/win/MainForm.h"
 #include "browser/app/settings/core/ViewSettings.h"
 #include "browser/app/templates/core/InfoCommands.h"
@@ -132,41 +132,54 @@ void TCobwenMainForm::GotFocus(RowList& list) {
 
 void TCobwenMainForm::RunFocusedRowHandler(RowList& list) {
     const TCobwenData* record = Record(list.FocusedData());
-    const FocusedRowState state = FocusedRowCommands(record, activeList_, TransferRunning(),
-                                                     settings_.Settings.StatusInfoFormat, locale_);
-    const auto enable = [this](UINT id, bool enabled) {
-        EnableMenuItem(contextMenu_.Get(), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    };
+    rowState_ = FocusedRowCommands(record, activeList_, TransferRunning(),
+                                   settings_.Settings.StatusInfoFormat, locale_);
     EnableMenuItem(contextMenu_.Get(), 0,
-                   MF_BYPOSITION | (state.SetFilter ? MF_ENABLED : MF_GRAYED));
-    enable(MenuId(MainAction::CopyInfo), state.CopyInfo);
-    enable(MenuId(MainAction::WriteToAuthor), state.WriteToAuthor);
-    enable(MenuId(MainAction::GoToAuthorPage), state.GotoAuthorPage);
-    if (state.StatusText && &list == catalogueList_.get())
-        SetStatus(2, *state.StatusText);
+                   MF_BYPOSITION | (rowState_.SetFilter ? MF_ENABLED : MF_GRAYED));
+    UpdateCommands();
+    if (rowState_.StatusText && &list == catalogueList_.get())
+        SetStatus(2, *rowState_.StatusText);
 }
 
 void TCobwenMainForm::CreateContextMenu() {
     contextMenu_.Reset(CreatePopupMenu());
     filterMenu_ = CreatePopupMenu();
-    const auto caption = [](const char* text) {
-        return win32::ToWide(text, BrowserCodePage);
+    const auto caption = [](Command command) -> std::wstring {
+        switch (command) {
+        case Command::SetFilterByCategory:
+            return win32::ToWide(SetFilterByCategoryCaption, BrowserCodePage);
+        case Command::SetFilterByAuthor:
+            return win32::ToWide(SetFilterByAuthorCaption, BrowserCodePage);
+        case Command::SetFilterOffOther:
+            return win32::ToWide(SetFilterOffOtherCaption, BrowserCodePage);
+        case Command::CopyInfo:
+            return L"Копировать информацию о плагине";
+        case Command::WriteToAuthor:
+            return L"Написать письмо автору";
+        case Command::GoToAuthorPage:
+            return L"Перейти на страницу автора";
+        default:
+            return {};
+        }
     };
-    AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterByCategory),
-                (caption(SetFilterByCategoryCaption) + L"\tCtrl+Shift+1").c_str());
-    AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterByAuthor),
-                (caption(SetFilterByAuthorCaption) + L"\tCtrl+Shift+2").c_str());
-    AppendMenuW(filterMenu_, MF_STRING, MenuId(MainAction::SetFilterOffOther),
-                (caption(SetFilterOffOtherCaption) + L"\tCtrl+Shift+-").c_str());
+    const auto append = [&](HMENU menu, const CommandRow& row) {
+        const std::wstring text =
+            caption(row.Id) + L"\t" + win32::ToWide(KeyText(row.Key), BrowserCodePage);
+        AppendMenuW(menu, MF_STRING, MenuId(row.Id), text.c_str());
+    };
+    for (const CommandRow& row : CommandTable())
+        if (row.Menu == MenuPlace::FilterSubmenu)
+            append(filterMenu_, row);
     AppendMenuW(contextMenu_.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(filterMenu_),
-                caption(SetFilterMenuCaption).c_str());
-    AppendMenuW(contextMenu_.Get(), MF_STRING, MenuId(MainAction::CopyInfo),
-                L"Копировать информацию о плагине\tCtrl+Shift+C");
-    AppendMenuW(contextMenu_.Get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(contextMenu_.Get(), MF_STRING, MenuId(MainAction::WriteToAuthor),
-                L"Написать письмо автору\tCtrl+Shift+S");
-    AppendMenuW(contextMenu_.Get(), MF_STRING, MenuId(MainAction::GoToAuthorPage),
-                L"Перейти на страницу автора\tCtrl+Shift+L");
+                win32::ToWide(SetFilterMenuCaption, BrowserCodePage).c_str());
+    for (const CommandRow& row : CommandTable()) {
+        if (row.Menu != MenuPlace::Context)
+            continue;
+        // The author's entries stand apart from the copy.
+        if (row.Id == Command::WriteToAuthor)
+            AppendMenuW(contextMenu_.Get(), MF_SEPARATOR, 0, nullptr);
+        append(contextMenu_.Get(), row);
+    }
 }
 
 void TCobwenMainForm::ContextMenu(RowList& list, POINT screenPoint) {
@@ -185,32 +198,23 @@ void TCobwenMainForm::ApplyViewSettings() {
 }
 
 void TCobwenMainForm::CopyInfo() {
-    if (!(GetMenuState(contextMenu_.Get(), MenuId(MainAction::CopyInfo), MF_BYCOMMAND) &
-          MF_GRAYED)) {
-        ListSelection selection(Active(), archive_);
-        CopyInfoSettings copy{settings_.Settings.CopyPluginInfoFormat,
-                              settings_.Settings.CopyAllSelectedToClipboard};
-        SystemClipboardWriter clipboard(settings_.UseOtherCopy);
-        CopyPluginInfo(selection, copy, locale_, clipboard);
-    }
+    ListSelection selection(Active(), archive_);
+    CopyInfoSettings copy{settings_.Settings.CopyPluginInfoFormat,
+                          settings_.Settings.CopyAllSelectedToClipboard};
+    SystemClipboardWriter clipboard(settings_.UseOtherCopy);
+    CopyPluginInfo(selection, copy, locale_, clipboard);
 }
 
 void TCobwenMainForm::WriteToAuthor() {
-    if (!(GetMenuState(contextMenu_.Get(), MenuId(MainAction::WriteToAuthor), MF_BYCOMMAND) &
-          MF_GRAYED)) {
-        ListSelection selection(Active(), archive_);
-        ShellExecuteOpener shell(window_);
-        SendEMailToAuthor(selection, shell);
-    }
+    ListSelection selection(Active(), archive_);
+    ShellExecuteOpener shell(window_);
+    SendEMailToAuthor(selection, shell);
 }
 
 void TCobwenMainForm::GoToAuthorPage() {
-    if (!(GetMenuState(contextMenu_.Get(), MenuId(MainAction::GoToAuthorPage), MF_BYCOMMAND) &
-          MF_GRAYED)) {
-        ListSelection selection(Active(), archive_);
-        ShellExecuteOpener shell(window_);
-        cobwen::GotoAuthorPage(selection, shell);
-    }
+    ListSelection selection(Active(), archive_);
+    ShellExecuteOpener shell(window_);
+    cobwen::GotoAuthorPage(selection, shell);
 }
 
 } // namespace cobwen

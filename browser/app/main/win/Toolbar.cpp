@@ -7,20 +7,19 @@ namespace cobwen {
 namespace {
 
 struct ButtonInfo {
-    int Id;
+    ToolButton Button;
     const wchar_t* Caption;
     const wchar_t* Hint;
-    bool EnabledAtStart;
     bool SeparatorAfter;
 };
 
 constexpr ButtonInfo Buttons[] = {
-    {Toolbar::Settings, L"Настройки", L"Изменить настройки программы", true, true},
-    {Toolbar::Refresh, L"Обновить", L"Заново загрузить список плагинов с сайта", true, false},
-    {Toolbar::Download, L"Загрузить", L"Загрузить выбранные плагины", false, false},
-    {Toolbar::Stop, L"Остановить", L"Остановить закачку", false, true},
-    {Toolbar::About, L"О программе", L"Краткая информация о программе", true, false},
-    {Toolbar::Exit, L"Выход", L"Закрыть все это безобразие", true, false},
+    {ToolButton::Settings, L"Настройки", L"Изменить настройки программы", true},
+    {ToolButton::Refresh, L"Обновить", L"Заново загрузить список плагинов с сайта", false},
+    {ToolButton::Download, L"Загрузить", L"Загрузить выбранные плагины", false},
+    {ToolButton::Stop, L"Остановить", L"Остановить закачку", true},
+    {ToolButton::About, L"О программе", L"Краткая информация о программе", false},
+    {ToolButton::Exit, L"Выход", L"Закрыть все это безобразие", false},
 };
 
 constexpr int ImageSize = 32;
@@ -41,8 +40,8 @@ void Toolbar::Create(HWND parent, HFONT font) {
     for (const ButtonInfo& info : Buttons) {
         TBBUTTON button{};
         button.iBitmap = image++;
-        button.idCommand = info.Id;
-        button.fsState = info.EnabledAtStart ? TBSTATE_ENABLED : 0;
+        button.idCommand = Id(info.Button);
+        button.fsState = 0;
         button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
         button.iString = reinterpret_cast<INT_PTR>(info.Caption);
         SendMessageW(window_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
@@ -66,17 +65,25 @@ void Toolbar::Resize() {
     SendMessageW(window_, TB_AUTOSIZE, 0, 0);
 }
 
-bool Toolbar::Enabled(Button button) const {
-    return SendMessageW(window_, TB_ISBUTTONENABLED, button, 0) != 0;
-}
-
-void Toolbar::Enable(Button button, bool enabled) {
-    SendMessageW(window_, TB_ENABLEBUTTON, button, MAKELPARAM(enabled ? TRUE : FALSE, 0));
-}
-
-const wchar_t* Toolbar::Hint(int button) {
+ToolButton Toolbar::ButtonOfId(int id) {
     for (const ButtonInfo& info : Buttons)
-        if (info.Id == button)
+        if (Id(info.Button) == id)
+            return info.Button;
+    return ToolButton::None;
+}
+
+bool Toolbar::Enabled(ToolButton button) const {
+    return SendMessageW(window_, TB_ISBUTTONENABLED, static_cast<WPARAM>(Id(button)), 0) != 0;
+}
+
+void Toolbar::Enable(ToolButton button, bool enabled) {
+    SendMessageW(window_, TB_ENABLEBUTTON, static_cast<WPARAM>(Id(button)),
+                 MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
+const wchar_t* Toolbar::Hint(int id) {
+    for (const ButtonInfo& info : Buttons)
+        if (Id(info.Button) == id)
             return info.Hint;
     return nullptr;
 }

@@ -5,6 +5,7 @@
 #include "browser/app/search/core/FilterPicker.h"
 #include "browser/catalogue/core/Cp1251.h"
 #include "win32/Text.h"
+#include "win32/WindowProc.h"
 
 #include <commctrl.h>
 
@@ -28,6 +29,7 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlKeys(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR data);
     void Create(HWND owner, const RECT& place);
@@ -134,18 +136,43 @@ bool PickerWindow::Key(HWND control, WPARAM key) {
 LRESULT CALLBACK PickerWindow::ControlKeys(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR, DWORD_PTR data) {
     auto* picker = reinterpret_cast<PickerWindow*>(data);
-    if (message == WM_GETDLGCODE)
-        return DefSubclassProc(control, message, wParam, lParam) | DLGC_WANTALLKEYS;
-    if (message == WM_KEYDOWN && picker->Key(control, wParam))
-        return 0;
-    if (message == WM_CHAR && (wParam == L'\r' || wParam == 27))
-        return 0;
-    return DefSubclassProc(control, message, wParam, lParam);
+    const auto passOn = [&] {
+        return DefSubclassProc(control, message, wParam, lParam);
+    };
+    return win32::GuardedMessage(
+        [&]() -> LRESULT {
+            if (message == WM_GETDLGCODE)
+                return passOn() | DLGC_WANTALLKEYS;
+            // F10 comes as a system key.
+            const bool key =
+                message == WM_KEYDOWN || (message == WM_SYSKEYDOWN && wParam == VK_F10);
+            if (key && picker->Key(control, wParam))
+                return 0;
+            if (message == WM_CHAR && (wParam == L'\r' || wParam == 27))
+                return 0;
+            return passOn();
+        },
+        [&](const char*) { return passOn(); });
 }
 
 LRESULT CALLBACK PickerWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* picker = reinterpret_cast<PickerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (picker && message == WM_COMMAND) {
+    return win32::GuardedMessage(
+        [&] {
+            return picker ? picker->Handle(window, message, wParam, lParam)
+                          : DefWindowProcW(window, message, wParam, lParam);
+        },
+        [&](const char*) -> LRESULT {
+            // A picker that failed is closed as cancelled.
+            if (picker)
+                picker->Close(std::nullopt);
+            return 0;
+        });
+}
+
+LRESULT PickerWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    PickerWindow* picker = this;
+    if (message == WM_COMMAND) {
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);
         if (id == EditId && code == EN_CHANGE) {
@@ -167,7 +194,7 @@ LRESULT CALLBACK PickerWindow::Procedure(HWND window, UINT message, WPARAM wPara
         }
         return 0;
     }
-    if (picker && message == WM_CLOSE) {
+    if (message == WM_CLOSE) {
         picker->Close(std::nullopt);
         return 0;
     }

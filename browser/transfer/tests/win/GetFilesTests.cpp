@@ -341,6 +341,23 @@ TEST_F(Transfers, StopDuringARunOfFive) {
         << "the partly written file is deleted";
 }
 
+TEST_F(Transfers, AStopAsTheLastEndArrivesLeavesTheNextRunAlone) {
+    // A worker's end arrives after it has left the queue's list: a stop then has nothing to stop
+    // and must not stop the next run ahead of its end.
+    log.After = [&](const Event& e) {
+        if (e.Kind == "done" && log.Count("done") == 1)
+            queue->Stop();
+    };
+    queue->Add(ServerUrl("/bytes/10/first.bin"));
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return !queue->Busy(); }));
+    EXPECT_FALSE(queue->Stopping());
+    queue->Add(ServerUrl("/bytes/10/second.bin"));
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return log.Count("done") == 2; }, 10000));
+    testsupport::PumpUntil([] { return false; }, 200);
+    EXPECT_EQ(log.Count("stopped"), 0u);
+    EXPECT_TRUE(testsupport::FileExists(folder.File("second.bin")));
+}
+
 TEST_F(Transfers, DestructionDuringATransferLetsTheWorkersGo) {
     log.After = [&](const Event& e) {
         if (e.Kind == "progress")

@@ -1,6 +1,7 @@
 // The main window against a local catalogue site: start with and without a local catalogue, the
 // refresh through the real transfer queue, and the close writing the real registry.
 #include "browser/app/main/resources/MessageIds.h"
+#include "browser/app/main/tests/win/MainFormFixture.h"
 #include "browser/app/main/tests/win/PickerScript.h"
 #include "browser/app/main/tests/win/ScriptedPrompter.h"
 #include "browser/app/main/win/MainForm.h"
@@ -23,74 +24,13 @@
 namespace cobwen {
 namespace {
 
+using test::MainFormTest;
 using test::ScriptedPrompter;
 using Shown = ScriptedPrompter::Shown;
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 COLORREF Resolved(std::uint32_t colour) {
     return (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour;
 }
-
-class MainFormTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        site_ = Environment("COBWEN_TEST_SITE");
-        oldCatalogue_ = Environment("COBWEN_TEST_OLD_CATALOGUE");
-        if (site_.empty() || oldCatalogue_.empty())
-            GTEST_SKIP() << "needs the local site of run_with_site.py";
-    }
-
-    void PutOldCatalogue() {
-        ASSERT_TRUE(
-            CopyFileA(oldCatalogue_.c_str(), folder_.File("plugins.dat.gz").c_str(), FALSE));
-    }
-
-    TCobwenMainForm& Open(const std::string& path = "") {
-        MainFormOptions options;
-        options.ProgramPath = folder_.File("cobwen.exe");
-        options.CatalogueHost = testsupport::LocalServer() + path;
-        options.RegistryKey = registry_.ProgramKey();
-        options.Prompts = &prompts_;
-        form_ = std::make_unique<TCobwenMainForm>(options);
-        form_->Show();
-        return *form_;
-    }
-
-    int RowCount(const std::string& path) {
-        SystemTextLocale locale;
-        TCobwenArchive archive(locale);
-        EXPECT_EQ(archive.LoadFromFile(path), 0) << path;
-        return archive.Count();
-    }
-
-    std::string SiteCatalogue() const { return site_ + "\\downld\\plugins.dat.gz"; }
-
-    // Refreshes with Yes to the question and waits for the run to end.
-    void Refresh(TCobwenMainForm& form) {
-        prompts_.Answer(Answer::Yes);
-        form.RefreshCatalogue();
-        ASSERT_TRUE(form.Refreshing());
-        ASSERT_TRUE(testsupport::PumpUntil([&] { return !form.Refreshing(); }));
-    }
-
-    void ExpectIdle(TCobwenMainForm& form) {
-        EXPECT_TRUE(form.Tools().Enabled(Toolbar::Refresh));
-        EXPECT_FALSE(form.Tools().Enabled(Toolbar::Stop));
-        EXPECT_FALSE(form.Status().ProgressShown());
-        EXPECT_EQ(form.Status().Text(2), L"");
-    }
-
-    std::string site_;
-    std::string oldCatalogue_;
-    testsupport::ScratchFolder folder_;
-    testsupport::TestRegistryKey registry_;
-    ScriptedPrompter prompts_;
-    std::unique_ptr<TCobwenMainForm> form_;
-};
 
 TEST_F(MainFormTest, FirstStartWithoutCatalogueThenRefresh) {
     TCobwenMainForm& form = Open();
@@ -161,8 +101,8 @@ TEST_F(MainFormTest, StoppedRefreshKeepsTheLocalCatalogue) {
     prompts_.Answer(Answer::Yes);
     form.RefreshCatalogue();
     ASSERT_TRUE(testsupport::PumpUntil([&] { return form.Status().ProgressPosition() > 0; }));
-    EXPECT_FALSE(form.Tools().Enabled(Toolbar::Refresh));
-    EXPECT_TRUE(form.Tools().Enabled(Toolbar::Stop));
+    EXPECT_FALSE(form.Tools().Enabled(ToolButton::Refresh));
+    EXPECT_TRUE(form.Tools().Enabled(ToolButton::Stop));
 
     form.StopTransfers();
     EXPECT_EQ(form.Status().Text(2), MessageText(IDS_STOPPING));
@@ -212,7 +152,7 @@ TEST_F(MainFormTest, NameFilterFollowsTheTyping) {
     TCobwenMainForm& form = Open();
     const int rows = form.Archive().Count();
     const TCobwenData* first = form.Archive().GetItem(0);
-    SendMessageW(form.Filters().CheckBox(4), BM_CLICK, 0, 0);
+    SendMessageW(form.Filters().CheckBox(Filter::Name), BM_CLICK, 0, 0);
     // An empty text filters nothing.
     EXPECT_EQ(form.CatalogueList().RowCount(), rows);
     form.Filters().SetNameText(win32::ToWide(first->Name, BrowserCodePage));
@@ -224,24 +164,33 @@ TEST_F(MainFormTest, NameFilterFollowsTheTyping) {
     EXPECT_GE(form.CatalogueList().RowCount(), expected);
     EXPECT_EQ(form.Status().Text(0),
               std::to_wstring(form.CatalogueList().RowCount()) + L"/" + std::to_wstring(rows));
-    // Not a valid expression: no row at all.
+    // Not a valid expression: no row at all, and the status bar says why.
     form.Filters().SetNameText(L"(");
     EXPECT_EQ(form.CatalogueList().RowCount(), 0);
     EXPECT_EQ(form.Status().Text(0), L"0/" + std::to_wstring(rows));
+    EXPECT_EQ(form.Status().Text(2), MessageText(IDS_INVALID_NAME_FILTER));
+    // A valid one again, or the filter off, takes the reason away.
+    form.Filters().SetNameText(L"(a|b)");
+    EXPECT_NE(form.Status().Text(2), MessageText(IDS_INVALID_NAME_FILTER));
+    form.Filters().SetNameText(L"[");
+    EXPECT_EQ(form.Status().Text(2), MessageText(IDS_INVALID_NAME_FILTER));
+    SendMessageW(form.Filters().CheckBox(Filter::Name), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.CatalogueList().RowCount(), rows);
+    EXPECT_NE(form.Status().Text(2), MessageText(IDS_INVALID_NAME_FILTER));
 }
 
 TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
     PutOldCatalogue();
     TCobwenMainForm& form = Open();
-    ASSERT_FALSE(form.Filters().Checked(1));
+    ASSERT_FALSE(form.Filters().Checked(Filter::Category));
     SetFocus(form.CatalogueList().Window());
     MSG key{form.CatalogueList().Window(), WM_KEYDOWN, '1', 0, 0, {}};
     EXPECT_TRUE(form.PreTranslate(key));
-    EXPECT_TRUE(form.Filters().Checked(1));
-    EXPECT_TRUE(IsWindowEnabled(form.Filters().ValueControl(1)));
-    EXPECT_EQ(form.Filters().Selected(1), 1);
+    EXPECT_TRUE(form.Filters().Checked(Filter::Category));
+    EXPECT_TRUE(IsWindowEnabled(form.Filters().ValueControl(Filter::Category)));
+    EXPECT_EQ(form.Filters().Selected(Filter::Category), 1);
     // Only the chosen category is listed.
-    const std::vector<std::wstring> categories = form.Filters().Items(1);
+    const std::vector<std::wstring> categories = form.Filters().Items(Filter::Category);
     const std::string category = win32::FromWide(categories.at(1), BrowserCodePage);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
         EXPECT_EQ(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category, category);
@@ -249,14 +198,14 @@ TEST_F(MainFormTest, DigitKeySwitchesAFilterOnAndSteps) {
     // 4 is swallowed and changes nothing.
     MSG four{form.CatalogueList().Window(), WM_KEYDOWN, '4', 0, 0, {}};
     EXPECT_TRUE(form.PreTranslate(four));
-    EXPECT_FALSE(form.Filters().Checked(4));
+    EXPECT_FALSE(form.Filters().Checked(Filter::Name));
 }
 
 TEST_F(MainFormTest, F2InADropDownPicksItsValue) {
     PutOldCatalogue();
     TCobwenMainForm& form = Open();
-    SendMessageW(form.Filters().CheckBox(1), BM_CLICK, 0, 0);
-    const std::vector<std::wstring> categories = form.Filters().Items(1);
+    SendMessageW(form.Filters().CheckBox(Filter::Category), BM_CLICK, 0, 0);
+    const std::vector<std::wstring> categories = form.Filters().Items(Filter::Category);
     ASSERT_GE(categories.size(), 3u);
     // A category that no other one contains, so that typing it leaves it first.
     const auto upper = [](std::wstring text) {
@@ -278,10 +227,10 @@ TEST_F(MainFormTest, F2InADropDownPicksItsValue) {
         test::TypeText(wanted);
         test::PressKey(VK_RETURN);
     });
-    SetFocus(form.Filters().ValueControl(1));
-    MSG f2{form.Filters().ValueControl(1), WM_KEYDOWN, VK_F2, 0, 0, {}};
+    SetFocus(form.Filters().ValueControl(Filter::Category));
+    MSG f2{form.Filters().ValueControl(Filter::Category), WM_KEYDOWN, VK_F2, 0, 0, {}};
     EXPECT_TRUE(form.PreTranslate(f2));
-    EXPECT_EQ(form.Filters().Selected(1), chosen);
+    EXPECT_EQ(form.Filters().Selected(Filter::Category), chosen);
     ASSERT_GT(form.CatalogueList().RowCount(), 0);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
         EXPECT_EQ(win32::ToWide(form.Archive().GetItem(form.CatalogueList().RowData(row))->Category,
@@ -300,9 +249,9 @@ TEST_F(MainFormTest, DialogKeysDoNothingAndMenuEntriesRunTheirCommand) {
 
     const int data = form.CatalogueList().RowData(0);
     ASSERT_TRUE(form.CatalogueList().Locate(data, true));
-    SendMessageW(form.Window(), WM_COMMAND,
-                 TCobwenMainForm::MenuId(MainAction::SetFilterByCategory), 0);
-    EXPECT_TRUE(form.Filters().Checked(1));
+    SendMessageW(form.Window(), WM_COMMAND, TCobwenMainForm::MenuId(Command::SetFilterByCategory),
+                 0);
+    EXPECT_TRUE(form.Filters().Checked(Filter::Category));
     const std::string category = form.Archive().GetItem(data)->Category;
     ASSERT_GT(form.CatalogueList().RowCount(), 0);
     for (int row = 0; row < form.CatalogueList().RowCount(); ++row)
@@ -312,10 +261,10 @@ TEST_F(MainFormTest, DialogKeysDoNothingAndMenuEntriesRunTheirCommand) {
 TEST_F(MainFormTest, CloseSavesPlacementAndFiltersToTheRegistry) {
     PutOldCatalogue();
     TCobwenMainForm& form = Open();
-    SendMessageW(form.Filters().CheckBox(2), BM_CLICK, 0, 0);
-    form.Filters().Select(2, 1);
+    SendMessageW(form.Filters().CheckBox(Filter::Author), BM_CLICK, 0, 0);
+    form.Filters().Select(Filter::Author, 1);
     SendMessageW(form.Window(), WM_COMMAND, MAKEWPARAM(FilterPanel::ValueId + 2, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(form.Filters().ValueControl(2)));
+                 reinterpret_cast<LPARAM>(form.Filters().ValueControl(Filter::Author)));
     SetWindowPos(form.Window(), nullptr, 40, 30, 900, 640, SWP_NOZORDER);
     SendMessageW(form.Window(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(form.Window()));
@@ -330,8 +279,8 @@ TEST_F(MainFormTest, CloseSavesPlacementAndFiltersToTheRegistry) {
 
     // The next start shows what was saved.
     TCobwenMainForm& again = Open();
-    EXPECT_TRUE(again.Filters().Checked(2));
-    EXPECT_EQ(again.Filters().Selected(2), 1);
+    EXPECT_TRUE(again.Filters().Checked(Filter::Author));
+    EXPECT_EQ(again.Filters().Selected(Filter::Author), 1);
     RECT rect{};
     GetWindowRect(again.Window(), &rect);
     EXPECT_EQ(rect.right - rect.left, 900);

@@ -3,6 +3,7 @@
 #include "browser/app/main/tests/win/PickerScript.h"
 #include "browser/app/main/win/ValuePicker.h"
 #include "browser/catalogue/win/SystemLocale.h"
+#include "tools/testsupport/win/Input.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,22 @@ TEST_F(ValuePickerTest, NothingMatchingOrEscapeChangesNothing) {
                   test::PressKey(VK_ESCAPE);
               }),
               std::nullopt);
+}
+
+TEST_F(ValuePickerTest, F10PicksLikeEnterAsTheSystemSendsIt) {
+    UINT_PTR guard = 0;
+    const std::optional<int> picked = Run([&](HWND picker) {
+        test::TypeText(L"ti");
+        testsupport::BringToFront(picker);
+        testsupport::PressKeys({VK_F10});
+        // A picker that ignores the key is closed as cancelled after a while.
+        guard = SetTimer(nullptr, 0, 1500, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (HWND open = FindWindowW(L"TCobwenFilterDialog", nullptr))
+                PostMessageW(open, WM_CLOSE, 0, 0);
+        });
+    });
+    KillTimer(nullptr, guard);
+    EXPECT_EQ(picked, std::optional<int>(2));
 }
 
 TEST_F(ValuePickerTest, OpensBelowItsDropDown) {

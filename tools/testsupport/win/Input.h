@@ -1,0 +1,19 @@
+#pragma once
+
+#include <initializer_list>
+#include <windows.h>
+
+namespace testsupport {
+
+// Input as a user gives it: through the system's input queue (SendInput), so it arrives at the
+// focused window of the foreground window as real key and mouse messages, with the key state
+// that goes with them.
+
+// Presses the keys in order and lets them go in reverse order (a chord such as Alt+F4).
+bool PressKeys(std::initializer_list<WORD> keys);
+// Clicks the left button at a point of the screen.
+bool ClickAt(POINT screen);
+// Brings a top-level window to the front, so that input goes to it.
+void BringToFront(HWND window);
+
+} // namespace testsupport
