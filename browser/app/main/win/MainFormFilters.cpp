@@ -246,7 +246,7 @@ void TCobwenMainForm::ExecuteKey(const KeyAction& action) {
         ShowWindow(window_, IsZoomed(window_) ? SW_RESTORE : SW_MAXIMIZE);
         break;
     case MainAction::Help: {
-        const std::wstring readme = win32::ToWide(programFolder_ + "readme.txt", BrowserCodePage);
+        const std::wstring readme = programFolder_.native() + L"readme.txt";
         if (GetFileAttributesW(readme.c_str()) != INVALID_FILE_ATTRIBUTES)
             ShellExecuteW(window_, L"open", readme.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;

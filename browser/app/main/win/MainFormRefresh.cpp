@@ -15,14 +15,25 @@ namespace cobwen {
 
 namespace {
 
-bool FileExists(const std::string& path) {
-    const std::wstring wide = win32::ToWide(path, BrowserCodePage);
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
+bool FileExists(const std::filesystem::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void DeleteBrowserFile(const std::string& path) {
-    DeleteFileW(win32::ToWide(path, BrowserCodePage).c_str());
+void DeleteBrowserFile(const std::filesystem::path& path) {
+    DeleteFileW(path.c_str());
+}
+
+// A folder as the browser's text, for the rule that compares folder names.
+std::string BrowserText(const std::filesystem::path& path) {
+    return win32::FromWide(path.native(), BrowserCodePage);
+}
+
+std::filesystem::path WithDelimiter(const std::filesystem::path& folder) {
+    std::wstring text = folder.native();
+    if (!text.empty() && text.back() != L'\\')
+        text += L'\\';
+    return text;
 }
 
 // Keeps the wait cursor up for the lifetime of the guard.
@@ -68,7 +79,7 @@ void TCobwenMainForm::OnWindowShow() {
     RunFocusedRowHandler(*catalogueList_);
 }
 
-int TCobwenMainForm::LoadCatalogue(const std::string& path, bool warn, bool fill) {
+int TCobwenMainForm::LoadCatalogue(const std::filesystem::path& path, bool warn, bool fill) {
     const std::string newest = archive_.NewestStamp();
     const int result = archive_.LoadFromFile(path);
     if (result == LoadNoLines || result == LoadUnreadable) {
@@ -87,11 +98,19 @@ int TCobwenMainForm::LoadCatalogue(const std::string& path, bool warn, bool fill
 void TCobwenMainForm::RefreshCatalogue() {
     if (prompts_->Ask(MessageText(IDS_REFRESH_QUESTION), true) != Answer::Yes)
         return;
-    const RefreshTarget target = ChooseRefreshTarget(TempFolder(), programFolder_,
-                                                     settings_.Settings.DownloadFolder, locale_);
+    // The rule compares the names as the browser's text; the folder handed on is the one the
+    // system named, so that a name its ANSI code page cannot spell still works.
+    const std::filesystem::path temp = TempFolder();
+    const std::string& downloadFolder = settings_.Settings.DownloadFolder;
+    const RefreshTarget target = ChooseRefreshTarget(BrowserText(temp), BrowserText(programFolder_),
+                                                     downloadFolder, locale_);
+    const bool intoTemp = target.TransferName == CatalogueFileName;
     catalogueTransferName_ = target.TransferName;
     transfers_.SetProxy(settings_.Settings.Proxy);
-    transfers_.SetDestFolder(target.DestFolder);
+    transfers_.SetDestFolder(intoTemp                 ? temp
+                             : downloadFolder.empty() ? programFolder_
+                                                      : std::filesystem::path(win32::ToWide(
+                                                            downloadFolder, BrowserCodePage)));
 
     GetFilesEvents events;
     events.OnStart = [this](const std::string&) {
@@ -129,8 +148,9 @@ void TCobwenMainForm::OnRefreshDone(bool failed) {
     try {
         if (!failed) {
             status_.SetText(2, MessageText(IDS_UPDATING_CATALOGUE_FILE));
-            const std::string downloaded =
-                IncludeTrailingDelimiter(transfers_.DestFolder()) + catalogueTransferName_;
+            const std::filesystem::path downloaded =
+                WithDelimiter(transfers_.DestFolder()).native() +
+                win32::ToWide(catalogueTransferName_, BrowserCodePage);
             const int result = LoadCatalogue(downloaded, true, true);
             if (result != LoadOk) {
                 // The local copy stays as it was.
