@@ -171,11 +171,18 @@ class Release(unittest.TestCase):
                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         try:
-            def window_shown():
-                tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True,
+            def windows():
+                return subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True,
                                       text=True, env=self.env).stdout
-                return f'"ULVAR Cobwen GUI {self.version[:5]}' in tree
-            self.assertTrue(wait_until(window_shown, 60), "the main window did not appear")
+
+            def window_shown():
+                tree = windows()
+                # Wine names a window's class after its program; the window tests of the build
+                # show windows of the same caption on the same display.
+                return f'"ULVAR Cobwen GUI {".".join(self.version.split(".")[:3])}": ("cobwen.exe"' in tree
+            self.assertTrue(wait_until(window_shown, 120), "the main window did not appear:\n" +
+                            "\n".join(line for line in windows().splitlines()
+                                      if "obwen" in line))
             # taskkill without /f asks the windows to close, as the window's close box does.
             subprocess.run([ARGS.emulator, "taskkill", "/im", "cobwen.exe"], env=self.env,
                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
