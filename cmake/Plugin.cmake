@@ -1,4 +1,5 @@
-# ulvar_add_plugin(NAME <name> ENTRY_POINTS <entry point>... LIBS <library>... [FILES <file>...])
+# ulvar_add_plugin(NAME <name> ENTRY_POINTS <entry point>... LIBS <library>... [FILES <file>...]
+#                  [DESCRIPTION <text>])
 #
 # A plug-in for Ulvar: <name>.dll exporting exactly the entry points named (the kit's exports,
 # plugin-host/kit/dll/Exports.cpp, over the plug-in that the libraries define with
@@ -6,14 +7,15 @@
 # <name>_ru.lng made from lang/<name>_en.txt and lang/<name>_ru.txt of the calling folder (UTF-8
 # sources; the host reads the console's OEM code pages: English 437, Russian 866), and the FILES
 # (paths relative to the calling folder) copied. The native build makes the language files and
-# copies the files only, for the plug-in's platform-free tests.
+# copies the files only, for the plug-in's platform-free tests. The DLL's version resource carries
+# the kit's version and the DESCRIPTION ("<name> plug-in for Ulvar" when none is given).
 
 set(ULVAR_ENTRY_POINTS
   SetStartupInfo GetPluginInfo OpenPlugin ClosePlugin GetOpenPluginInfo GetFindData FreeFindData
   SetDirectory GetFiles PutFiles DeleteFiles ProcessKey ProcessEvent Compare Configure ExitUlvar)
 
 function(ulvar_add_plugin)
-  cmake_parse_arguments(P "" "NAME" "ENTRY_POINTS;LIBS;FILES" ${ARGN})
+  cmake_parse_arguments(P "" "NAME;DESCRIPTION" "ENTRY_POINTS;LIBS;FILES" ${ARGN})
   if(NOT P_NAME OR NOT P_ENTRY_POINTS)
     message(FATAL_ERROR "ulvar_add_plugin: NAME and ENTRY_POINTS are required")
   endif()
@@ -62,4 +64,8 @@ function(ulvar_add_plugin)
     RUNTIME_OUTPUT_DIRECTORY ${bin}
     LIBRARY_OUTPUT_DIRECTORY ${bin})
   add_dependencies(${P_NAME} ${P_NAME}_files)
+  if(NOT P_DESCRIPTION)
+    set(P_DESCRIPTION "${P_NAME} plug-in for Ulvar")
+  endif()
+  ulvar_version_resource(${P_NAME} "${P_DESCRIPTION}")
 endfunction()

@@ -8,6 +8,10 @@ if(TARGET gtest AND NOT TARGET GTest::gtest_main)
   add_library(GTest::gtest_main ALIAS gtest_main)
 endif()
 
+# A user's Windows has no zlib1.dll: the Windows build links zlib's static library.
+if(WIN32)
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
 find_package(ZLIB REQUIRED)
 
 set(ULVAR_JSON_INCLUDE ${CMAKE_BINARY_DIR}/third-party-include)

@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
   wine64 fonts-wine xvfb xauth x11-utils imagemagick locales
   tinyproxy python3 tmux curl
+  zip unzip python3-pefile
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -13,6 +13,7 @@
 
 #ifdef _WIN32
 #include "browser/catalogue/win/SystemLocale.h"
+#include "win32/Text.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -43,7 +44,12 @@ int Run(const cobwen::cat::CatOptions& options) {
 #endif
     cobwen::TCobwenArchive archive(locale);
     archive.Language = static_cast<std::uint8_t>(options.language);
+#ifdef _WIN32
+    // The command line is ANSI text; the system's file functions get the name as UTF-16.
+    const int result = archive.LoadFromFile(win32::ToWide(options.file, win32::AnsiCodePage));
+#else
     const int result = archive.LoadFromFile(options.file);
+#endif
 
     std::string text = cobwen::cat::ArchiveToJson(archive, result, locale)
                            .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);

@@ -4,6 +4,7 @@
 #include "tools/cobwen-get/GetOptions.h"
 
 #include "browser/transfer/win/GetFiles.h"
+#include "win32/Text.h"
 
 #include <atomic>
 #include <cstdio>
@@ -35,7 +36,8 @@ void Print(const std::string& line) {
 
 int Run(const GetOptions& options) {
     TGetFiles queue;
-    queue.SetDestFolder(options.DestFolder);
+    // The command line is ANSI text.
+    queue.SetDestFolder(win32::ToWide(options.DestFolder, win32::AnsiCodePage));
     queue.SetProxy(options.Proxy);
     queue.SetMaxCount(options.MaxCount);
 

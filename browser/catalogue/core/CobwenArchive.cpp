@@ -80,7 +80,7 @@ TCobwenArchive::~TCobwenArchive() {
     Clear();
 }
 
-int TCobwenArchive::LoadFromFile(const std::string& path) {
+int TCobwenArchive::LoadFromFile(const std::filesystem::path& path) {
     lineCount_ = 0;
     MemoryStream stream;
     try {

@@ -5,6 +5,7 @@
 #include "browser/catalogue/core/ValueList.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -42,7 +43,7 @@ public:
     // 1 takes the Russian description and author, anything else the English ones.
     std::uint8_t Language = 0;
 
-    int LoadFromFile(const std::string& path);
+    int LoadFromFile(const std::filesystem::path& path);
     // Parses decompressed catalogue text as LoadFromFile does after decompression (no file date).
     int LoadFromText(const std::string& text);
 

@@ -5,7 +5,7 @@
 
 namespace cobwen {
 
-DateTime FileAge(const std::string& path) {
+DateTime FileAge(const std::filesystem::path& path) {
     struct stat st {};
     // A folder has no age of its own here, as on Windows.
     if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {

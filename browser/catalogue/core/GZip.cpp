@@ -64,9 +64,14 @@ void TGZip::DecompressGzStream(void* handle, Stream& stream) {
     }
 }
 
-void TGZip::DecompressFile(const std::string& fileName, Stream& stream) {
+void TGZip::DecompressFile(const std::filesystem::path& fileName, Stream& stream) {
     try {
+#ifdef _WIN32
+        // The wide open: a path the ANSI code page cannot spell is still found.
+        gzFile gz = gzopen_w(fileName.c_str(), "r");
+#else
         gzFile gz = gzopen(fileName.c_str(), "r");
+#endif
         if (gz == nullptr) {
             throw CobwenError("can't gzopen");
         }
@@ -88,7 +93,7 @@ void TGZip::DecompressFile(const std::string& fileName, Stream& stream) {
     }
 }
 
-std::size_t GzipSizeHint(const std::string& fileName) {
+std::size_t GzipSizeHint(const std::filesystem::path& fileName) {
     std::ifstream in(fileName, std::ios::binary | std::ios::ate);
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
     if (size < 18) { // header and trailer

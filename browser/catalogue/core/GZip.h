@@ -3,6 +3,7 @@
 #include "browser/catalogue/core/Stream.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,7 +30,7 @@ public:
     std::size_t BufferSize() const { return bufferSize_; }
 
     // Writes the uncompressed bytes of `fileName` to `stream` from its current position on.
-    void DecompressFile(const std::string& fileName, Stream& stream);
+    void DecompressFile(const std::filesystem::path& fileName, Stream& stream);
     // The read loop on a handle opened by zlib's gzopen (a gzFile).
     void DecompressGzStream(void* gz, Stream& stream);
 
@@ -45,6 +46,6 @@ private:
 
 // The uncompressed size a gzip file states in its trailer, as a hint for reserving memory: 0 for a
 // file that is not gzip, and never more than the compressed size could plausibly expand to.
-std::size_t GzipSizeHint(const std::string& fileName);
+std::size_t GzipSizeHint(const std::filesystem::path& fileName);
 
 } // namespace cobwen

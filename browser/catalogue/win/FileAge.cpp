@@ -4,9 +4,9 @@
 
 namespace cobwen {
 
-DateTime FileAge(const std::string& path) {
+DateTime FileAge(const std::filesystem::path& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
         return 0;
     // A folder is not a file: it has no age of its own here.
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)

@@ -1,5 +1,6 @@
 #include "browser/catalogue/win/ReplaceFile.h"
 
+#include "browser/catalogue/core/Cp1251.h"
 #include "browser/catalogue/win/SystemError.h"
 #include "win32/Text.h"
 
@@ -7,11 +8,10 @@ namespace cobwen {
 
 namespace {
 
-// File names compare as the file system does: ordinal, ignoring case. The paths are ANSI text of
-// the file functions, so they are read in the ANSI code page.
-bool SamePath(const std::string& a, const std::string& b) {
-    const std::wstring wideA = win32::ToWide(a, CP_ACP);
-    const std::wstring wideB = win32::ToWide(b, CP_ACP);
+// File names compare as the file system does: ordinal, ignoring case.
+bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b) {
+    const std::wstring& wideA = a.native();
+    const std::wstring& wideB = b.native();
     return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
@@ -28,25 +28,26 @@ std::string FolderOf(std::string_view path) {
     return {};
 }
 
-bool ReplaceFile(const std::string& source, const std::string& target,
+bool ReplaceFile(const std::filesystem::path& source, const std::filesystem::path& target,
                  const std::string& messageFormat) {
     ErrorMessageBox box;
     return ReplaceFile(source, target, messageFormat, box);
 }
 
-bool ReplaceFile(const std::string& source, const std::string& target,
+bool ReplaceFile(const std::filesystem::path& source, const std::filesystem::path& target,
                  const std::string& messageFormat, ErrorDialog& dialog) {
     if (SamePath(source, target))
         return true;
-    if (MoveFileExA(source.c_str(), target.c_str(),
+    if (MoveFileExW(source.c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
         return true;
-    if (!CopyFileA(source.c_str(), target.c_str(), FALSE)) {
-        ShowSystemError(messageFormat, FolderOf(source), false, dialog);
+    if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) {
+        ShowSystemError(messageFormat, FolderOf(win32::FromWide(source.native(), BrowserCodePage)),
+                        false, dialog);
         return false;
     }
     // The target is in place; a source that cannot be deleted is left behind.
-    DeleteFileA(source.c_str());
+    DeleteFileW(source.c_str());
     return true;
 }
 

@@ -1,36 +1,45 @@
 #include "browser/transfer/core/TransferText.h"
 
-#include "browser/transfer/core/TransferMessages.h"
+#include "browser/catalogue/core/BrowserMessages.h"
 
 namespace cobwen {
 
-std::string FillMessage(std::string_view format, std::string_view argument) {
-    std::string result(format);
-    const auto at = result.find("%s");
-    if (at != std::string::npos)
-        result.replace(at, 2, argument);
+std::string FillMessage(std::string_view format,
+                        std::initializer_list<std::string_view> arguments) {
+    std::string result;
+    auto next = arguments.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's' &&
+            next != arguments.end()) {
+            result += *next++;
+            ++i;
+        } else {
+            result += format[i];
+        }
+    }
     return result;
+}
+
+std::string FillMessage(std::string_view format, std::string_view argument) {
+    return FillMessage(format, {argument});
 }
 
 std::string SystemFailureText(std::string_view systemMessage, unsigned long code) {
     std::string text(systemMessage);
-    text += MsgErrorCode.Text;
+    text += BrowserMessageText(IDS_ERROR_CODE);
     text += std::to_string(code);
     return text;
 }
 
 std::string ConnectionErrorText(std::string_view detail) {
-    std::string text(MsgConnectionError.Text);
+    std::string text = BrowserMessageText(IDS_CONNECTION_ERROR);
     text += detail;
     return text;
 }
 
 std::string ShortBodyText(unsigned long long received, unsigned long long announced) {
-    // "Соединение прервано: получено " ... " из " ... " байт"
-    return "\xD1\xEE\xE5\xE4\xE8\xED\xE5\xED\xE8\xE5 \xEF\xF0\xE5\xF0\xE2\xE0\xED\xEE: "
-           "\xEF\xEE\xEB\xF3\xF7\xE5\xED\xEE " +
-           std::to_string(received) + " \xE8\xE7 " + std::to_string(announced) +
-           " \xE1\xE0\xE9\xF2";
+    return FillMessage(BrowserMessageText(IDS_CONNECTION_CUT),
+                       {std::to_string(received), std::to_string(announced)});
 }
 
 std::string HttpStatusText(unsigned long status, std::string_view reason) {

@@ -1,13 +1,15 @@
 #include "browser/transfer/win/GetFileThread.h"
 
+#include "browser/catalogue/core/BrowserMessages.h"
+#include "browser/catalogue/core/Cp1251.h"
 #include "browser/catalogue/core/Error.h"
 #include "browser/catalogue/core/UrlHelpers.h"
 #include "browser/transfer/core/HostPort.h"
 #include "browser/transfer/core/TargetName.h"
-#include "browser/transfer/core/TransferMessages.h"
 #include "browser/transfer/core/TransferText.h"
 #include "browser/transfer/win/WinInetText.h"
 #include "win32/Handle.h"
+#include "win32/Text.h"
 
 #include <cstdlib>
 #include <thread>
@@ -31,24 +33,43 @@ constexpr int NoSlot = 0;
 constexpr int HoldingSlot = 1;
 constexpr int SlotGivenBack = 2;
 
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+// Paths are the system's own UTF-16 names; the target name is the browser's code page 1251 text.
+std::wstring WorkerTargetPath(const std::filesystem::path& destFolder, const std::string& name) {
+    std::wstring path = destFolder.native();
+    if (!path.empty() && path.back() != L'\\')
+        path += L'\\';
+    return path + win32::ToWide(name, BrowserCodePage);
+}
+
+// Everything before the last separator; empty when there is none.
+std::wstring FolderOfPath(const std::wstring& path) {
+    const auto at = path.find_last_of(L"\\/");
+    return at == std::wstring::npos ? std::wstring() : path.substr(0, at);
+}
+
+// A path in a message: code page 1251, as every text of the browser.
+std::string MessagePath(const std::wstring& path) {
+    return win32::FromWide(path, BrowserCodePage);
+}
+
+bool IsFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool IsFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 // Creates the folder and its missing parents.
-bool ForceFolders(const std::string& folder) {
+bool ForceFolders(const std::wstring& folder) {
     if (folder.empty() || IsFolder(folder))
         return true;
-    const std::string parent = TargetFolder(folder);
-    if (!parent.empty() && parent != folder && parent.back() != ':' && !ForceFolders(parent))
+    const std::wstring parent = FolderOfPath(folder);
+    if (!parent.empty() && parent != folder && parent.back() != L':' && !ForceFolders(parent))
         return false;
-    return CreateDirectoryA(folder.c_str(), nullptr) || IsFolder(folder);
+    return CreateDirectoryW(folder.c_str(), nullptr) || IsFolder(folder);
 }
 
 } // namespace
@@ -110,7 +131,7 @@ void TGetFileThread::Execute() {
         if (!terminated_) {
             const TGetFiles::WorkerSettings settings = queue_->Settings();
             try {
-                Transfer(settings, TargetPath(settings.DestFolder, fileName_));
+                Transfer(settings, WorkerTargetPath(settings.DestFolder, fileName_));
             } catch (...) {
                 failed_ = true;
             }
@@ -146,7 +167,7 @@ void TGetFileThread::Fail(const std::string& text) {
     });
 }
 
-void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const std::string& path) {
+void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const std::wstring& path) {
     const TProxySettings& proxy = settings.Proxy;
     DWORD access = INTERNET_OPEN_TYPE_PROXY;
     const char* proxyName = proxy.ProxyHost.c_str();
@@ -180,13 +201,14 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
 
         // Nothing is written outside the destination folder.
         if (!IsTargetNameInside(fileName_)) {
-            Fail(FillMessage(MsgCannotCreateFile.Text, path));
+            Fail(FillMessage(BrowserMessageText(IDS_CANNOT_CREATE_FILE), MessagePath(path)));
             return;
         }
         if (IsFile(path)) {
             failed_ = true;
             bool overwrite = true;
-            const std::string question = FillMessage(MsgOverwriteQuery.Text, fileName_);
+            const std::string question =
+                FillMessage(BrowserMessageText(IDS_OVERWRITE_QUERY), fileName_);
             queue_->Deliver([&question, &overwrite](const GetFilesEvents& events) {
                 if (events.OnOverwriteQuery)
                     events.OnOverwriteQuery(question, overwrite);
@@ -196,15 +218,15 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
             if (!overwrite || terminated_)
                 return;
         }
-        const std::string folder = TargetFolder(path);
+        const std::wstring folder = FolderOfPath(path);
         if (!ForceFolders(folder)) {
-            Fail(FillMessage(MsgCannotCreateFolder.Text, folder));
+            Fail(FillMessage(BrowserMessageText(IDS_CANNOT_CREATE_FOLDER), MessagePath(folder)));
             return;
         }
-        win32::KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+        win32::KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) {
-            Fail(FillMessage(MsgCannotCreateFile.Text, path));
+            Fail(FillMessage(BrowserMessageText(IDS_CANNOT_CREATE_FILE), MessagePath(path)));
             return;
         }
 
@@ -221,12 +243,12 @@ void TGetFileThread::Transfer(const TGetFiles::WorkerSettings& settings, const s
             succeeded = Request(connection.Get(), parts.object, file.Get(), *settings.Dialog);
         } catch (...) {
             file.Reset();
-            DeleteFileA(path.c_str());
+            DeleteFileW(path.c_str());
             throw;
         }
         file.Reset();
         if (!succeeded || terminated_)
-            DeleteFileA(path.c_str());
+            DeleteFileW(path.c_str());
         if (!succeeded)
             failed_ = true;
     } catch (const CobwenError& error) {

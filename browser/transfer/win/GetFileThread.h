@@ -41,7 +41,7 @@ private:
     ~TGetFileThread() = default;
 
     void Execute();
-    void Transfer(const TGetFiles::WorkerSettings& settings, const std::string& path);
+    void Transfer(const TGetFiles::WorkerSettings& settings, const std::wstring& path);
     bool Request(HINTERNET connection, const std::string& object, HANDLE file,
                  RequestDialog& dialog);
     // Raises the failure of a WinInet call unless the worker was asked to terminate.

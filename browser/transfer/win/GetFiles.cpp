@@ -74,12 +74,12 @@ TGetFiles::~TGetFiles() {
     }
 }
 
-void TGetFiles::SetDestFolder(const std::string& folder) {
+void TGetFiles::SetDestFolder(const std::filesystem::path& folder) {
     const std::lock_guard guard(shared_->lock);
     shared_->destFolder = folder;
 }
 
-std::string TGetFiles::DestFolder() const {
+std::filesystem::path TGetFiles::DestFolder() const {
     const std::lock_guard guard(shared_->lock);
     return shared_->destFolder;
 }

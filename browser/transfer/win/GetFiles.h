@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -49,8 +50,10 @@ public:
     ~TGetFiles();
 
     // Settings read by each worker when it gets its slot.
-    void SetDestFolder(const std::string& folder);
-    std::string DestFolder() const;
+    // The folder as the system names it (UTF-16 on Windows), so that any folder name works
+    // whatever the system's ANSI code page.
+    void SetDestFolder(const std::filesystem::path& folder);
+    std::filesystem::path DestFolder() const;
     void SetProxy(const TProxySettings& proxy);
     TProxySettings Proxy() const;
     // Replaces every handler at once (unset ones included).
@@ -82,7 +85,7 @@ private:
     friend class TGetFileThread;
 
     struct WorkerSettings {
-        std::string DestFolder;
+        std::filesystem::path DestFolder;
         TProxySettings Proxy;
         std::shared_ptr<RequestDialog> Dialog;
     };
@@ -104,7 +107,7 @@ private:
         std::vector<TGetFileThread*> workers;
         std::size_t live = 0;
         bool stopping = false;
-        std::string destFolder;
+        std::filesystem::path destFolder;
         TProxySettings proxy;
         std::shared_ptr<RequestDialog> dialog;
         win32::KernelHandle workerGone;

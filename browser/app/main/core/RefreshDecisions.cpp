@@ -1,7 +1,6 @@
 #include "browser/app/main/core/RefreshDecisions.h"
 
 #include "browser/catalogue/core/CobwenArchive.h"
-#include "browser/catalogue/core/TextHelpers.h"
 
 namespace cobwen {
 
@@ -21,8 +20,11 @@ DownloadFate FateOfDownload(int loadResult) {
     return loadResult == LoadOk ? DownloadFate::Replace : DownloadFate::Discard;
 }
 
-std::string DownloadedFile(const std::string& destFolder, const std::string& transferName) {
-    return IncludeTrailingDelimiter(destFolder) + transferName;
+std::wstring DownloadedFile(std::wstring_view destFolder, std::wstring_view transferName) {
+    std::wstring file(destFolder);
+    if (!file.empty() && file.back() != L'\\')
+        file += L'\\';
+    return file.append(transferName);
 }
 
 } // namespace cobwen

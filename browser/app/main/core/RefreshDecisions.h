@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace cobwen {
 
@@ -28,6 +29,6 @@ enum class DownloadFate {
 DownloadFate FateOfDownload(int loadResult);
 
 // The downloaded file: the destination folder with a trailing backslash and the transfer's name.
-std::string DownloadedFile(const std::string& destFolder, const std::string& transferName);
+std::wstring DownloadedFile(std::wstring_view destFolder, std::wstring_view transferName);
 
 } // namespace cobwen

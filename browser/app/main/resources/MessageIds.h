@@ -1,24 +1,6 @@
-// Numbers of the browser's messages in its string table; shared by the resource script and the
-// code.
+// Numbers of the program's resources; the messages' numbers are the browser's own table.
 #pragma once
 
-#define IDS_CANNOT_CREATE_TEXT_FILE 65185
-#define IDS_REFRESH_QUESTION 65191
-#define IDS_CATALOGUE_EMPTY_OR_BAD 65192
-#define IDS_CANNOT_LOAD_CATALOGUE 65193
-#define IDS_LOADING_CATALOGUE 65194
-#define IDS_UPDATING_CATALOGUE_FILE 65195
-#define IDS_STOPPING 65196
-#define IDS_ERROR_STATUS 65197
-#define IDS_CONTINUE_QUESTION 65198
-#define IDS_CLOSE_WHILE_LOADING 65199
-#define IDS_CATALOGUE_PARTLY_READ 65208
-#define IDS_CANNOT_SAVE_CATALOGUE 65209
-#define IDS_ERROR_CODE 65216
-#define IDS_CONNECTION_ERROR 65217
-#define IDS_CANNOT_CREATE_FILE 65218
-#define IDS_CANNOT_CREATE_FOLDER 65219
-#define IDS_OVERWRITE_QUERY 65220
-#define IDS_INVALID_NAME_FILTER 65230
+#include "browser/catalogue/core/BrowserMessages.h"
 
 #define IDI_COBWEN 1

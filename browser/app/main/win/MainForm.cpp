@@ -39,10 +39,16 @@ constexpr int BasketListId = 101;
 constexpr COLORREF Navy = RGB(0, 0, 128);
 constexpr COLORREF Teal = RGB(0, 128, 128);
 
-std::string ThisProgramPath() {
+std::wstring ThisProgramPath() {
     wchar_t path[MAX_PATH * 4]{};
     const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    return win32::FromWide(std::wstring_view(path, length), BrowserCodePage);
+    return std::wstring(path, length);
+}
+
+// The folder of a file, with its trailing backslash.
+std::wstring FolderWithDelimiter(const std::wstring& file) {
+    const auto slash = file.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : file.substr(0, slash + 1);
 }
 
 // A font of the settings, at the screen's resolution.
@@ -90,16 +96,18 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
       savePrompts_(options_.SavePrompts ? options_.SavePrompts : &systemSavePrompts_),
       archive_(locale_, options_.CatalogueHost.empty() ? std::string(DefaultCatalogueHost)
                                                        : options_.CatalogueHost) {
-    programPath_ = options_.ProgramPath.empty() ? ThisProgramPath() : options_.ProgramPath;
-    programFolder_ = IncludeTrailingDelimiter(FolderOf(programPath_));
-    localCatalogue_ = programFolder_ + "plugins.dat.gz";
+    const std::wstring programFile =
+        options_.ProgramPath.empty() ? ThisProgramPath() : options_.ProgramPath.native();
+    programPath_ = win32::FromWide(programFile, BrowserCodePage);
+    programFolder_ = FolderWithDelimiter(programFile);
+    localCatalogue_ = programFolder_.native() + L"plugins.dat.gz";
     iniPath_ = IniPathForProgram(programPath_);
 
     VersionInfoString(programPath_, "ProductVersion", programVersion_);
     std::string fileVersion;
     VersionInfoString(programPath_, "FileVersion", fileVersion);
     versionNumber_ = RemoveChar(fileVersion, '.');
-    programDateText_ = FileDateText(programPath_, locale_);
+    programDateText_ = FileDateText(programFile, locale_);
 
     icon_.Reset(CreateProgramIcon(GetSystemMetrics(SM_CXICON)));
     smallIcon_.Reset(CreateProgramIcon(GetSystemMetrics(SM_CXSMICON)));

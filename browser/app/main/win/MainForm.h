@@ -17,6 +17,7 @@
 #include "win32/Gdi.h"
 #include "win32/Handle.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,10 +29,10 @@ namespace cobwen {
 // How the program was started; tests start the window with a program path, a registry key and
 // answers of their own.
 struct MainFormOptions {
-    std::string ProgramPath;     // the program file (code page 1251); empty: this process's file
-    std::string CatalogueHost;   // the catalogue site; empty: the public one
-    std::string RegistryKey;     // below HKEY_CURRENT_USER; empty: the program's own key
-    Prompter* Prompts = nullptr; // message boxes; null: the system's
+    std::filesystem::path ProgramPath; // the program file; empty: this process's file
+    std::string CatalogueHost;         // the catalogue site; empty: the public one
+    std::string RegistryKey;           // below HKEY_CURRENT_USER; empty: the program's own key
+    Prompter* Prompts = nullptr;       // message boxes; null: the system's
     SavePrompt* SavePrompts = nullptr; // the questions of a failed save; null: the system's
 };
 
@@ -74,7 +75,7 @@ public:
     bool CommandEnabled(Command command) const;
     // The close query and the close; false when the user chose to stay.
     bool CloseQuery();
-    int LoadCatalogue(const std::string& path, bool warn, bool fill) override;
+    int LoadCatalogue(const std::filesystem::path& path, bool warn, bool fill) override;
 
     // What the window shows, for tests.
     const TCobwenArchive& Archive() const { return archive_; }
@@ -83,7 +84,7 @@ public:
     StatusBar& Status() { return status_; }
     Toolbar& Tools() { return toolbar_; }
     const BrowserSettings& Settings() const { return settings_; }
-    const std::string& LocalCatalogue() const { return localCatalogue_; }
+    const std::filesystem::path& LocalCatalogue() const { return localCatalogue_; }
     const std::string& PreviousNewestStamp() const { return previousNewestStamp_; }
     bool Refreshing() const { return controllers_.Refresh->Refreshing(); }
     HMENU ContextMenuHandle() const { return contextMenu_.Get(); }
@@ -207,8 +208,9 @@ private:
     FilterLists filterLists_;
 
     std::string programPath_;
-    std::string programFolder_;
-    std::string localCatalogue_;
+    // As the system names them (UTF-16), whatever its ANSI code page.
+    std::filesystem::path programFolder_;
+    std::filesystem::path localCatalogue_;
     std::string iniPath_;
     std::string previousNewestStamp_;
     std::string programVersion_;

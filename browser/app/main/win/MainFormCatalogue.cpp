@@ -13,9 +13,8 @@ namespace cobwen {
 
 namespace {
 
-bool FileExists(const std::string& path) {
-    const std::wstring wide = win32::ToWide(path, BrowserCodePage);
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
+bool FileExists(const std::filesystem::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -69,7 +68,7 @@ void TCobwenMainForm::OnWindowShow() {
     RunFocusedRowHandler(*catalogueList_);
 }
 
-int TCobwenMainForm::LoadCatalogue(const std::string& path, bool warn, bool fill) {
+int TCobwenMainForm::LoadCatalogue(const std::filesystem::path& path, bool warn, bool fill) {
     const std::string newest = archive_.NewestStamp();
     const int result = archive_.LoadFromFile(path);
     const LoadReaction reaction = ReactionToLoad(result, warn);

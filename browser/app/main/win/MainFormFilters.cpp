@@ -299,7 +299,7 @@ void TCobwenMainForm::RunOwnCommand(const KeyAction& action) {
         ShowWindow(window_, IsZoomed(window_) ? SW_RESTORE : SW_MAXIMIZE);
         break;
     case Command::Help: {
-        const std::wstring readme = win32::ToWide(programFolder_ + "readme.txt", BrowserCodePage);
+        const std::wstring readme = programFolder_.native() + L"readme.txt";
         if (GetFileAttributesW(readme.c_str()) != INVALID_FILE_ATTRIBUTES)
             ShellExecuteW(window_, L"open", readme.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;

@@ -17,8 +17,13 @@ namespace cobwen {
 
 namespace {
 
-void DeleteBrowserFile(const std::string& path) {
-    DeleteFileW(win32::ToWide(path, BrowserCodePage).c_str());
+void DeleteBrowserFile(const std::filesystem::path& path) {
+    DeleteFileW(path.c_str());
+}
+
+// A folder as the browser's text, for the rule that compares folder names.
+std::string BrowserText(const std::filesystem::path& path) {
+    return win32::FromWide(path.native(), BrowserCodePage);
 }
 
 } // namespace
@@ -37,12 +42,20 @@ void RefreshController::AddState(CommandState& state) const {
 void RefreshController::Refresh() {
     if (parts_.Prompts.Ask(MessageText(IDS_REFRESH_QUESTION), true) != Answer::Yes)
         return;
+    // The rule compares the names as the browser's text; the folder handed on is the one the
+    // system named, so that a name its ANSI code page cannot spell still works.
+    const std::filesystem::path temp = TempFolder();
+    const std::string& downloadFolder = parts_.Settings.Settings.DownloadFolder;
     const RefreshTarget target = ChooseRefreshTarget(
-        TempFolder(), parts_.ProgramFolder, parts_.Settings.Settings.DownloadFolder, parts_.Locale);
+        BrowserText(temp), BrowserText(parts_.ProgramFolder), downloadFolder, parts_.Locale);
+    const bool intoTemp = target.TransferName == CatalogueFileName;
     transferName_ = target.TransferName;
     TGetFiles& transfers = parts_.Transfers;
     transfers.SetProxy(parts_.Settings.Settings.Proxy);
-    transfers.SetDestFolder(target.DestFolder);
+    transfers.SetDestFolder(intoTemp                 ? temp
+                            : downloadFolder.empty() ? parts_.ProgramFolder
+                                                     : std::filesystem::path(win32::ToWide(
+                                                           downloadFolder, BrowserCodePage)));
 
     GetFilesEvents events;
     events.OnStart = [this](const std::string&) {
@@ -83,8 +96,9 @@ void RefreshController::OnDone(bool failed) {
     try {
         if (!failed) {
             parts_.Status.SetText(2, MessageText(IDS_UPDATING_CATALOGUE_FILE));
-            const std::string downloaded =
-                DownloadedFile(parts_.Transfers.DestFolder(), transferName_);
+            const std::filesystem::path downloaded =
+                DownloadedFile(parts_.Transfers.DestFolder().native(),
+                               win32::ToWide(transferName_, BrowserCodePage));
             const int result = host_.LoadCatalogue(downloaded, true, true);
             if (FateOfDownload(result) == DownloadFate::Discard) {
                 // The local copy stays as it was.

@@ -2,6 +2,7 @@
 
 #include "browser/app/main/win/WindowController.h"
 
+#include <filesystem>
 #include <string>
 #include <windows.h>
 
@@ -17,7 +18,7 @@ class TextLocale;
 class RefreshHost {
 public:
     // LoadCatalogue of the window: loads `path`, says what went wrong, refills the lists.
-    virtual int LoadCatalogue(const std::string& path, bool warn, bool fill) = 0;
+    virtual int LoadCatalogue(const std::filesystem::path& path, bool warn, bool fill) = 0;
     // Loads the local copy again and refills the lists.
     virtual void ReloadLocalCatalogue() = 0;
     virtual void ShowCatalogueDate() = 0;
@@ -44,8 +45,9 @@ public:
         StatusBar& Status;
         BrowserSettings& Settings;
         const TextLocale& Locale;
-        const std::string& ProgramFolder;  // with its trailing backslash
-        const std::string& LocalCatalogue; // the local copy
+        // As the system names them (UTF-16), whatever its ANSI code page.
+        const std::filesystem::path& ProgramFolder;  // with its trailing backslash
+        const std::filesystem::path& LocalCatalogue; // the local copy
         int& FilesInFlight;
         HWND Window;
     };

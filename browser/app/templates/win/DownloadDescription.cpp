@@ -1,7 +1,7 @@
 #include "browser/app/templates/win/DownloadDescription.h"
 
 #include "browser/app/templates/core/InfoTemplate.h"
-#include "browser/app/templates/core/Messages.h"
+#include "browser/catalogue/core/BrowserMessages.h"
 #include "browser/catalogue/core/TextHelpers.h"
 #include "browser/catalogue/core/UrlHelpers.h"
 #include "browser/catalogue/win/Description.h"
@@ -55,9 +55,10 @@ void DescribeDownload(const std::string& destFolder, const std::string& url,
         const std::string path = folder + name + ".txt";
         const DWORD error = WriteTextFile(path, WrapText(text, TextFileWidth));
         if (error != ERROR_SUCCESS) {
+            const std::string format = BrowserMessageText(IDS_CANNOT_CREATE_TEXT_FILE);
             // The dialog reports the thread's last error.
             SetLastError(error);
-            ShowSystemError(CannotCreateFileMessage.text, path, true, dialog);
+            ShowSystemError(format, path, true, dialog);
         }
     }
 }

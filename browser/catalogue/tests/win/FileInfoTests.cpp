@@ -129,7 +129,7 @@ TEST_F(FileInfoTest, FileDateTextIsAQuestionMarkForAFileLockedAgainstReaders) {
 }
 
 TEST(TempFolder, IsAnExistingFolderWithTrailingBackslash) {
-    const std::string folder = TempFolder();
+    const std::string folder = TempFolder().string();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), '\\');
     const DWORD attributes = GetFileAttributesA(folder.c_str());

@@ -3,9 +3,10 @@
 #include "tools/testsupport/ScratchFolder.h"
 
 #include "browser/catalogue/core/Cp1251.h"
-#include "browser/transfer/core/TransferMessages.h"
 #include "browser/transfer/core/TransferText.h"
 #include "browser/transfer/win/GetFiles.h"
+#include "win32/Handle.h"
+#include "win32/Text.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -423,6 +424,35 @@ TEST_F(Transfers, BusyWhileAnyTransferHasNotEnded) {
     ASSERT_EQ(busyAtDone.size(), 2u);
     EXPECT_TRUE(busyAtDone[0]) << "the long transfer was still running";
     ASSERT_TRUE(testsupport::PumpUntil([&] { return !queue->Busy(); }));
+}
+
+// A folder whose name the system's ANSI code page cannot spell (Cyrillic on a Western system):
+// the file is stored in that very folder, and a failed transfer leaves nothing behind.
+TEST_F(Transfers, FolderNamedOutsideTheAnsiCodePage) {
+    if (GetACP() == 1251)
+        GTEST_SKIP() << "shows only under an ANSI code page other than 1251";
+    const std::wstring wideFolder = win32::ToWide(folder.Path(), win32::AnsiCodePage) +
+                                    L"\\\u0417\u0430\u0433\u0440\u0443\u0437\u043a\u0438";
+    queue->SetDestFolder(wideFolder);
+    queue->AddList({ServerUrl("/bytes/100/good.bin"), ServerUrl("/status/404/bad.bin")});
+    ASSERT_TRUE(WaitDone(2));
+    const auto exists = [&](const wchar_t* name) {
+        return GetFileAttributesW((wideFolder + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    EXPECT_TRUE(exists(L"good.bin")) << "stored in the folder it was given";
+    EXPECT_FALSE(exists(L"bad.bin")) << "a failed transfer is deleted";
+    // Nothing went to a folder of another spelling beside it.
+    std::size_t entries = 0;
+    WIN32_FIND_DATAW found{};
+    win32::FindHandle search(FindFirstFileW(
+        (win32::ToWide(folder.Path(), win32::AnsiCodePage) + L"\\*").c_str(), &found));
+    ASSERT_TRUE(search.Valid());
+    do {
+        if (std::wstring_view(found.cFileName) != L"." &&
+            std::wstring_view(found.cFileName) != L"..")
+            ++entries;
+    } while (FindNextFileW(search.Get(), &found));
+    EXPECT_EQ(entries, 1u);
 }
 
 TEST_F(Transfers, SystemProxySettingsFetchDirectlyWhenNoneIsConfigured) {

@@ -34,9 +34,12 @@ TEST(RefreshDecisions, EachLoadResult) {
 }
 
 TEST(RefreshDecisions, DownloadedFileIsInItsFolder) {
-    EXPECT_EQ(DownloadedFile("C:\\Temp", "plugins.dat.gz"), "C:\\Temp\\plugins.dat.gz");
-    EXPECT_EQ(DownloadedFile("C:\\Temp\\", "_list_plugins.dat.gz"),
-              "C:\\Temp\\_list_plugins.dat.gz");
+    EXPECT_EQ(DownloadedFile(L"C:\\Temp", L"plugins.dat.gz"), L"C:\\Temp\\plugins.dat.gz");
+    EXPECT_EQ(DownloadedFile(L"C:\\Temp\\", L"_list_plugins.dat.gz"),
+              L"C:\\Temp\\_list_plugins.dat.gz");
+    // A folder named in Cyrillic stays as the system named it.
+    EXPECT_EQ(DownloadedFile(L"C:\\\u041f\u0430\u043f\u043a\u0430", L"plugins.dat.gz"),
+              L"C:\\\u041f\u0430\u043f\u043a\u0430\\plugins.dat.gz");
 }
 
 } // namespace

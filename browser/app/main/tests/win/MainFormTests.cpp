@@ -32,6 +32,42 @@ COLORREF Resolved(std::uint32_t colour) {
     return (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour;
 }
 
+// The program in a folder whose name the system's ANSI code page cannot spell (Cyrillic on a
+// Western system): the local catalogue beside it is found, and a refresh replaces it.
+TEST_F(MainFormTest, ProgramFolderNamedOutsideTheAnsiCodePage) {
+    if (GetACP() == 1251)
+        GTEST_SKIP() << "shows only under an ANSI code page other than 1251";
+    const std::wstring programFolder = win32::ToWide(folder_.Path(), win32::AnsiCodePage) +
+                                       L"\\\u041f\u0440\u043e\u0433\u0440\u0430\u043c\u043c\u0430";
+    ASSERT_TRUE(CreateDirectoryW(programFolder.c_str(), nullptr));
+    const std::wstring local = programFolder + L"\\plugins.dat.gz";
+    ASSERT_TRUE(
+        CopyFileW(win32::ToWide(oldCatalogue_, win32::AnsiCodePage).c_str(), local.c_str(), FALSE));
+    const int oldRows = RowCount(oldCatalogue_);
+
+    MainFormOptions options;
+    options.ProgramPath = programFolder + L"\\cobwen.exe";
+    options.CatalogueHost = testsupport::LocalServer();
+    options.RegistryKey = registry_.ProgramKey();
+    options.Prompts = &prompts_;
+    form_ = std::make_unique<TCobwenMainForm>(options);
+    form_->Show();
+    EXPECT_EQ(form_->Archive().Count(), oldRows) << "the local catalogue was found";
+
+    Refresh(*form_);
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u)
+        << win32::FromWide(prompts_.Last(Shown::Error), CP_UTF8);
+    const int siteRows = RowCount(SiteCatalogue());
+    EXPECT_EQ(form_->Archive().Count(), siteRows);
+    // The new catalogue took the local one's place (it is larger than the old one).
+    WIN32_FILE_ATTRIBUTE_DATA replaced{};
+    ASSERT_TRUE(GetFileAttributesExW(local.c_str(), GetFileExInfoStandard, &replaced));
+    WIN32_FILE_ATTRIBUTE_DATA site{};
+    ASSERT_TRUE(GetFileAttributesExW(win32::ToWide(SiteCatalogue(), win32::AnsiCodePage).c_str(),
+                                     GetFileExInfoStandard, &site));
+    EXPECT_EQ(replaced.nFileSizeLow, site.nFileSizeLow);
+}
+
 TEST_F(MainFormTest, FirstStartWithoutCatalogueThenRefresh) {
     TCobwenMainForm& form = Open();
     EXPECT_EQ(form.Status().Text(0), L"0/0");
