@@ -3,7 +3,7 @@
 #include "browser/catalogue/core/CobwenArchive.h"
 #include "browser/catalogue/core/TextLocale.h"
 #include "browser/catalogue/core/UrlHelpers.h"
-#include "browser/catalogue/tests/fuzz/FuzzInput.h"
+#include "tools/testsupport/FuzzInput.h"
 
 #include <cstdlib>
 
@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const cobwen::BuiltinRussianLocale locale;
     cobwen::TCobwenArchive archive(locale);
     archive.Language = size > 0 && data[0] % 2 ? 1 : 0;
-    const int result = archive.LoadFromText(std::string(cobwen::fuzz::Text(data, size)));
+    const int result = archive.LoadFromText(std::string(testsupport::fuzz::Text(data, size)));
     if (result < cobwen::LoadOk || result > cobwen::LoadSkippedLines)
         std::abort();
     if (archive.Count() > cobwen::TCobwenArchive::MaxCount)

@@ -4,13 +4,13 @@
 // second time.
 #include "browser/catalogue/core/DescriptionText.h"
 #include "browser/catalogue/core/Trim.h"
-#include "browser/catalogue/tests/fuzz/FuzzInput.h"
+#include "tools/testsupport/FuzzInput.h"
 
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const cobwen::ByteCaseTable upperCase = cobwen::Cp866UpperCase();
-    auto parts = cobwen::fuzz::Parts(cobwen::fuzz::Text(data, size), '\0', 3);
+    auto parts = testsupport::fuzz::Parts(testsupport::fuzz::Text(data, size), '\0', 3);
     parts[0] = cobwen::TrimBlanks(parts[0]);
     const std::string description = cobwen::OneLineDescription(parts[2]);
     cobwen::DescriptionName(parts[1]);

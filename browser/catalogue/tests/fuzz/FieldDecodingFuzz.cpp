@@ -6,11 +6,11 @@
 #include "browser/catalogue/core/TextHelpers.h"
 #include "browser/catalogue/core/TextLocale.h"
 #include "browser/catalogue/core/UrlHelpers.h"
-#include "browser/catalogue/tests/fuzz/FuzzInput.h"
+#include "tools/testsupport/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const cobwen::BuiltinRussianLocale locale;
-    const auto parts = cobwen::fuzz::Parts(cobwen::fuzz::Text(data, size), '\x14', 8);
+    const auto parts = testsupport::fuzz::Parts(testsupport::fuzz::Text(data, size), '\x14', 8);
     cobwen::HtmlToText(parts[0]);
     cobwen::EMailAddress(parts[1]);
     cobwen::SrcLanguageName(parts[2]);

@@ -7,7 +7,7 @@
 #include "browser/app/settings/core/LoadSettings.h"
 #include "browser/app/settings/core/Password.h"
 #include "browser/app/settings/tests/core/MemorySettingsStore.h"
-#include "browser/catalogue/tests/fuzz/FuzzInput.h"
+#include "tools/testsupport/FuzzInput.h"
 
 #include <cstdlib>
 
@@ -35,10 +35,10 @@ void Check(bool holds) {
 // Every line "Section/Key=value" of the input as a text value of the store.
 void Fill(cobwen::test::MemorySettingsStore& store, std::string_view text) {
     while (!text.empty()) {
-        const auto line = cobwen::fuzz::Parts(text, '\n', 2);
+        const auto line = testsupport::fuzz::Parts(text, '\n', 2);
         text = line[1];
-        const auto assignment = cobwen::fuzz::Parts(line[0], '=', 2);
-        const auto name = cobwen::fuzz::Parts(assignment[0], '/', 2);
+        const auto assignment = testsupport::fuzz::Parts(line[0], '=', 2);
+        const auto name = testsupport::fuzz::Parts(assignment[0], '/', 2);
         store.PutText(std::string(name[0]), std::string(name[1]), std::string(assignment[1]));
     }
 }
@@ -46,7 +46,7 @@ void Fill(cobwen::test::MemorySettingsStore& store, std::string_view text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view input = cobwen::fuzz::Text(data, size);
+    const std::string_view input = testsupport::fuzz::Text(data, size);
 
     cobwen::DecodeIniText(input);
     Check(cobwen::DecodeIniText(cobwen::EncodeIniText(input)) == input);

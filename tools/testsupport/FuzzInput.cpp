@@ -1,11 +1,11 @@
-#include "browser/catalogue/tests/fuzz/FuzzInput.h"
+#include "tools/testsupport/FuzzInput.h"
 
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <unistd.h>
 
-namespace cobwen::fuzz {
+namespace testsupport::fuzz {
 
 std::string InputFile(std::string_view bytes) {
     static const std::string path =
@@ -18,4 +18,4 @@ std::string InputFile(std::string_view bytes) {
     return path;
 }
 
-} // namespace cobwen::fuzz
+} // namespace testsupport::fuzz

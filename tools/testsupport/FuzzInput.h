@@ -1,6 +1,6 @@
 #pragma once
 
-// Helpers for the fuzz targets of the browser: the input as text, cut into parts, and a file that
+// Helpers for the fuzz targets: the input as text, cut into parts, and a file that
 // holds it for the readers that open files.
 
 #include <cstddef>
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cobwen::fuzz {
+namespace testsupport::fuzz {
 
 inline std::string_view Text(const std::uint8_t* data, std::size_t size) {
     return std::string_view(reinterpret_cast<const char*>(data), size);
@@ -35,4 +35,4 @@ inline std::vector<std::string_view> Parts(std::string_view text, char separator
 // A file of this process's own under the temporary folder, holding the bytes.
 std::string InputFile(std::string_view bytes);
 
-} // namespace cobwen::fuzz
+} // namespace testsupport::fuzz
