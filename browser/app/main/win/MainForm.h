@@ -4,6 +4,8 @@
 #include "browser/app/list/core/ListCommands.h"
 #include "browser/app/listview/win/RowList.h"
 #include "browser/app/main/core/Commands.h"
+#include "browser/app/main/win/BasketController.h"
+#include "browser/app/main/win/DownloadController.h"
 #include "browser/app/main/win/FilterPanel.h"
 #include "browser/app/main/win/Prompter.h"
 #include "browser/app/main/win/RefreshController.h"
@@ -39,7 +41,8 @@ struct MainFormOptions {
 // update check, the settings dialog and the tray.
 struct MainControllers {
     std::unique_ptr<RefreshController> Refresh;
-    std::unique_ptr<WindowController> Basket;
+    std::unique_ptr<BasketController> Basket;
+    std::unique_ptr<DownloadController> Download;
     std::unique_ptr<WindowController> FolderScan;
     std::unique_ptr<WindowController> UpdateCheck;
     std::unique_ptr<WindowController> SettingsDialog;
@@ -52,7 +55,10 @@ struct MainControllers {
 // The browser's main window: it owns the settings, the catalogue, the transfer queues and the id
 // sets for the whole run, and connects the filter panel, the lists, the toolbar and the status
 // bar to them.
-class TCobwenMainForm final : public RowListOwner, private RefreshHost {
+class TCobwenMainForm final : public RowListOwner,
+                              private RefreshHost,
+                              private BasketHost,
+                              private DownloadHost {
 public:
     explicit TCobwenMainForm(MainFormOptions options);
     TCobwenMainForm(const TCobwenMainForm&) = delete;
@@ -78,6 +84,8 @@ public:
     // What the window shows, for tests.
     const TCobwenArchive& Archive() const { return archive_; }
     RowList& CatalogueList() { return *catalogueList_; }
+    RowList& BasketList() { return *basketList_; }
+    BasketController& Basket() { return *controllers_.Basket; }
     FilterPanel& Filters() { return filters_; }
     StatusBar& Status() { return status_; }
     Toolbar& Tools() { return toolbar_; }
@@ -85,6 +93,7 @@ public:
     const std::string& LocalCatalogue() const { return localCatalogue_; }
     const std::string& PreviousNewestStamp() const { return previousNewestStamp_; }
     bool Refreshing() const { return controllers_.Refresh->Refreshing(); }
+    bool Downloading() const { return controllers_.Download->Running(); }
     HMENU ContextMenuHandle() const { return contextMenu_.Get(); }
     // The command id of a context-menu entry: its command, above every control's id (the dialog
     // manager sends IDOK and IDCANCEL as commands of the window too).
@@ -178,6 +187,15 @@ private:
     void RunChanged() override;
     void TransferError(const std::string& message) override { OnTransferError(message); }
     void TransferProgress(int bytes) override { OnTransferProgress(bytes); }
+
+    // BasketHost.
+    ActiveList CurrentList() const override { return activeList_; }
+    bool FocusedRowAddable() const override { return rowState_.AddToBasket; }
+    void BasketChanged() override { UpdateCommands(); }
+    // DownloadHost.
+    void StartFolderScan() override;
+    // Enables the filter submenu, wherever the basket's entries put it.
+    void EnableFilterSubmenu(bool enabled);
 
     // The transfers' handlers shared by the refresh and the download run.
     void OnTransferError(const std::string& message);

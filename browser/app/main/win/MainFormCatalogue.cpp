@@ -83,6 +83,8 @@ int TCobwenMainForm::LoadCatalogue(const std::string& path, bool warn, bool fill
     FillFilterLists();
     if (fill)
         FillList();
+    // The basket's rows are record indexes of the catalogue that was replaced.
+    controllers_.Basket->FillBasketList();
     return result;
 }
 
@@ -90,15 +92,24 @@ void TCobwenMainForm::ReloadLocalCatalogue() {
     archive_.LoadFromFile(localCatalogue_);
     FillFilterLists();
     FillList();
+    controllers_.Basket->FillBasketList();
 }
 
 void TCobwenMainForm::ShowCatalogueDate() {
+    // With the basket the panel shows its total, the date only while it is empty.
+    if (controllers_.Basket && controllers_.Basket->Used()) {
+        controllers_.Basket->ShowBasketTotal();
+        return;
+    }
     SetStatus(1, FormatShortDate(archive_.CatalogueDate(), locale_));
 }
 
 void TCobwenMainForm::RunChanged() {
     UpdateCommands();
     catalogueList_->Redraw();
+}
+
+void TCobwenMainForm::StartFolderScan() {
 }
 
 void TCobwenMainForm::StopTransfers() {
