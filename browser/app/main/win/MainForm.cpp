@@ -77,11 +77,11 @@ void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
 
 std::vector<WindowController*> MainControllers::All() const {
     std::vector<WindowController*> all;
-    for (WindowController* controller :
-         {static_cast<WindowController*>(Refresh.get()),
-          static_cast<WindowController*>(Basket.get()),
-          static_cast<WindowController*>(Download.get()), FolderScan.get(), UpdateCheck.get(),
-          SettingsDialog.get(), Tray.get()})
+    for (WindowController* controller : {static_cast<WindowController*>(Refresh.get()),
+                                         static_cast<WindowController*>(Basket.get()),
+                                         static_cast<WindowController*>(Download.get()),
+                                         static_cast<WindowController*>(FolderScan.get()),
+                                         UpdateCheck.get(), SettingsDialog.get(), Tray.get()})
         if (controller)
             all.push_back(controller);
     return all;
@@ -124,6 +124,10 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         static_cast<BasketHost&>(*this),
         BasketController::Parts{*prompts_, settings_, archive_, *catalogueList_, *basketList_,
                                 status_, transfers_, locale_, filesInFlight_, contextMenu_.Get()});
+    controllers_.FolderScan = std::make_unique<ScanController>(
+        static_cast<ScanHost&>(*this),
+        ScanController::Parts{settings_, settings_, archive_, *controllers_.Basket, downloadedIds_,
+                              programFolder_});
     controllers_.Download = std::make_unique<DownloadController>(
         static_cast<DownloadHost&>(*this),
         DownloadController::Parts{*prompts_, settings_, archive_, *controllers_.Basket,
@@ -162,6 +166,9 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
 }
 
 TCobwenMainForm::~TCobwenMainForm() {
+    // No scan delivers to lists that are going.
+    if (controllers_.FolderScan)
+        controllers_.FolderScan->Closing();
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         catalogueList_.reset();

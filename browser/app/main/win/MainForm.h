@@ -9,6 +9,7 @@
 #include "browser/app/main/win/FilterPanel.h"
 #include "browser/app/main/win/Prompter.h"
 #include "browser/app/main/win/RefreshController.h"
+#include "browser/app/main/win/ScanController.h"
 #include "browser/app/main/win/StatusBar.h"
 #include "browser/app/main/win/Toolbar.h"
 #include "browser/app/settings/core/BrowserSettings.h"
@@ -43,7 +44,7 @@ struct MainControllers {
     std::unique_ptr<RefreshController> Refresh;
     std::unique_ptr<BasketController> Basket;
     std::unique_ptr<DownloadController> Download;
-    std::unique_ptr<WindowController> FolderScan;
+    std::unique_ptr<ScanController> FolderScan;
     std::unique_ptr<WindowController> UpdateCheck;
     std::unique_ptr<WindowController> SettingsDialog;
     std::unique_ptr<WindowController> Tray;
@@ -58,7 +59,8 @@ struct MainControllers {
 class TCobwenMainForm final : public RowListOwner,
                               private RefreshHost,
                               private BasketHost,
-                              private DownloadHost {
+                              private DownloadHost,
+                              private ScanHost {
 public:
     explicit TCobwenMainForm(MainFormOptions options);
     TCobwenMainForm(const TCobwenMainForm&) = delete;
@@ -94,6 +96,8 @@ public:
     const std::string& PreviousNewestStamp() const { return previousNewestStamp_; }
     bool Refreshing() const { return controllers_.Refresh->Refreshing(); }
     bool Downloading() const { return controllers_.Download->Running(); }
+    bool Scanning() const { return controllers_.FolderScan->Scanning(); }
+    const TMCIntegerList& DownloadedIds() const { return downloadedIds_; }
     HMENU ContextMenuHandle() const { return contextMenu_.Get(); }
     // The command id of a context-menu entry: its command, above every control's id (the dialog
     // manager sends IDOK and IDCANCEL as commands of the window too).
@@ -194,6 +198,8 @@ private:
     void BasketChanged() override { UpdateCommands(); }
     // DownloadHost.
     void StartFolderScan() override;
+    // ScanHost.
+    void DownloadedChanged() override;
     // Enables the filter submenu, wherever the basket's entries put it.
     void EnableFilterSubmenu(bool enabled);
 

@@ -39,6 +39,7 @@ void TCobwenMainForm::OnWindowShow() {
     WaitCursor wait;
     try {
         int result = -1;
+        controllers_.FolderScan->StopAll();
         if (FileExists(localCatalogue_))
             result = archive_.LoadFromFile(localCatalogue_);
         switch (StatusAfterShowLoad(result)) {
@@ -71,6 +72,8 @@ void TCobwenMainForm::OnWindowShow() {
 
 int TCobwenMainForm::LoadCatalogue(const std::string& path, bool warn, bool fill) {
     const std::string newest = archive_.NewestStamp();
+    // No scan reads the records while they are replaced.
+    controllers_.FolderScan->StopAll();
     const int result = archive_.LoadFromFile(path);
     const LoadReaction reaction = ReactionToLoad(result, warn);
     if (reaction == LoadReaction::Refuse) {
@@ -85,14 +88,20 @@ int TCobwenMainForm::LoadCatalogue(const std::string& path, bool warn, bool fill
         FillList();
     // The basket's rows are record indexes of the catalogue that was replaced.
     controllers_.Basket->FillBasketList();
+    controllers_.FolderScan->StartFolderScan();
+    const TCobwenSettings& settings = settings_.Settings;
+    if (result == LoadOk && settings.CheckUpdatedPlugins && settings.UseDownloadBasket)
+        controllers_.FolderScan->StartUpdatedScan();
     return result;
 }
 
 void TCobwenMainForm::ReloadLocalCatalogue() {
+    controllers_.FolderScan->StopAll();
     archive_.LoadFromFile(localCatalogue_);
     FillFilterLists();
     FillList();
     controllers_.Basket->FillBasketList();
+    controllers_.FolderScan->StartFolderScan();
 }
 
 void TCobwenMainForm::ShowCatalogueDate() {
@@ -110,6 +119,14 @@ void TCobwenMainForm::RunChanged() {
 }
 
 void TCobwenMainForm::StartFolderScan() {
+    controllers_.FolderScan->StartFolderScan();
+}
+
+void TCobwenMainForm::DownloadedChanged() {
+    if (!catalogueList_ || !basketList_)
+        return;
+    catalogueList_->Redraw();
+    basketList_->Redraw();
 }
 
 void TCobwenMainForm::StopTransfers() {

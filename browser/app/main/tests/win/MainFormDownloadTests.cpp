@@ -143,6 +143,10 @@ TEST_F(MainFormDownloadTest, ThreeBasketEntriesOneAtATimeAndThreeAtOnce) {
             << win32::FromWide(prompts_.Last(Shown::Error), BrowserCodePage);
         ExpectIdle(form);
         EXPECT_FALSE(form.Tools().Enabled(ToolButton::Download));
+        // The scan after the run marks the three as downloaded.
+        ASSERT_TRUE(PumpWindow(form, [&] { return !form.Scanning(); }));
+        for (const std::int32_t id : ids)
+            EXPECT_TRUE(form.DownloadedIds().Contains(id)) << id;
         SendMessageW(form.Window(), WM_CLOSE, 0, 0);
     }
 }
@@ -236,6 +240,48 @@ TEST_F(MainFormDownloadTest, WithoutTheBasketTheSelectedRowsAreFetched) {
               testsupport::ReadBytes(SiteFile(form, record)));
     // F7 works again at once: the row is still focused.
     EXPECT_TRUE(form.Tools().Enabled(ToolButton::Download));
+}
+
+TEST_F(MainFormDownloadTest, ScanOfTheProgramsFolderMarksDownloadedAndBasketsUpdated) {
+    PutOldCatalogue();
+    // Two archives of the old catalogue, in a sub-folder of the program's folder (no download
+    // folder is set): one as the site has it, one of another size; and a file of no record.
+    const std::vector<std::int32_t> ids = SmallRecords(2);
+    ASSERT_EQ(ids.size(), 2u);
+    Put("CheckUpdatedPlugins", "1");
+    Put("BasketContents", "");
+    std::string same, other;
+    {
+        TCobwenMainForm& probe = Open();
+        same = SiteFile(probe, *ById(probe, ids[0]));
+        other = UrlFileName(ById(probe, ids[1])->URL);
+        ASSERT_TRUE(CreateDirectoryA(folder_.File("arc").c_str(), nullptr));
+        testsupport::WriteBytes(folder_.File("arc") + "\\" + UrlFileName(ById(probe, ids[0])->URL),
+                                testsupport::ReadBytes(same));
+        testsupport::WriteBytes(folder_.File("arc") + "\\" + other, "short");
+        testsupport::WriteBytes(folder_.File("nomatch_0.zip"), "x");
+        SendMessageW(probe.Window(), WM_CLOSE, 0, 0);
+    }
+    TCobwenMainForm& form = Open();
+    ASSERT_TRUE(PumpWindow(form, [&] { return !form.Scanning(); }));
+    EXPECT_EQ(form.DownloadedIds().Items(), std::vector<std::int32_t>{ids[0]});
+    // Its row is drawn in the downloaded colour.
+    const RowList& list = form.CatalogueList();
+    const COLORREF downloaded = form.Settings().View.ColorDownloaded & 0x80000000u
+                                    ? GetSysColor(form.Settings().View.ColorDownloaded & 0xFF)
+                                    : form.Settings().View.ColorDownloaded;
+    for (int row = 0; row < list.RowCount(); ++row)
+        if (form.Archive().GetItem(list.RowData(row))->Id == ids[0]) {
+            EXPECT_EQ(form.CellColour(list.RowData(row), row, 0, false).Background, downloaded);
+        }
+    EXPECT_EQ(form.BasketList().RowCount(), 0);
+
+    // A refresh lists the archive of another size: it lands in the basket.
+    Refresh(form);
+    ASSERT_TRUE(PumpWindow(form, [&] { return !form.Scanning(); }));
+    EXPECT_TRUE(form.Settings().BasketIds.Contains(ids[1]));
+    EXPECT_FALSE(form.Settings().BasketIds.Contains(ids[0]));
+    EXPECT_EQ(form.BasketList().RowCount(), 1);
 }
 
 } // namespace
