@@ -29,7 +29,7 @@ using enum EnabledRule;
 constexpr CommandRow Table[] = {
     {Settings, Plain(vk::F9), {}, ToolButton::Settings, MenuPlace::None, NoController},
     {RefreshList, Plain(vk::F6), {}, ToolButton::Refresh, MenuPlace::None, Idle},
-    {Download, Plain(vk::F7), {}, ToolButton::Download, MenuPlace::None, NoController},
+    {Download, Plain(vk::F7), {}, ToolButton::Download, MenuPlace::None, EnabledRule::CanDownload},
     {Abort, Plain(vk::F8), {}, ToolButton::Stop, MenuPlace::None, TransferInFlight},
     {About, WithAlt(vk::F1), {}, ToolButton::About, MenuPlace::None, NoController},
     {Exit, {}, {}, ToolButton::Exit, MenuPlace::None, Always},
@@ -37,7 +37,16 @@ constexpr CommandRow Table[] = {
     {MaxMinWindow, Plain(vk::F5), {}, ToolButton::None, MenuPlace::None, Always},
     {Help, Plain(vk::F1), {}, ToolButton::None, MenuPlace::None, Always},
     {ReverseShowAddInfo, WithCtrlAlt(vk::F12), {}, ToolButton::None, MenuPlace::None, Always},
-    {ClearBasket, WithShift(vk::Delete), {}, ToolButton::None, MenuPlace::None, NoController},
+    {ClearBasket, WithShift(vk::Delete), {}, ToolButton::None, MenuPlace::None, CanClearBasket},
+    {AddToBasket, Plain(vk::Insert), {}, ToolButton::None, MenuPlace::Basket, CanAddToBasket, true},
+    {RemoveFromBasket,
+     Plain(vk::Delete),
+     {},
+     ToolButton::None,
+     MenuPlace::Basket,
+     CanRemoveFromBasket,
+     true},
+    {FindPlugin, Plain(vk::Return), {}, ToolButton::None, MenuPlace::Basket, CanFindPlugin, true},
     {SetFilterByCategory,
      WithCtrlShift('1'),
      {},
@@ -100,6 +109,16 @@ bool CommandEnabled(Command command, const CommandState& state) {
         return state.GoToAuthorPage;
     case NoController:
         return false;
+    case CanAddToBasket:
+        return state.AddToBasket && !state.TransferInFlight;
+    case CanRemoveFromBasket:
+        return state.RemoveFromBasket && !state.TransferInFlight;
+    case CanFindPlugin:
+        return state.FindPlugin;
+    case CanClearBasket:
+        return state.ClearBasket && !state.TransferInFlight;
+    case EnabledRule::CanDownload:
+        return state.Download && !state.TransferInFlight;
     }
     return false;
 }
@@ -121,6 +140,10 @@ std::string KeyText(const KeyChord& key) {
         text += "-";
     else if (code == vk::Delete)
         text += "Del";
+    else if (code == vk::Insert)
+        text += "Ins";
+    else if (code == vk::Return)
+        text += "Enter";
     else
         text += static_cast<char>(code);
     return text;
@@ -129,7 +152,8 @@ std::string KeyText(const KeyChord& key) {
 KeyAction ActionForKey(const KeyPress& key) {
     const KeyChord chord{key.VirtualKey, key.Ctrl, key.Alt, key.Shift};
     for (const CommandRow& row : Table)
-        if (row.Key.VirtualKey != 0 && (row.Key == chord || row.OtherKey == chord))
+        if (row.Key.VirtualKey != 0 && (row.Key == chord || row.OtherKey == chord) &&
+            (!row.ListKey || key.InList))
             return {row.Id, std::nullopt, false};
 
     const std::optional<Filter> filter = DigitFilter(key.VirtualKey);

@@ -24,6 +24,9 @@ enum class Command {
     Exit,                // the toolbar's last button
     ReverseShowAddInfo,  // Ctrl+Alt+F12
     ClearBasket,         // Shift+Del
+    AddToBasket,         // Ins in the catalogue list
+    RemoveFromBasket,    // Del in the basket list
+    FindPlugin,          // Enter in the basket list
     ToggleFilter,        // Alt+1 ... Alt+7
     FocusFilterValue,    // Ctrl+1 ... Ctrl+7
     StepFilterValue,     // 1, 2, 3, 5, 6, 7 alone or with Shift, outside the name field
@@ -40,17 +43,22 @@ enum class Command {
 enum class ToolButton { None, Settings, Refresh, Download, Stop, About, Exit };
 
 // Where a command has its entry in the lists' context menu.
-enum class MenuPlace { None, Context, FilterSubmenu };
+enum class MenuPlace { None, Context, FilterSubmenu, Basket };
 
 // When a command may run; its button and its menu entry are enabled by the same rule.
 enum class EnabledRule {
     Always,
-    Idle,              // no transfer run owns the commands
-    TransferInFlight,  // a refresh or a download run owns the commands
-    RowCopyInfo,       // the focused row can be copied
-    RowWriteToAuthor,  // the focused row's author has a mail address
-    RowGoToAuthorPage, // the focused row's author has a home page
-    NoController,      // the window has no controller for it yet: it stays off
+    Idle,                // no transfer run owns the commands
+    TransferInFlight,    // a refresh or a download run owns the commands
+    RowCopyInfo,         // the focused row can be copied
+    RowWriteToAuthor,    // the focused row's author has a mail address
+    RowGoToAuthorPage,   // the focused row's author has a home page
+    NoController,        // the window has no controller for it yet: it stays off
+    CanAddToBasket,      // the catalogue list has a focused row, with the basket and no run
+    CanRemoveFromBasket, // the basket list has the focus and rows, and no run
+    CanFindPlugin,       // the basket list has the focus and rows
+    CanClearBasket,      // the basket has rows and no transfer runs
+    CanDownload,         // something to download and no transfer runs
 };
 
 struct KeyChord {
@@ -69,6 +77,9 @@ struct CommandRow {
     ToolButton Button = ToolButton::None;
     MenuPlace Menu = MenuPlace::None;
     EnabledRule Rule = EnabledRule::Always;
+    // The key is the window's only while one of the two lists has the focus (elsewhere an edit
+    // field or a drop-down keeps it).
+    bool ListKey = false;
 };
 
 // What the enabled rules look at.
@@ -77,6 +88,11 @@ struct CommandState {
     bool CopyInfo = false;
     bool WriteToAuthor = false;
     bool GoToAuthorPage = false;
+    bool AddToBasket = false;
+    bool RemoveFromBasket = false;
+    bool FindPlugin = false;
+    bool ClearBasket = false;
+    bool Download = false;
 };
 
 // Every command with a key, a button or a menu entry of its own. The digit families (Alt, Ctrl or
@@ -95,6 +111,7 @@ struct KeyPress {
     bool Alt = false;
     bool Shift = false;
     bool InNameField = false; // the name filter's edit field has the focus
+    bool InList = false;      // one of the two lists has the focus
 };
 
 struct KeyAction {
@@ -110,6 +127,8 @@ KeyAction ActionForKey(const KeyPress& key);
 
 // Virtual-key codes used here.
 namespace vk {
+inline constexpr std::uint32_t Return = 0x0D;
+inline constexpr std::uint32_t Insert = 0x2D;
 inline constexpr std::uint32_t Delete = 0x2E;
 inline constexpr std::uint32_t F1 = 0x70;
 inline constexpr std::uint32_t F2 = 0x71;

@@ -83,9 +83,11 @@ void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
 
 std::vector<WindowController*> MainControllers::All() const {
     std::vector<WindowController*> all;
-    for (WindowController* controller :
-         {static_cast<WindowController*>(Refresh.get()), Basket.get(), FolderScan.get(),
-          UpdateCheck.get(), SettingsDialog.get(), Tray.get()})
+    for (WindowController* controller : {static_cast<WindowController*>(Refresh.get()),
+                                         static_cast<WindowController*>(Basket.get()),
+                                         static_cast<WindowController*>(Download.get()),
+                                         static_cast<WindowController*>(FolderScan.get()),
+                                         UpdateCheck.get(), SettingsDialog.get(), Tray.get()})
         if (controller)
             all.push_back(controller);
     return all;
@@ -126,6 +128,19 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         static_cast<RefreshHost&>(*this),
         RefreshController::Parts{*prompts_, transfers_, status_, settings_, locale_, programFolder_,
                                  localCatalogue_, filesInFlight_, window_});
+    controllers_.Basket = std::make_unique<BasketController>(
+        static_cast<BasketHost&>(*this),
+        BasketController::Parts{*prompts_, settings_, archive_, *catalogueList_, *basketList_,
+                                status_, transfers_, locale_, filesInFlight_, contextMenu_.Get()});
+    controllers_.FolderScan = std::make_unique<ScanController>(
+        static_cast<ScanHost&>(*this),
+        ScanController::Parts{settings_, settings_, archive_, *controllers_.Basket, downloadedIds_,
+                              programFolder_});
+    controllers_.Download = std::make_unique<DownloadController>(
+        static_cast<DownloadHost&>(*this),
+        DownloadController::Parts{*prompts_, settings_, archive_, *controllers_.Basket,
+                                  *catalogueList_, status_, transfers_, locale_, programFolder_,
+                                  filesInFlight_, window_});
     UpdateCommands();
 
     // The store's missing keys keep what the window has now.
@@ -159,6 +174,9 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
 }
 
 TCobwenMainForm::~TCobwenMainForm() {
+    // No scan delivers to lists that are going.
+    if (controllers_.FolderScan)
+        controllers_.FolderScan->Closing();
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         catalogueList_.reset();

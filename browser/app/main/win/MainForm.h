@@ -4,9 +4,12 @@
 #include "browser/app/list/core/ListCommands.h"
 #include "browser/app/listview/win/RowList.h"
 #include "browser/app/main/core/Commands.h"
+#include "browser/app/main/win/BasketController.h"
+#include "browser/app/main/win/DownloadController.h"
 #include "browser/app/main/win/FilterPanel.h"
 #include "browser/app/main/win/Prompter.h"
 #include "browser/app/main/win/RefreshController.h"
+#include "browser/app/main/win/ScanController.h"
 #include "browser/app/main/win/StatusBar.h"
 #include "browser/app/main/win/Toolbar.h"
 #include "browser/app/settings/core/BrowserSettings.h"
@@ -41,8 +44,9 @@ struct MainFormOptions {
 // update check, the settings dialog and the tray.
 struct MainControllers {
     std::unique_ptr<RefreshController> Refresh;
-    std::unique_ptr<WindowController> Basket;
-    std::unique_ptr<WindowController> FolderScan;
+    std::unique_ptr<BasketController> Basket;
+    std::unique_ptr<DownloadController> Download;
+    std::unique_ptr<ScanController> FolderScan;
     std::unique_ptr<WindowController> UpdateCheck;
     std::unique_ptr<WindowController> SettingsDialog;
     std::unique_ptr<WindowController> Tray;
@@ -54,7 +58,11 @@ struct MainControllers {
 // The browser's main window: it owns the settings, the catalogue, the transfer queues and the id
 // sets for the whole run, and connects the filter panel, the lists, the toolbar and the status
 // bar to them.
-class TCobwenMainForm final : public RowListOwner, private RefreshHost {
+class TCobwenMainForm final : public RowListOwner,
+                              private RefreshHost,
+                              private BasketHost,
+                              private DownloadHost,
+                              private ScanHost {
 public:
     explicit TCobwenMainForm(MainFormOptions options);
     TCobwenMainForm(const TCobwenMainForm&) = delete;
@@ -80,6 +88,8 @@ public:
     // What the window shows, for tests.
     const TCobwenArchive& Archive() const { return archive_; }
     RowList& CatalogueList() { return *catalogueList_; }
+    RowList& BasketList() { return *basketList_; }
+    BasketController& Basket() { return *controllers_.Basket; }
     FilterPanel& Filters() { return filters_; }
     StatusBar& Status() { return status_; }
     Toolbar& Tools() { return toolbar_; }
@@ -87,6 +97,9 @@ public:
     const std::filesystem::path& LocalCatalogue() const { return localCatalogue_; }
     const std::string& PreviousNewestStamp() const { return previousNewestStamp_; }
     bool Refreshing() const { return controllers_.Refresh->Refreshing(); }
+    bool Downloading() const { return controllers_.Download->Running(); }
+    bool Scanning() const { return controllers_.FolderScan->Scanning(); }
+    const TMCIntegerList& DownloadedIds() const { return downloadedIds_; }
     HMENU ContextMenuHandle() const { return contextMenu_.Get(); }
     // The command id of a context-menu entry: its command, above every control's id (the dialog
     // manager sends IDOK and IDCANCEL as commands of the window too).
@@ -182,6 +195,17 @@ private:
     void RunChanged() override;
     void TransferError(const std::string& message) override { OnTransferError(message); }
     void TransferProgress(int bytes) override { OnTransferProgress(bytes); }
+
+    // BasketHost.
+    ActiveList CurrentList() const override { return activeList_; }
+    bool FocusedRowAddable() const override { return rowState_.AddToBasket; }
+    void BasketChanged() override { UpdateCommands(); }
+    // DownloadHost.
+    void StartFolderScan() override;
+    // ScanHost.
+    void DownloadedChanged() override;
+    // Enables the filter submenu, wherever the basket's entries put it.
+    void EnableFilterSubmenu(bool enabled);
 
     // The transfers' handlers shared by the refresh and the download run.
     void OnTransferError(const std::string& message);

@@ -38,6 +38,7 @@ void TCobwenMainForm::OnWindowShow() {
     WaitCursor wait;
     try {
         int result = -1;
+        controllers_.FolderScan->StopAll();
         if (FileExists(localCatalogue_))
             result = archive_.LoadFromFile(localCatalogue_);
         switch (StatusAfterShowLoad(result)) {
@@ -70,6 +71,8 @@ void TCobwenMainForm::OnWindowShow() {
 
 int TCobwenMainForm::LoadCatalogue(const std::filesystem::path& path, bool warn, bool fill) {
     const std::string newest = archive_.NewestStamp();
+    // No scan reads the records while they are replaced.
+    controllers_.FolderScan->StopAll();
     const int result = archive_.LoadFromFile(path);
     const LoadReaction reaction = ReactionToLoad(result, warn);
     if (reaction == LoadReaction::Refuse) {
@@ -82,22 +85,47 @@ int TCobwenMainForm::LoadCatalogue(const std::filesystem::path& path, bool warn,
     FillFilterLists();
     if (fill)
         FillList();
+    // The basket's rows are record indexes of the catalogue that was replaced.
+    controllers_.Basket->FillBasketList();
+    controllers_.FolderScan->StartFolderScan();
+    const TCobwenSettings& settings = settings_.Settings;
+    if (result == LoadOk && settings.CheckUpdatedPlugins && settings.UseDownloadBasket)
+        controllers_.FolderScan->StartUpdatedScan();
     return result;
 }
 
 void TCobwenMainForm::ReloadLocalCatalogue() {
+    controllers_.FolderScan->StopAll();
     archive_.LoadFromFile(localCatalogue_);
     FillFilterLists();
     FillList();
+    controllers_.Basket->FillBasketList();
+    controllers_.FolderScan->StartFolderScan();
 }
 
 void TCobwenMainForm::ShowCatalogueDate() {
+    // With the basket the panel shows its total, the date only while it is empty.
+    if (controllers_.Basket && controllers_.Basket->Used()) {
+        controllers_.Basket->ShowBasketTotal();
+        return;
+    }
     SetStatus(1, FormatShortDate(archive_.CatalogueDate(), locale_));
 }
 
 void TCobwenMainForm::RunChanged() {
     UpdateCommands();
     catalogueList_->Redraw();
+}
+
+void TCobwenMainForm::StartFolderScan() {
+    controllers_.FolderScan->StartFolderScan();
+}
+
+void TCobwenMainForm::DownloadedChanged() {
+    if (!catalogueList_ || !basketList_)
+        return;
+    catalogueList_->Redraw();
+    basketList_->Redraw();
 }
 
 void TCobwenMainForm::StopTransfers() {

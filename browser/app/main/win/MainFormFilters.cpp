@@ -225,6 +225,7 @@ bool TCobwenMainForm::PreTranslate(const MSG& message) {
     key.Alt = GetKeyState(VK_MENU) < 0;
     key.Shift = GetKeyState(VK_SHIFT) < 0;
     key.InNameField = GetFocus() == filters_.ValueControl(Filter::Name);
+    key.InList = GetFocus() == catalogueList_->Window() || GetFocus() == basketList_->Window();
 
     // F2 in a filter drop-down opens the picker over it.
     if (key.VirtualKey == vk::F2 && !key.Ctrl && !key.Alt && !key.Shift) {

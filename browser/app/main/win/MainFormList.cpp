@@ -110,6 +110,8 @@ void TCobwenMainForm::FocusedRowChanged(RowList& list) {
 }
 
 void TCobwenMainForm::SelectionCountChanged(RowList& list) {
+    if (&list == catalogueList_.get() && controllers_.Download)
+        controllers_.Download->SelectionChanged();
     if (&list != catalogueList_.get() || settings_.Settings.UseDownloadBasket)
         return;
     std::vector<const TCobwenData*> records;
@@ -125,8 +127,8 @@ void TCobwenMainForm::GotFocus(RowList& list) {
         MenuOnListEnter(activeList_, settings_.Settings.UseDownloadBasket, basketList_->RowCount());
     // The basket's own entries come with the basket's contents; the filter submenu follows the
     // rule for the list that got the focus.
-    EnableMenuItem(contextMenu_.Get(), 0,
-                   MF_BYPOSITION | (visible.SetFilterSubmenu ? MF_ENABLED : MF_GRAYED));
+    controllers_.Basket->ListEntered(visible);
+    EnableFilterSubmenu(visible.SetFilterSubmenu);
     RunFocusedRowHandler(list);
 }
 
@@ -134,11 +136,18 @@ void TCobwenMainForm::RunFocusedRowHandler(RowList& list) {
     const TCobwenData* record = Record(list.FocusedData());
     rowState_ = FocusedRowCommands(record, activeList_, TransferRunning(),
                                    settings_.Settings.StatusInfoFormat, locale_);
-    EnableMenuItem(contextMenu_.Get(), 0,
-                   MF_BYPOSITION | (rowState_.SetFilter ? MF_ENABLED : MF_GRAYED));
+    EnableFilterSubmenu(rowState_.SetFilter);
     UpdateCommands();
     if (rowState_.StatusText && &list == catalogueList_.get())
         SetStatus(2, *rowState_.StatusText);
+}
+
+void TCobwenMainForm::EnableFilterSubmenu(bool enabled) {
+    const int count = GetMenuItemCount(contextMenu_.Get());
+    for (int position = 0; position < count; ++position)
+        if (GetSubMenu(contextMenu_.Get(), position) == filterMenu_)
+            EnableMenuItem(contextMenu_.Get(), static_cast<UINT>(position),
+                           MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 void TCobwenMainForm::CreateContextMenu() {

@@ -15,7 +15,11 @@ struct KeyCase {
 
 KeyPress Key(std::uint32_t code, bool ctrl = false, bool alt = false, bool shift = false,
              bool inName = false) {
-    return {code, ctrl, alt, shift, inName};
+    return {code, ctrl, alt, shift, inName, false};
+}
+
+KeyPress InList(std::uint32_t code, bool shift = false) {
+    return {code, false, false, shift, false, true};
 }
 
 const KeyCase Cases[] = {
@@ -31,6 +35,13 @@ const KeyCase Cases[] = {
     {"Alt+F1 about", Key(vk::F1, false, true), {Command::About}},
     {"Shift+Del basket", Key(vk::Delete, false, false, true), {Command::ClearBasket}},
     {"Del alone goes on", Key(vk::Delete), {}},
+    {"Del in a list removes", InList(vk::Delete), {Command::RemoveFromBasket}},
+    {"Shift+Del in a list clears", InList(vk::Delete, true), {Command::ClearBasket}},
+    {"Ins in a list adds", InList(vk::Insert), {Command::AddToBasket}},
+    {"Ins elsewhere goes on", Key(vk::Insert), {}},
+    {"Enter in a list finds", InList(vk::Return), {Command::FindPlugin}},
+    {"Enter elsewhere goes on", Key(vk::Return), {}},
+    {"F7 in a list downloads", InList(vk::F7), {Command::Download}},
     {"Shift+F6 goes on", Key(vk::F6, false, false, true), {}},
     {"Alt+1 toggles", Key('1', false, true), {Command::ToggleFilter, Filter::Category}},
     {"Alt+7 toggles", Key('7', false, true), {Command::ToggleFilter, Filter::WindowsVersion}},
@@ -113,6 +124,14 @@ TEST(Commands, EnabledRules) {
     CommandState row;
     row.CopyInfo = true;
     row.GoToAuthorPage = true;
+    CommandState basket;
+    basket.AddToBasket = true;
+    basket.RemoveFromBasket = true;
+    basket.FindPlugin = true;
+    basket.ClearBasket = true;
+    basket.Download = true;
+    CommandState basketInRun = basket;
+    basketInRun.TransferInFlight = true;
     const RuleCase cases[] = {
         {"refresh when idle", idle, Command::RefreshList, true},
         {"no refresh during a transfer", busy, Command::RefreshList, false},
@@ -129,6 +148,16 @@ TEST(Commands, EnabledRules) {
         {"page with a home page", row, Command::GoToAuthorPage, true},
         {"digit families follow the panel", busy, Command::StepFilterValue, true},
         {"nothing", idle, Command::None, false},
+        {"add with a focused row", basket, Command::AddToBasket, true},
+        {"no add during a run", basketInRun, Command::AddToBasket, false},
+        {"no add without a row", idle, Command::AddToBasket, false},
+        {"remove with basket rows", basket, Command::RemoveFromBasket, true},
+        {"no remove during a run", basketInRun, Command::RemoveFromBasket, false},
+        {"find during a run", basketInRun, Command::FindPlugin, true},
+        {"no find without a basket row", idle, Command::FindPlugin, false},
+        {"clear when the basket allows", basket, Command::ClearBasket, true},
+        {"download when ready", basket, Command::Download, true},
+        {"no download during a run", basketInRun, Command::Download, false},
     };
     for (const RuleCase& c : cases)
         EXPECT_EQ(CommandEnabled(c.command, c.state), c.enabled) << c.name;
@@ -145,6 +174,9 @@ TEST(Commands, MenuKeyTexts) {
         {Command::CopyInfo, "Ctrl+Shift+C"},
         {Command::ReverseShowAddInfo, "Ctrl+Alt+F12"},
         {Command::ClearBasket, "Shift+Del"},
+        {Command::AddToBasket, "Ins"},
+        {Command::RemoveFromBasket, "Del"},
+        {Command::FindPlugin, "Enter"},
         {Command::Exit, ""},
     };
     for (const TextCase& c : cases)
