@@ -61,8 +61,10 @@ void DownloadController::Download() {
     TGetFiles& transfers = parts_.Transfers;
     transfers.SetMaxCount(TransfersAtOnce(settings.MaxDownloadCount));
     transfers.SetProxy(settings.Proxy);
-    transfers.SetDestFolder(IncludeTrailingDelimiter(
-        settings.DownloadFolder.empty() ? parts_.ProgramFolder : settings.DownloadFolder));
+    transfers.SetDestFolder(win32::ToWide(IncludeTrailingDelimiter(settings.DownloadFolder.empty()
+                                                                       ? parts_.ProgramFolder
+                                                                       : settings.DownloadFolder),
+                                          BrowserCodePage));
 
     GetFilesEvents events;
     events.OnStart = [this](const std::string& url) {
@@ -131,8 +133,9 @@ void DownloadController::OnDownloadDone(bool failed, const std::string& url) {
             const DownloadDescriptionSettings describe{
                 settings.CreateDescriptIon, settings.CreateTextDescriptFile,
                 parts_.Settings.DescriptionFile, settings.DescriptIonFormat};
-            DescribeDownload(parts_.Transfers.DestFolder(), url, *record, describe, parts_.Locale,
-                             parts_.Prompts);
+            DescribeDownload(
+                win32::FromWide(parts_.Transfers.DestFolder().native(), BrowserCodePage), url,
+                *record, describe, parts_.Locale, parts_.Prompts);
         }
     }
     if (basket)

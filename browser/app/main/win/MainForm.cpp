@@ -102,6 +102,7 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         options_.ProgramPath.empty() ? ThisProgramPath() : options_.ProgramPath.native();
     programPath_ = win32::FromWide(programFile, BrowserCodePage);
     programFolder_ = FolderWithDelimiter(programFile);
+    programFolderText_ = win32::FromWide(programFolder_.native(), BrowserCodePage);
     localCatalogue_ = programFolder_.native() + L"plugins.dat.gz";
     iniPath_ = IniPathForProgram(programPath_);
 
@@ -135,11 +136,11 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     controllers_.FolderScan = std::make_unique<ScanController>(
         static_cast<ScanHost&>(*this),
         ScanController::Parts{settings_, settings_, archive_, *controllers_.Basket, downloadedIds_,
-                              programFolder_});
+                              programFolderText_});
     controllers_.Download = std::make_unique<DownloadController>(
         static_cast<DownloadHost&>(*this),
         DownloadController::Parts{*prompts_, settings_, archive_, *controllers_.Basket,
-                                  *catalogueList_, status_, transfers_, locale_, programFolder_,
+                                  *catalogueList_, status_, transfers_, locale_, programFolderText_,
                                   filesInFlight_, window_});
     UpdateCommands();
 

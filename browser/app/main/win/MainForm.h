@@ -234,6 +234,8 @@ private:
     std::string programPath_;
     // As the system names them (UTF-16), whatever its ANSI code page.
     std::filesystem::path programFolder_;
+    // The program's folder in code page 1251, as the download run and the scan name folders.
+    std::string programFolderText_;
     std::filesystem::path localCatalogue_;
     std::string iniPath_;
     std::string previousNewestStamp_;
