@@ -200,7 +200,8 @@ class Release(unittest.TestCase):
         os.makedirs(host_folder, exist_ok=True)
         shutil.copy2(os.path.join(ARGS.build, "bin", "ulvar-host.exe"), host_folder)
         # What a panel or game shows once open (the English language files).
-        opened = {"sockwell": "Local address", "blocksby": "Score"}
+        opened = {"sockwell": "Local address", "blocksby": "Score", "sentrel": "Services",
+                  "launchet": "Startup items"}
         for row in self.rows:
             if not row.is_plugin:
                 continue
@@ -210,7 +211,9 @@ class Release(unittest.TestCase):
                 self.open_in_host(host_folder, dll, opened[row.name])
 
     def open_in_host(self, host_folder, dll, shown):
-        socket = f"ulvar-release-{os.getpid()}"
+        # A server of its own for each plug-in: the previous one may still be ending.
+        plugin = os.path.splitext(dll.split("\\")[-1])[0]
+        socket = f"ulvar-release-{os.getpid()}-{plugin}"
         conf = os.path.join(self.work, "tmux.conf")
         with open(conf, "w") as f:
             f.write("set -g default-terminal xterm\n")
