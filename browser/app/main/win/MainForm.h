@@ -89,6 +89,7 @@ public:
     const TCobwenArchive& Archive() const { return archive_; }
     RowList& CatalogueList() { return *catalogueList_; }
     RowList& BasketList() { return *basketList_; }
+    HWND BasketCaptionWindow() const { return basketCaption_; }
     BasketController& Basket() { return *controllers_.Basket; }
     FilterPanel& Filters() { return filters_; }
     StatusBar& Status() { return status_; }
@@ -154,6 +155,7 @@ private:
     void CreateControls();
     void CreateContextMenu();
     void LayoutControls();
+    int MinimumHeight() const;
     void ApplyFonts();
     void OnWindowShow();
     // The show steps, once each time the window becomes visible.
