@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <windows.h>
 
@@ -15,5 +16,9 @@ bool PressKeys(std::initializer_list<WORD> keys);
 bool ClickAt(POINT screen);
 // Brings a top-level window to the front, so that input goes to it.
 void BringToFront(HWND window);
+// Presses the left button at one point of the screen, moves the mouse in steps to another and
+// lets the button go there; settle runs after the press and after every step (to let the window
+// handle what arrived, as it would between a user's movements).
+bool DragFromTo(POINT from, POINT to, const std::function<void()>& settle);
 
 } // namespace testsupport

@@ -50,6 +50,11 @@ public:
     virtual void RowActivated(RowList& /*list*/) {}
     // The user clicked a header; the rows are already in the new order.
     virtual void SortChanged(RowList& /*list*/) {}
+    // The selected rows are being dragged with the mouse over the window (any window of the
+    // screen, perhaps none): whether a drop there would be taken.
+    virtual bool AcceptsDrop(RowList& /*source*/, HWND /*target*/) { return false; }
+    // They were dropped on the window.
+    virtual void RowsDropped(RowList& /*source*/, HWND /*target*/) {}
 };
 
 // A virtual multi-select list with a header and an optional preview text under every row.

@@ -2,6 +2,7 @@
 #include "browser/app/listview/win/RowListState.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 namespace cobwen {
@@ -31,6 +32,61 @@ void RowList::State::Click(int position, bool shift, bool ctrl) {
     else
         InvalidateRow(selection.Focus());
     Notify(before);
+}
+
+void RowList::State::ArmDrag(POINT point, int position, bool deferred) {
+    dragArmed = true;
+    dragging = false;
+    dragStart = point;
+    deferredClick = deferred ? position : -1;
+    SetCapture(window);
+}
+
+void RowList::State::DragMove(POINT point) {
+    if (!dragArmed)
+        return;
+    if (!dragging) {
+        const int dx = std::abs(point.x - dragStart.x), dy = std::abs(point.y - dragStart.y);
+        if (dx < GetSystemMetrics(SM_CXDRAG) && dy < GetSystemMetrics(SM_CYDRAG))
+            return;
+        if (selection.Count() == 0) {
+            CancelDrag();
+            return;
+        }
+        dragging = true;
+        deferredClick = -1;
+    }
+    POINT screen = point;
+    ClientToScreen(window, &screen);
+    const bool accepted = owner.AcceptsDrop(list, WindowFromPoint(screen));
+    SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(accepted ? 32512 : 32648))); // arrow, no
+}
+
+void RowList::State::DragRelease(POINT point) {
+    if (!dragArmed)
+        return;
+    const bool dropped = dragging;
+    const int click = deferredClick;
+    CancelDrag();
+    if (dropped) {
+        POINT screen = point;
+        ClientToScreen(window, &screen);
+        const HWND target = WindowFromPoint(screen);
+        if (owner.AcceptsDrop(list, target))
+            owner.RowsDropped(list, target);
+    } else if (click >= 0 && click < static_cast<int>(rows.size())) {
+        Click(click, false, false);
+    }
+}
+
+void RowList::State::CancelDrag() {
+    const bool captured = dragArmed && GetCapture() == window;
+    dragArmed = false;
+    dragging = false;
+    deferredClick = -1;
+    // Releasing sends WM_CAPTURECHANGED, which comes back here with nothing armed.
+    if (captured)
+        ReleaseCapture();
 }
 
 void RowList::State::MoveFocus(int position, bool shift, bool ctrl) {

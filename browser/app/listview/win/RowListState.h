@@ -57,6 +57,13 @@ struct RowList::State {
     void HorizontalScroll(int request);
     POINT KeyboardMenuPoint();
     int HitTest(int y);
+    // Dragging the selected rows with the left button (RowListInput.cpp): armed by a press on a
+    // row, started once the mouse moved beyond the system's drag distance, ended by the release
+    // (a drop), by Esc or by a lost capture.
+    void ArmDrag(POINT point, int position, bool deferredClick);
+    void DragMove(POINT point);
+    void DragRelease(POINT point);
+    void CancelDrag();
 
     // Painting (RowListPaint.cpp).
     void Paint(HDC target, const RECT& area);
@@ -93,6 +100,12 @@ struct RowList::State {
 
     int updateDepth = 0;
     bool inLayout = false;
+    bool dragArmed = false;
+    bool dragging = false;
+    POINT dragStart{};
+    // A press on a selected row keeps the selection for a drag; the click happens at the release
+    // when no drag came of it.
+    int deferredClick = -1;
 };
 
 // Distances of the drawing, shared by measuring and painting so that they agree.

@@ -93,11 +93,26 @@ LRESULT Handle(RowList::State& s, HWND window, UINT message, WPARAM wParam, LPAR
             if (!s.selection.IsSelected(position) || s.selection.Focus() != position)
                 s.Click(position, shift, ctrl);
             s.owner.RowActivated(s.list);
-        } else {
-            s.Click(position, shift, ctrl);
+            return 0;
         }
+        // A plain press on a selected row may start dragging the whole selection.
+        const bool keepSelection = !shift && !ctrl && s.selection.IsSelected(position);
+        if (!keepSelection)
+            s.Click(position, shift, ctrl);
+        s.ArmDrag({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, position, keepSelection);
         return 0;
     }
+    case WM_MOUSEMOVE:
+        if (wParam & MK_LBUTTON)
+            s.DragMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_LBUTTONUP:
+        s.DragRelease({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window)
+            s.CancelDrag();
+        return 0;
     case WM_RBUTTONUP: {
         POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ClientToScreen(window, &point);
@@ -113,6 +128,10 @@ LRESULT Handle(RowList::State& s, HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     }
     case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE && s.dragArmed) {
+            s.CancelDrag();
+            return 0;
+        }
         if (wParam == VK_APPS) {
             s.owner.ContextMenu(s.list, s.KeyboardMenuPoint());
             return 0;

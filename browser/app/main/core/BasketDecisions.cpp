@@ -68,4 +68,12 @@ int FocusAfterRemoval(const ListRows& rows) {
     return before > 0 ? rows.Data[before - 1] : -1;
 }
 
+DropAction DropOnList(ActiveList source, ActiveList target, bool basketUsed) {
+    if (!basketUsed)
+        return DropAction::None;
+    if (target == ActiveList::Basket)
+        return DropAction::AddToBasket;
+    return source == ActiveList::Basket ? DropAction::RemoveFromBasket : DropAction::None;
+}
+
 } // namespace cobwen

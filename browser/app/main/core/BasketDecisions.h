@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/app/list/core/ListCommands.h"
 #include "browser/app/settings/core/MCIntegerList.h"
 #include "browser/catalogue/core/CobwenArchive.h"
 
@@ -53,5 +54,11 @@ BasketFocus FocusBeforeRefill(const ListRows& rows);
 // The record focused after the selected rows were removed: that of the row after the last
 // selected one, else that of the row before the first selected one; -1 when neither exists.
 int FocusAfterRemoval(const ListRows& rows);
+
+// What rows dragged from one list do when they are dropped on another: onto the basket list (from
+// either list) their ids join the basket; onto the catalogue list from the basket they leave it.
+// A drop works during a download run too.
+enum class DropAction { None, AddToBasket, RemoveFromBasket };
+DropAction DropOnList(ActiveList source, ActiveList target, bool basketUsed);
 
 } // namespace cobwen

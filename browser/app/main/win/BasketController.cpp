@@ -158,6 +158,21 @@ void BasketController::ClearBasket() {
     FillBasketList();
 }
 
+void BasketController::Drop(DropAction action, const RowList& source) {
+    if (action == DropAction::None)
+        return;
+    for (const int data : source.SelectedData())
+        if (const TCobwenData* record = parts_.Archive.GetItem(data)) {
+            if (action == DropAction::AddToBasket)
+                parts_.Settings.BasketIds.Add(record->Id);
+            else
+                parts_.Settings.BasketIds.Remove(record->Id);
+        }
+    FillBasketList();
+    if (action == DropAction::RemoveFromBasket)
+        ListEntered(MenuOnListEnter(ActiveList::Basket, Used(), parts_.Basket.RowCount()));
+}
+
 bool BasketController::Run(Command command) {
     switch (command) {
     case Command::AddToBasket:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/app/list/core/ListCommands.h"
+#include "browser/app/main/core/BasketDecisions.h"
 #include "browser/app/main/win/WindowController.h"
 
 #include <windows.h>
@@ -65,6 +66,9 @@ public:
     void RemoveFromBasket();
     void FindPlugin();
     void ClearBasket();
+    // Rows of the source list dropped on a list: their ids join or leave the basket, during a
+    // download run too.
+    void Drop(DropAction action, const RowList& source);
 
     bool Run(Command command) override;
     void AddState(CommandState& state) const override;

@@ -116,6 +116,8 @@ public:
     void SelectionCountChanged(RowList& list) override;
     void GotFocus(RowList& list) override;
     void ContextMenu(RowList& list, POINT screenPoint) override;
+    bool AcceptsDrop(RowList& source, HWND target) override;
+    void RowsDropped(RowList& source, HWND target) override;
 
 private:
     static constexpr UINT MenuIdBase = 3000;
@@ -140,11 +142,19 @@ private:
         void SelectionCountChanged(RowList& list) override { form_.SelectionCountChanged(list); }
         void GotFocus(RowList& list) override { form_.GotFocus(list); }
         void ContextMenu(RowList& list, POINT point) override { form_.ContextMenu(list, point); }
+        bool AcceptsDrop(RowList& source, HWND target) override {
+            return form_.AcceptsDrop(source, target);
+        }
+        void RowsDropped(RowList& source, HWND target) override {
+            form_.RowsDropped(source, target);
+        }
 
     private:
         TCobwenMainForm& form_;
     };
 
+    // What dropping rows of the source list on the window does.
+    DropAction DropActionFor(const RowList& source, HWND target) const;
     CellColours ColourOfCell(int data, int rowPosition, int columnPosition, bool selected,
                              bool previewShown) const;
 

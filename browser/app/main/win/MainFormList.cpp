@@ -10,9 +10,11 @@
 #include "browser/app/templates/core/InfoCommands.h"
 #include "browser/app/templates/core/InfoTemplate.h"
 #include "browser/app/templates/win/ShellExecuteOpener.h"
+
 #include "browser/app/templates/win/SystemClipboardWriter.h"
 #include "browser/catalogue/core/Cp1251.h"
 #include "win32/Text.h"
+#include <optional>
 
 namespace cobwen {
 
@@ -196,6 +198,31 @@ void TCobwenMainForm::ContextMenu(RowList& list, POINT screenPoint) {
         GotFocus(list);
     TrackPopupMenu(contextMenu_.Get(), TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window_,
                    nullptr);
+}
+
+DropAction TCobwenMainForm::DropActionFor(const RowList& source, HWND target) const {
+    const auto over = [target](const RowList& list) {
+        return target && IsWindowVisible(list.Window()) &&
+               (target == list.Window() || IsChild(list.Window(), target));
+    };
+    std::optional<ActiveList> onto;
+    if (over(*basketList_))
+        onto = ActiveList::Basket;
+    else if (over(*catalogueList_))
+        onto = ActiveList::Catalogue;
+    if (!onto)
+        return DropAction::None;
+    const ActiveList from =
+        &source == basketList_.get() ? ActiveList::Basket : ActiveList::Catalogue;
+    return DropOnList(from, *onto, controllers_.Basket->Used());
+}
+
+bool TCobwenMainForm::AcceptsDrop(RowList& source, HWND target) {
+    return DropActionFor(source, target) != DropAction::None;
+}
+
+void TCobwenMainForm::RowsDropped(RowList& source, HWND target) {
+    controllers_.Basket->Drop(DropActionFor(source, target), source);
 }
 
 void TCobwenMainForm::ApplyViewSettings() {

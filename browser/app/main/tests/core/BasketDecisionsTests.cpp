@@ -92,6 +92,27 @@ TEST(CanDownload, FollowsTheBasketOrTheFocusedCatalogueRow) {
         EXPECT_EQ(CanDownload(c.state), c.expected) << c.name;
 }
 
+TEST(DropOnList, TheBasketTakesFromEitherListAndTheCatalogueTakesBack) {
+    using L = ActiveList;
+    using D = DropAction;
+    const struct {
+        L source, target;
+        bool basketUsed;
+        D expected;
+    } cases[] = {
+        {L::Catalogue, L::Basket, true, D::AddToBasket},
+        {L::Basket, L::Basket, true, D::AddToBasket},
+        {L::Basket, L::Catalogue, true, D::RemoveFromBasket},
+        {L::Catalogue, L::Catalogue, true, D::None},
+        {L::Catalogue, L::Basket, false, D::None},
+        {L::Basket, L::Catalogue, false, D::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DropOnList(c.source, c.target, c.basketUsed), c.expected)
+            << static_cast<int>(c.source) << " onto " << static_cast<int>(c.target)
+            << (c.basketUsed ? " with" : " without") << " the basket";
+}
+
 TEST(BasketFocus, RefillKeepsTheFocusedRowOrItsNeighbour) {
     struct Case {
         const char* name;

@@ -1,9 +1,11 @@
 // The download run against the local site: the question, the status texts, the basket shrinking,
-// the archives compared byte for byte with the site's files and their descriptions read back.
+// the archives compared byte for byte with the site's files and their descriptions read back; rows
+// dragged between the lists, before and during a run.
 #include "browser/app/main/tests/win/MainFormFixture.h"
 #include "browser/catalogue/core/Cp1251.h"
 #include "browser/catalogue/core/UrlHelpers.h"
 #include "tools/testsupport/ScratchFolder.h"
+#include "tools/testsupport/win/Input.h"
 #include "win32/Text.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +95,153 @@ protected:
     std::set<std::wstring> statusTexts_;
     std::set<int> basketSizes_;
 };
+
+// Rows dragged with the mouse between the lists, as a user drags them.
+class MainFormDragTest : public MainFormDownloadTest {
+protected:
+    TCobwenMainForm& OpenInFront(const std::string& path) {
+        TCobwenMainForm& form = Open(path);
+        testsupport::BringToFront(form.Window());
+        PumpWindow(
+            form, [&] { return GetForegroundWindow() == form.Window(); }, 2000);
+        return form;
+    }
+
+    static int PositionOf(RowList& list, int data) {
+        for (int position = 0; position < list.RowCount(); ++position)
+            if (list.RowData(position) == data)
+                return position;
+        return -1;
+    }
+
+    static int RecordOf(TCobwenMainForm& form, std::int32_t id) {
+        for (int n = 0; n < form.Archive().Count(); ++n)
+            if (form.Archive().GetItem(n)->Id == id)
+                return n;
+        return -1;
+    }
+
+    // A point on the row's first line, on the screen.
+    static POINT OnRow(RowList& list, int position) {
+        const RECT row = list.RowRect(position);
+        POINT point{row.left + 30, row.top + 6};
+        ClientToScreen(list.Window(), &point);
+        return point;
+    }
+
+    // The middle of the list's rows, on the screen.
+    static POINT InsideOf(RowList& list) {
+        RECT client{};
+        GetClientRect(list.Window(), &client);
+        POINT point{client.right / 2, client.bottom / 2 + 10};
+        ClientToScreen(list.Window(), &point);
+        return point;
+    }
+
+    void Drag(TCobwenMainForm& form, POINT from, POINT to) {
+        ASSERT_TRUE(testsupport::DragFromTo(from, to, [&] {
+            PumpWindow(
+                form, [] { return false; }, 40);
+        }));
+        PumpWindow(
+            form, [] { return false; }, 150);
+    }
+
+    std::vector<std::int32_t> BasketIds(TCobwenMainForm& form) {
+        std::vector<std::int32_t> ids;
+        for (int n = 0; n < form.Settings().BasketIds.Count(); ++n)
+            ids.push_back(form.Settings().BasketIds[n]);
+        std::ranges::sort(ids);
+        return ids;
+    }
+};
+
+TEST_F(MainFormDragTest, RowsMoveBetweenTheListsAndTheSelectionGoesWhole) {
+    PutOldCatalogue();
+    const std::vector<std::int32_t> ids = SmallRecords(2);
+    ASSERT_EQ(ids.size(), 2u);
+    Put("DownloadFolder", DownFolder());
+    TCobwenMainForm& form = OpenInFront("");
+    RowList& catalogue = form.CatalogueList();
+    RowList& basket = form.BasketList();
+    ASSERT_EQ(basket.RowCount(), 0);
+
+    // Two selected rows dragged from the second of them: both go into the basket.
+    ASSERT_TRUE(catalogue.Locate(RecordOf(form, ids[0]), true));
+    const int first = catalogue.FocusedPosition();
+    ASSERT_GE(first, 0);
+    ASSERT_LT(first + 1, catalogue.RowCount());
+    SetFocus(catalogue.Window());
+    ASSERT_TRUE(testsupport::PressKeys({VK_SHIFT, VK_DOWN}));
+    ASSERT_TRUE(PumpWindow(
+        form, [&] { return catalogue.SelectedCount() == 2; }, 3000));
+    const std::vector<int> dragged = catalogue.SelectedData();
+    Drag(form, OnRow(catalogue, first + 1), InsideOf(basket));
+    ASSERT_EQ(basket.RowCount(), 2);
+    std::vector<std::int32_t> expected{form.Archive().GetItem(dragged[0])->Id,
+                                       form.Archive().GetItem(dragged[1])->Id};
+    std::ranges::sort(expected);
+    EXPECT_EQ(BasketIds(form), expected);
+    EXPECT_TRUE(form.Tools().Enabled(ToolButton::Download));
+
+    // Rows dropped on their own list change nothing.
+    Drag(form, OnRow(catalogue, first), InsideOf(catalogue));
+    EXPECT_EQ(basket.RowCount(), 2);
+
+    // A basket row dropped on the catalogue leaves the basket; the catalogue keeps its rows.
+    const int rows = catalogue.RowCount();
+    const int leaving = basket.RowData(0);
+    Drag(form, OnRow(basket, 0), InsideOf(catalogue));
+    ASSERT_EQ(basket.RowCount(), 1);
+    EXPECT_NE(basket.RowData(0), leaving);
+    EXPECT_EQ(catalogue.RowCount(), rows);
+    EXPECT_FALSE(form.Settings().BasketIds.Contains(form.Archive().GetItem(leaving)->Id));
+}
+
+TEST_F(MainFormDragTest, DraggingWorksDuringARunAndTheRunGoesOn) {
+    PutOldCatalogue();
+    // Of 20 KB and more: from the slow site (1 KB in 100 ms) the first archive takes two seconds
+    // at least, so that both drags end before a row leaves the basket under the mouse.
+    const std::vector<std::int32_t> ids = SmallRecords(4, false, 20000);
+    ASSERT_EQ(ids.size(), 4u);
+    ASSERT_TRUE(testsupport::SetDword(SettingsKey(), "MaxDownloadCount", 1));
+    Put("DownloadFolder", DownFolder());
+    PutBasket({ids[0], ids[1], ids[2]});
+    TCobwenMainForm& form = OpenInFront("/slow");
+    RowList& catalogue = form.CatalogueList();
+    RowList& basket = form.BasketList();
+    ASSERT_EQ(basket.RowCount(), 3);
+
+    // The run fetches the basket in its list's order: the last row comes last.
+    const int lastOfRun = basket.RowData(basket.RowCount() - 1);
+    prompts_.Answer(Answer::Yes);
+    form.RunCommand({Command::Download});
+    ASSERT_TRUE(form.Downloading());
+    // Ins does nothing during a run, a drop onto the basket still adds.
+    ASSERT_TRUE(catalogue.Locate(RecordOf(form, ids[3]), true));
+    Drag(form, OnRow(catalogue, catalogue.FocusedPosition()), InsideOf(basket));
+    ASSERT_TRUE(form.Downloading()) << "the run ended before the drop; the test proves nothing";
+    EXPECT_TRUE(form.Settings().BasketIds.Contains(ids[3]));
+    // The run's last entry leaves the basket before its archive arrives.
+    const int last = PositionOf(basket, lastOfRun);
+    ASSERT_GE(last, 0);
+    Drag(form, OnRow(basket, last), InsideOf(catalogue));
+    ASSERT_TRUE(form.Downloading());
+    EXPECT_FALSE(form.Settings().BasketIds.Contains(form.Archive().GetItem(lastOfRun)->Id));
+
+    ASSERT_TRUE(PumpWindow(
+        form, [&] { return !form.Downloading(); }, 90000));
+    // Every archive of the run arrived; the entry added during it waits in the basket.
+    for (const std::int32_t id : {ids[0], ids[1], ids[2]}) {
+        const TCobwenData& record = *ById(form, id);
+        EXPECT_EQ(testsupport::ReadBytes(DownFolder() + "\\" + UrlFileName(record.URL)),
+                  testsupport::ReadBytes(SiteFile(form, record)))
+            << record.URL;
+    }
+    EXPECT_EQ(BasketIds(form), std::vector<std::int32_t>{ids[3]});
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u)
+        << win32::FromWide(prompts_.Last(Shown::Error), BrowserCodePage);
+}
 
 TEST_F(MainFormDownloadTest, ThreeBasketEntriesOneAtATimeAndThreeAtOnce) {
     PutOldCatalogue();
