@@ -83,11 +83,12 @@ void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
 
 std::vector<WindowController*> MainControllers::All() const {
     std::vector<WindowController*> all;
-    for (WindowController* controller : {static_cast<WindowController*>(Refresh.get()),
-                                         static_cast<WindowController*>(Basket.get()),
-                                         static_cast<WindowController*>(Download.get()),
-                                         static_cast<WindowController*>(FolderScan.get()),
-                                         UpdateCheck.get(), SettingsDialog.get(), Tray.get()})
+    for (WindowController* controller :
+         {static_cast<WindowController*>(Refresh.get()),
+          static_cast<WindowController*>(Basket.get()),
+          static_cast<WindowController*>(Download.get()),
+          static_cast<WindowController*>(FolderScan.get()),
+          static_cast<WindowController*>(UpdateCheck.get()), SettingsDialog.get(), Tray.get()})
         if (controller)
             all.push_back(controller);
     return all;
@@ -142,6 +143,16 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         DownloadController::Parts{*prompts_, settings_, archive_, *controllers_.Basket,
                                   *catalogueList_, status_, transfers_, locale_, programFolderText_,
                                   filesInFlight_, window_});
+    controllers_.UpdateCheck = std::make_unique<UpdateController>(UpdateController::Parts{
+        *prompts_, updateTransfers_, settings_,
+        [this] {
+            WindowsSettingsStores stores(iniPath_, options_.RegistryKey.empty()
+                                                       ? std::string(ProgramKeyPath)
+                                                       : options_.RegistryKey);
+            return stores.Open(storeIsIni_);
+        },
+        options_.CatalogueHost.empty() ? std::string(DefaultCatalogueHost) : options_.CatalogueHost,
+        ApplicationTitle, versionNumber_, programFolder_});
     UpdateCommands();
 
     // The store's missing keys keep what the window has now.
@@ -154,6 +165,7 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
                                                ? std::string(ProgramKeyPath)
                                                : options_.RegistryKey);
     LoadSettings(stores, SystemListColours(), settings_);
+    storeIsIni_ = settings_.Settings.SaveToINI;
     archive_.Language = settings_.Settings.Language;
     transfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
     updateTransfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));

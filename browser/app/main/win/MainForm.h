@@ -12,6 +12,7 @@
 #include "browser/app/main/win/ScanController.h"
 #include "browser/app/main/win/StatusBar.h"
 #include "browser/app/main/win/Toolbar.h"
+#include "browser/app/main/win/UpdateController.h"
 #include "browser/app/settings/core/BrowserSettings.h"
 #include "browser/app/settings/win/MessageBoxSavePrompt.h"
 #include "browser/catalogue/core/CobwenArchive.h"
@@ -47,7 +48,7 @@ struct MainControllers {
     std::unique_ptr<BasketController> Basket;
     std::unique_ptr<DownloadController> Download;
     std::unique_ptr<ScanController> FolderScan;
-    std::unique_ptr<WindowController> UpdateCheck;
+    std::unique_ptr<UpdateController> UpdateCheck;
     std::unique_ptr<WindowController> SettingsDialog;
     std::unique_ptr<WindowController> Tray;
 
@@ -90,6 +91,12 @@ public:
     RowList& CatalogueList() { return *catalogueList_; }
     RowList& BasketList() { return *basketList_; }
     BasketController& Basket() { return *controllers_.Basket; }
+    UpdateController& UpdateCheck() { return *controllers_.UpdateCheck; }
+    // The program's update check (manual: asked for by the user; afterTransfer: a run of the
+    // first queue has just succeeded).
+    void StartUpdateCheck(bool manual, bool afterTransfer) override {
+        controllers_.UpdateCheck->StartUpdateCheck(manual, afterTransfer);
+    }
     FilterPanel& Filters() { return filters_; }
     StatusBar& Status() { return status_; }
     Toolbar& Tools() { return toolbar_; }
@@ -238,6 +245,8 @@ private:
     std::string programFolderText_;
     std::filesystem::path localCatalogue_;
     std::string iniPath_;
+    // The store chosen at start takes every write of the run.
+    bool storeIsIni_ = false;
     std::string previousNewestStamp_;
     std::string programVersion_;
     std::string versionNumber_;
