@@ -2,6 +2,7 @@
 
 #include "browser/app/list/core/ListColumns.h"
 #include "browser/app/main/resources/MessageIds.h"
+#include "browser/app/main/win/AboutForm.h"
 #include "browser/app/main/win/Texts.h"
 #include "browser/app/main/win/ToolbarImages.h"
 #include "browser/app/settings/core/IniPath.h"
@@ -515,6 +516,22 @@ void TCobwenMainForm::SaveWindowSettings() {
     settings_.Window.Filters = PanelState();
     settings_.ListLayout = catalogueList_->SaveLayout();
     settings_.BasketLayout = basketList_->SaveLayout();
+}
+
+void TCobwenMainForm::ShowAbout() {
+    AboutInput input;
+    input.Owner = window_;
+    input.Font = uiFont_.Get();
+    input.Title = ApplicationTitle;
+    input.ProgramVersion = win32::ToWide(programVersion_, BrowserCodePage);
+    input.ProgramDateText = win32::ToWide(programDateText_, BrowserCodePage);
+    input.ProgramFolder = programFolder_;
+    input.Prompts = prompts_;
+    input.CheckForUpdate = [this] {
+        StartUpdateCheck(true, false);
+    };
+    TCobwenAboutForm about(std::move(input));
+    about.ShowModal();
 }
 
 void TCobwenMainForm::SetStatus(int panel, const std::string& browserText) {

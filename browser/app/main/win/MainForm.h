@@ -168,6 +168,8 @@ private:
     void RestoreFocus();
     void OnCommand(int id, int code, HWND control);
     void OnClose();
+    // The modal about box.
+    void ShowAbout();
     void SaveWindowSettings();
 
     // Filters and the list.
