@@ -1,6 +1,7 @@
 #include "browser/app/main/win/MainForm.h"
 
 #include "browser/app/list/core/ListColumns.h"
+#include "browser/app/main/core/WindowStart.h"
 #include "browser/app/main/resources/MessageIds.h"
 #include "browser/app/main/win/AboutForm.h"
 #include "browser/app/main/win/Texts.h"
@@ -89,7 +90,8 @@ std::vector<WindowController*> MainControllers::All() const {
           static_cast<WindowController*>(Basket.get()),
           static_cast<WindowController*>(Download.get()),
           static_cast<WindowController*>(FolderScan.get()),
-          static_cast<WindowController*>(UpdateCheck.get()), SettingsDialog.get(), Tray.get()})
+          static_cast<WindowController*>(UpdateCheck.get()), SettingsDialog.get(),
+          static_cast<WindowController*>(Tray.get())})
         if (controller)
             all.push_back(controller);
     return all;
@@ -154,6 +156,8 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         },
         options_.CatalogueHost.empty() ? std::string(DefaultCatalogueHost) : options_.CatalogueHost,
         ApplicationTitle, versionNumber_, programFolder_});
+    controllers_.Tray = std::make_unique<TrayController>(
+        TrayController::Parts{settings_, window_, smallIcon_.Get()});
     UpdateCommands();
 
     // The store's missing keys keep what the window has now.
@@ -208,8 +212,23 @@ void TCobwenMainForm::Show() {
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ShowWindow(window_,
-               settings_.Window.State == MainWindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+    switch (StartShowFor(settings_.Window.State, settings_.Settings.MinimizeToTray)) {
+    case StartShow::InTray:
+        // The show steps come with the restore.
+        if (controllers_.Tray->MinimizeToTray())
+            return;
+        ShowWindow(window_, SW_SHOWMINIMIZED);
+        break;
+    case StartShow::Minimized:
+        ShowWindow(window_, SW_SHOWMINIMIZED);
+        break;
+    case StartShow::Maximized:
+        ShowWindow(window_, SW_SHOWMAXIMIZED);
+        break;
+    case StartShow::Normal:
+        ShowWindow(window_, SW_SHOW);
+        break;
+    }
     // A maximised start may come without the show message.
     BecameVisible();
     SetFocus(catalogueList_->Window());
@@ -220,6 +239,10 @@ void TCobwenMainForm::BecameVisible() {
     if (shown_)
         return;
     shown_ = true;
+    // Back from the tray while a refresh, a download run or a folder scan is under way: the
+    // catalogue they work with is not reloaded under them.
+    if (Refreshing() || Downloading() || Scanning())
+        return;
     OnWindowShow();
 }
 
@@ -238,6 +261,8 @@ LRESULT CALLBACK TCobwenMainForm::WindowProc(HWND window, UINT message, WPARAM w
 }
 
 LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (controllers_.Tray && controllers_.Tray->HandleMessage(message, wParam, lParam))
+        return 0;
     switch (message) {
     case WM_SIZE:
         if (catalogueList_)
@@ -509,9 +534,10 @@ void TCobwenMainForm::SaveWindowSettings() {
     const RECT& normal = placement.rcNormalPosition;
     settings_.Window.Placement = {normal.left, normal.top, normal.right - normal.left,
                                   normal.bottom - normal.top};
-    settings_.Window.State = IsZoomed(window_)   ? MainWindowState::Maximized
-                             : IsIconic(window_) ? MainWindowState::Minimized
-                                                 : MainWindowState::Normal;
+    settings_.Window.State = IsZoomed(window_) ? MainWindowState::Maximized
+                             : IsIconic(window_) || controllers_.Tray->InTray()
+                                 ? MainWindowState::Minimized
+                                 : MainWindowState::Normal;
     settings_.Window.BasketHeight = basketHeight_;
     settings_.Window.Filters = PanelState();
     settings_.ListLayout = catalogueList_->SaveLayout();

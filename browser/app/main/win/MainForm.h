@@ -12,6 +12,7 @@
 #include "browser/app/main/win/ScanController.h"
 #include "browser/app/main/win/StatusBar.h"
 #include "browser/app/main/win/Toolbar.h"
+#include "browser/app/main/win/TrayController.h"
 #include "browser/app/main/win/UpdateController.h"
 #include "browser/app/settings/core/BrowserSettings.h"
 #include "browser/app/settings/win/MessageBoxSavePrompt.h"
@@ -50,7 +51,7 @@ struct MainControllers {
     std::unique_ptr<ScanController> FolderScan;
     std::unique_ptr<UpdateController> UpdateCheck;
     std::unique_ptr<WindowController> SettingsDialog;
-    std::unique_ptr<WindowController> Tray;
+    std::unique_ptr<TrayController> Tray;
 
     // The controllers present, in the order above.
     std::vector<WindowController*> All() const;
@@ -92,6 +93,7 @@ public:
     RowList& BasketList() { return *basketList_; }
     BasketController& Basket() { return *controllers_.Basket; }
     UpdateController& UpdateCheck() { return *controllers_.UpdateCheck; }
+    TrayController& Tray() { return *controllers_.Tray; }
     // The program's update check (manual: asked for by the user; afterTransfer: a run of the
     // first queue has just succeeded).
     void StartUpdateCheck(bool manual, bool afterTransfer) override {
