@@ -86,6 +86,23 @@ TEST_F(MainFormTrayTest, MinimiseToTrayAndDoubleClickBack) {
     EXPECT_EQ(form.Archive().Count(), RowCount(oldCatalogue_));
 }
 
+TEST_F(MainFormTrayTest, IconComesBackWithANewTaskbar) {
+    Put(SettingsKey(), "MinimizeToTray", "1");
+    TCobwenMainForm& form = Open();
+    Minimise(form);
+    ASSERT_TRUE(IconExists(form));
+    // A taskbar that starts anew knows no icon until it is added again.
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = form.Tray().Manager().Window();
+    data.uID = form.Tray().Icon().Id();
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+    ASSERT_FALSE(IconExists(form));
+    SendMessageW(form.Tray().Manager().Window(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(IconExists(form));
+    EXPECT_TRUE(form.Tray().InTray());
+}
+
 TEST_F(MainFormTrayTest, RestoreDuringARefreshKeepsTheCatalogue) {
     Put(SettingsKey(), "MinimizeToTray", "1");
     PutOldCatalogue();
