@@ -126,13 +126,32 @@ TEST_F(MainFormTrayTest, RestoreDuringARefreshKeepsTheCatalogue) {
     ASSERT_TRUE(PumpWindow(form, [&] { return !form.Refreshing(); }));
 }
 
-TEST_F(MainFormTrayTest, ExitFromTheTrayMenuAsksWhileLoading) {
-    Put(SettingsKey(), "MinimizeToTray", "1");
+TEST_F(MainFormTrayTest, ExitFromTheTrayMenuAsksDuringADownloadRun) {
     PutOldCatalogue();
+    // The largest archive the site serves: from the slow site it takes some seconds.
+    std::int32_t id = 0;
+    {
+        TCobwenMainForm& probe = Open();
+        const std::string files = probe.Archive().FilesURL();
+        std::int32_t size = -1;
+        for (int n = 0; n < probe.Archive().Count(); ++n) {
+            const TCobwenData* record = probe.Archive().GetItem(n);
+            if (record->URL.rfind(files, 0) == 0 && record->Size > size) {
+                size = record->Size;
+                id = record->Id;
+            }
+        }
+        form_.reset();
+        ASSERT_GT(size, 0);
+    }
+    Put(SettingsKey(), "MinimizeToTray", "1");
+    Put(SettingsKey(), "DownloadFolder", folder_.File("down"));
+    Put(SettingsKey(), "BasketContents", std::to_string(id));
     TCobwenMainForm& form = Open("/slow");
+    ASSERT_EQ(form.BasketList().RowCount(), 1);
     prompts_.Answer(Answer::Yes);
-    form.RefreshCatalogue();
-    ASSERT_TRUE(form.Refreshing());
+    form.RunCommand({Command::Download});
+    ASSERT_TRUE(form.Downloading());
     Minimise(form);
     ASSERT_TRUE(form.Tray().InTray());
 
@@ -155,11 +174,12 @@ TEST_F(MainFormTrayTest, ExitFromTheTrayMenuAsksWhileLoading) {
         form, [&] { return prompts_.Count(Shown::Question) == 2; }, 8000));
     KillTimer(nullptr, timer);
     EXPECT_EQ(prompts_.Last(Shown::Question), MessageText(IDS_CLOSE_WHILE_LOADING));
-    // No: the program goes on, still in the tray.
+    // No: the program goes on, still in the tray, and so does the run.
     EXPECT_NE(form.Window(), nullptr);
     EXPECT_TRUE(form.Tray().InTray());
+    EXPECT_TRUE(form.Downloading());
     form.StopTransfers();
-    ASSERT_TRUE(PumpWindow(form, [&] { return !form.Refreshing(); }));
+    ASSERT_TRUE(PumpWindow(form, [&] { return !form.Downloading(); }));
 }
 
 TEST_F(MainFormTrayTest, StoredMinimisedStateAtStart) {
