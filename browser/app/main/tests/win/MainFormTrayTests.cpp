@@ -86,6 +86,29 @@ TEST_F(MainFormTrayTest, MinimiseToTrayAndDoubleClickBack) {
     EXPECT_EQ(form.Archive().Count(), RowCount(oldCatalogue_));
 }
 
+TEST_F(MainFormTrayTest, RefusedIconMinimisesAsUsual) {
+    Put(SettingsKey(), "MinimizeToTray", "1");
+    TCobwenMainForm& form = Open();
+    // The notification area refuses a second icon of the same window and identifier.
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = form.Tray().Manager().Window();
+    data.uID = form.Tray().Icon().Id();
+    data.uFlags = NIF_ICON;
+    data.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDI_WINLOGO)));
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &data));
+    if (Shell_NotifyIconW(NIM_ADD, &data)) {
+        Shell_NotifyIconW(NIM_DELETE, &data);
+        GTEST_SKIP() << "this notification area takes the same icon twice";
+    }
+    Minimise(form);
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    // The window stays reachable from its taskbar button.
+    EXPECT_FALSE(form.Tray().InTray());
+    EXPECT_TRUE(IsWindowVisible(form.Window()));
+    EXPECT_TRUE(IsIconic(form.Window()));
+}
+
 TEST_F(MainFormTrayTest, IconComesBackWithANewTaskbar) {
     Put(SettingsKey(), "MinimizeToTray", "1");
     TCobwenMainForm& form = Open();
