@@ -243,6 +243,56 @@ TEST_F(MainFormUpdateTest, SystemProxyChecksOnlyAfterARefresh) {
     EXPECT_EQ(StoredVersion(), "2170");
 }
 
+TEST_F(MainFormUpdateTest, ChecksAfterADownloadRunThatSucceeded) {
+    PutOldCatalogue();
+    // The smallest archive the site serves.
+    std::int32_t id = 0;
+    {
+        TCobwenMainForm& probe = Open();
+        const std::string files = probe.Archive().FilesURL();
+        std::int32_t size = INT32_MAX;
+        for (int n = 0; n < probe.Archive().Count(); ++n) {
+            const TCobwenData* record = probe.Archive().GetItem(n);
+            if (record->URL.rfind(files, 0) == 0 && record->Size < size) {
+                size = record->Size;
+                id = record->Id;
+            }
+        }
+        form_.reset();
+        ASSERT_LT(size, INT32_MAX);
+    }
+    Publish(Published);
+    Put("LastVersion", "2162");
+    // Not at start-up with the system's proxy settings: only the run's end checks.
+    Put("ProxyAccess", "1");
+    Put("DownloadFolder", folder_.File("down"));
+    AutomaticChecks(31);
+    struct Case {
+        const char* path; // the site's files as they are, or missing
+        bool checks;
+    };
+    for (const Case c : {Case{"/missing", false}, Case{"", true}}) {
+        SCOPED_TRACE(c.path);
+        prompts_ = {};
+        Put("BasketContents", std::to_string(id));
+        TCobwenMainForm& form = Open(c.path);
+        ASSERT_FALSE(form.UpdateCheck().CheckRunning());
+        prompts_.Answer(Answer::Yes);
+        form.RunCommand({Command::Download});
+        ASSERT_TRUE(form.Downloading());
+        ASSERT_TRUE(PumpWindow(
+            form, [&] { return !form.Downloading(); }, 30000));
+        // The check may have ended in the same round of messages as the run.
+        ASSERT_TRUE(WaitForCheck(form));
+        EXPECT_EQ(prompts_.Count(Shown::Question), c.checks ? 2u : 1u);
+        if (c.checks) {
+            EXPECT_EQ(prompts_.Last(Shown::Question), Question2170);
+        }
+        EXPECT_EQ(StoredVersion(), c.checks ? "2170" : "2162");
+        form_.reset();
+    }
+}
+
 TEST_F(MainFormUpdateTest, AcceptedVersionIsStoredInTheDownloadFolder) {
     const std::string archive = "Rar!\x1a\x07 the new version";
     ASSERT_TRUE(testsupport::WriteFile(ArchiveFile(), archive));
@@ -254,8 +304,7 @@ TEST_F(MainFormUpdateTest, AcceptedVersionIsStoredInTheDownloadFolder) {
     TCobwenMainForm& form = Open();
     prompts_.Answer(Answer::Yes);
     form.StartUpdateCheck(true, false);
-    ASSERT_TRUE(PumpWindow(form, [&] { return form.UpdateCheck().ArchivePhase(); }));
-    // Still running: a second check is ignored.
+    // Asked again before its transfer has even started: ignored, no second question follows.
     form.StartUpdateCheck(true, false);
     ASSERT_TRUE(WaitForCheck(form));
     EXPECT_EQ(testsupport::ScratchFolder::ReadBytes(down + "\\cobwen_gui.rar"), archive);
