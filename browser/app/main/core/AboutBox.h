@@ -15,10 +15,9 @@ struct AboutDeveloper {
 };
 
 inline constexpr AboutDeveloper AboutDevelopers[] = {
-    {"Команда Ulvar Cobwen", "(разработка)", "cobwen-team@cobwen.ulvar.org",
+    {"Команда Ulvar Cobwen", "(разработка)", "team@cobwen.ulvar.org", "http://cobwen.ulvar.org/"},
+    {"Сообщество Ulvar", "(первоначальная идея)", "ideas@cobwen.ulvar.org",
      "http://cobwen.ulvar.org/"},
-    {"Сообщество Ulvar", "(первоначальная идея)", "community@cobwen.ulvar.org",
-     "http://cobwen.ulvar.org/ulvar/"},
 };
 
 // What a click on an e-mail address opens: "mailto:" and the address, percent-encoded.

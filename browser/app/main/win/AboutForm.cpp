@@ -8,6 +8,7 @@
 #include "win32/Text.h"
 #include "win32/WindowProc.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <shellapi.h>
 #include <stdexcept>
@@ -88,6 +89,20 @@ HWND TCobwenAboutForm::Add(const wchar_t* className, const std::wstring& text, D
     return control;
 }
 
+void TCobwenAboutForm::AddLink(const std::wstring& text, const std::wstring& target, int id,
+                               RECT room) {
+    // As wide as its text, so that the hand cursor and the click cover the address alone.
+    HDC dc = GetDC(window_);
+    const HGDIOBJ previous = SelectObject(dc, linkFont_.Get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(window_, dc);
+    room.right = std::min<LONG>(room.right, room.left + size.cx + 2);
+    Add(L"STATIC", text, SS_LEFTNOWORDWRAP | SS_NOTIFY, id, room, linkFont_.Get());
+    linkTargets_.push_back(target);
+}
+
 void TCobwenAboutForm::CreateControls() {
     HFONT font = input_.Font ? input_.Font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     boldFont_.Reset(VariantOf(font, true, false));
@@ -112,17 +127,15 @@ void TCobwenAboutForm::CreateControls() {
             {20, y, 375, y + 16}, font);
         y += 16;
         Add(L"STATIC", L"E-mail:", SS_LEFT, -1, {20, y, 60, y + 16}, font);
-        const std::wstring mail = FromUtf8(developer.Mail);
-        Add(L"STATIC", mail, SS_LEFT | SS_NOTIFY, linkId++, {60, y, 225, y + 16}, linkFont_.Get());
-        linkTargets_.push_back(FromUtf8(MailtoTarget(developer.Mail)));
-        Add(L"STATIC", L"URL:", SS_LEFT, -1, {228, y, 255, y + 16}, font);
+        AddLink(FromUtf8(developer.Mail), FromUtf8(MailtoTarget(developer.Mail)), linkId++,
+                {60, y, 206, y + 16});
+        Add(L"STATIC", L"URL:", SS_LEFT, -1, {208, y, 234, y + 16}, font);
         const std::wstring url = FromUtf8(developer.Url);
-        Add(L"STATIC", url, SS_LEFT | SS_NOTIFY, linkId++, {255, y, 378, y + 16}, linkFont_.Get());
-        linkTargets_.push_back(url);
+        AddLink(url, url, linkId++, {234, y, 381, y + 16});
         y += 18;
     }
-    Add(L"STATIC", L"Спасибо всем, кто присылает плагины на сайт и сообщает об ошибках.", SS_LEFT,
-        -1, {10, y + 2, 378, y + 18}, font);
+    Add(L"STATIC", L"Спасибо всем, кто присылает плагины на сайт.", SS_LEFT, -1,
+        {10, y + 2, 378, y + 18}, font);
 
     const int buttons = 172;
     const HWND newVersion = Add(L"BUTTON", L"Новая версия", BS_PUSHBUTTON | WS_TABSTOP,

@@ -63,6 +63,8 @@ private:
     HWND Add(const wchar_t* className, const std::wstring& text, DWORD style, int id, RECT rect,
              HFONT font);
     void CreateControls();
+    // A clickable address: its text, what a click opens.
+    void AddLink(const std::wstring& text, const std::wstring& target, int id, RECT room);
     void OnCommand(int id, int code);
     void OpenTarget(const std::wstring& target);
     bool IsLink(HWND control) const;

@@ -113,7 +113,7 @@ TEST_F(AboutFormTest, AddressesOpenWhenClicked) {
     const HWND web = about->Control(TCobwenAboutForm::IdFirstLink + 1);
     ASSERT_NE(mail, nullptr);
     ASSERT_NE(web, nullptr);
-    EXPECT_EQ(TextOf(mail), L"cobwen-team@cobwen.ulvar.org");
+    EXPECT_EQ(TextOf(mail), L"team@cobwen.ulvar.org");
     for (const HWND link : {mail, web}) {
         RECT rect{};
         GetWindowRect(link, &rect);
@@ -121,7 +121,7 @@ TEST_F(AboutFormTest, AddressesOpenWhenClicked) {
         ASSERT_TRUE(testsupport::ClickAt({rect.left + 5, (rect.top + rect.bottom) / 2}));
         ASSERT_TRUE(testsupport::PumpUntil([&] { return opened_.size() > before; }, 5000));
     }
-    EXPECT_EQ(opened_, (std::vector<std::wstring>{L"mailto:cobwen%2Dteam%40cobwen%2Eulvar%2Eorg",
+    EXPECT_EQ(opened_, (std::vector<std::wstring>{L"mailto:team%40cobwen%2Eulvar%2Eorg",
                                                   L"http://cobwen.ulvar.org/"}));
 }
 
