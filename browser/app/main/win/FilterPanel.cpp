@@ -65,6 +65,11 @@ void FilterPanel::Layout(const RECT& area) {
     MoveWindow(hint_, area.left + Margin, hintTop, width, HintHeight, TRUE);
 }
 
+int FilterPanel::NeededHeight() {
+    return Margin + CheckHeight + Margin + FilterCount * (CheckHeight + 2 + ValueHeight + Margin) +
+           Margin + HintHeight + Margin;
+}
+
 std::optional<Filter> FilterPanel::FilterOfControl(int id, bool& isCheckBox) {
     isCheckBox = id > CheckBoxId && id <= CheckBoxId + FilterCount;
     if (isCheckBox)

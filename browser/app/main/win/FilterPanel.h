@@ -27,6 +27,8 @@ public:
     // Places the panel in the given rectangle of the parent; returns the height it needs above
     // the hint text.
     void Layout(const RECT& area);
+    // The height Layout needs to show every control and the key hints without overlap.
+    static int NeededHeight();
 
     // Which filter a control id belongs to, and whether it is the check box.
     static std::optional<Filter> FilterOfControl(int id, bool& isCheckBox);

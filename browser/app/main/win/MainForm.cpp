@@ -187,7 +187,7 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     ApplyFonts();
     const WindowPlacement& placement = settings_.Window.Placement;
     SetWindowPos(window_, nullptr, 0, 0, std::max(placement.Width, MinWidth),
-                 std::max(placement.Height, MinHeight), SWP_NOMOVE | SWP_NOZORDER);
+                 std::max(placement.Height, MinimumHeight()), SWP_NOMOVE | SWP_NOZORDER);
     LayoutControls();
 }
 
@@ -270,7 +270,7 @@ LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = {MinWidth, MinHeight};
+        info->ptMinTrackSize = {MinWidth, MinimumHeight()};
         return 0;
     }
     case WM_GETFONT:
@@ -445,6 +445,19 @@ void TCobwenMainForm::CreateControls() {
     SendMessageW(basketCaption_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.Get()), FALSE);
 }
 
+int TCobwenMainForm::MinimumHeight() const {
+    if (!catalogueList_)
+        return MinHeight;
+    // The filter panel with its key hints between the toolbar and the status bar, whatever the
+    // frame of the window takes.
+    RECT frame{}, client{};
+    GetWindowRect(window_, &frame);
+    GetClientRect(window_, &client);
+    const int chrome = (frame.bottom - frame.top) - client.bottom;
+    return std::max(MinHeight,
+                    chrome + toolbar_.Height() + FilterPanel::NeededHeight() + status_.Height());
+}
+
 void TCobwenMainForm::LayoutControls() {
     toolbar_.Resize();
     status_.Resize();
@@ -471,6 +484,9 @@ void TCobwenMainForm::LayoutControls() {
     ShowWindow(basketList_->Window(), basket ? SW_SHOW : SW_HIDE);
     ShowWindow(basketCaption_, basket ? SW_SHOW : SW_HIDE);
     MoveWindow(catalogueList_->Window(), left, top, width, std::max(0, listBottom - top), TRUE);
+    // Controls paint only what they newly cover when they grow: a centred caption, the status
+    // bar's grip and the lists' headers would keep pixels of the old layout.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TCobwenMainForm::ApplyFonts() {

@@ -91,6 +91,7 @@ public:
     const TCobwenArchive& Archive() const { return archive_; }
     RowList& CatalogueList() { return *catalogueList_; }
     RowList& BasketList() { return *basketList_; }
+    HWND BasketCaptionWindow() const { return basketCaption_; }
     BasketController& Basket() { return *controllers_.Basket; }
     UpdateController& UpdateCheck() { return *controllers_.UpdateCheck; }
     TrayController& Tray() { return *controllers_.Tray; }
@@ -163,6 +164,7 @@ private:
     void CreateControls();
     void CreateContextMenu();
     void LayoutControls();
+    int MinimumHeight() const;
     void ApplyFonts();
     void OnWindowShow();
     // The show steps, once each time the window becomes visible.
