@@ -31,6 +31,14 @@ cp build/win/bin/cobwen.exe build/win/bin/plugins.dat.gz "$demo/" || exit 1
 # The site offers the shipped catalogue and 100 newer plug-ins, so a refresh brings new ones.
 python3 tools/catgen/demo_site.py --base "$demo/plugins.dat.gz" --count 100 --out "$site" ||
   exit 1
+# The update server is the site too: it publishes the version after this build's (the about
+# box's "Новая версия" offers it) with a stand-in archive of that version.
+mkdir -p "$site/ulvar" || exit 1
+next=$(( $(tr -d '.\n' <build/win/ulvar-version.txt) + 1 ))
+printf 'ULVAR Cobwen GUI\r\n%s\r\n%s (demo)\r\n%s\r\n' "$next" "$next" "$(date +%d.%m.%Y)" \
+  >"$site/ulvar/lv_gui.dat" || exit 1
+printf 'Rar!\032\007 stand-in archive of version %s\n' "$next" >"$site/ulvar/cobwen_gui.rar" ||
+  exit 1
 port=$(python3 -c 'import sys; sys.path.insert(0, "tools/testsupport"); import local_servers; print(local_servers.free_port())') ||
   exit 1
 python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >/dev/null 2>&1 &

@@ -31,7 +31,7 @@ constexpr CommandRow Table[] = {
     {RefreshList, Plain(vk::F6), {}, ToolButton::Refresh, MenuPlace::None, Idle},
     {Download, Plain(vk::F7), {}, ToolButton::Download, MenuPlace::None, EnabledRule::CanDownload},
     {Abort, Plain(vk::F8), {}, ToolButton::Stop, MenuPlace::None, TransferInFlight},
-    {About, WithAlt(vk::F1), {}, ToolButton::About, MenuPlace::None, NoController},
+    {About, WithAlt(vk::F1), {}, ToolButton::About, MenuPlace::None, Always},
     {Exit, {}, {}, ToolButton::Exit, MenuPlace::None, Always},
     {SetArchiveFocus, Plain(vk::F12), {}, ToolButton::None, MenuPlace::None, Always},
     {MaxMinWindow, Plain(vk::F5), {}, ToolButton::None, MenuPlace::None, Always},

@@ -143,8 +143,10 @@ void DownloadController::OnDownloadDone(bool failed, const std::string& url) {
     if (--parts_.FilesInFlight > 0)
         return;
     ReturnToIdle();
-    if (!failed)
+    if (!failed) {
+        host_.StartUpdateCheck(false, true);
         host_.StartFolderScan();
+    }
 }
 
 void DownloadController::OnDownloadStopped() {

@@ -27,6 +27,8 @@ public:
     virtual void TransferProgress(int bytes) = 0;
     // The download folder is scanned for the archives now there.
     virtual void StartFolderScan() = 0;
+    // The program's update check, after a run whose last transfer succeeded.
+    virtual void StartUpdateCheck(bool manual, bool afterTransfer) = 0;
 
 protected:
     ~DownloadHost() = default;

@@ -1,7 +1,9 @@
 #include "browser/app/main/win/MainForm.h"
 
 #include "browser/app/list/core/ListColumns.h"
+#include "browser/app/main/core/WindowStart.h"
 #include "browser/app/main/resources/MessageIds.h"
+#include "browser/app/main/win/AboutForm.h"
 #include "browser/app/main/win/Texts.h"
 #include "browser/app/main/win/ToolbarImages.h"
 #include "browser/app/settings/core/IniPath.h"
@@ -83,11 +85,13 @@ void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
 
 std::vector<WindowController*> MainControllers::All() const {
     std::vector<WindowController*> all;
-    for (WindowController* controller : {static_cast<WindowController*>(Refresh.get()),
-                                         static_cast<WindowController*>(Basket.get()),
-                                         static_cast<WindowController*>(Download.get()),
-                                         static_cast<WindowController*>(FolderScan.get()),
-                                         UpdateCheck.get(), SettingsDialog.get(), Tray.get()})
+    for (WindowController* controller :
+         {static_cast<WindowController*>(Refresh.get()),
+          static_cast<WindowController*>(Basket.get()),
+          static_cast<WindowController*>(Download.get()),
+          static_cast<WindowController*>(FolderScan.get()),
+          static_cast<WindowController*>(UpdateCheck.get()), SettingsDialog.get(),
+          static_cast<WindowController*>(Tray.get())})
         if (controller)
             all.push_back(controller);
     return all;
@@ -142,6 +146,18 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         DownloadController::Parts{*prompts_, settings_, archive_, *controllers_.Basket,
                                   *catalogueList_, status_, transfers_, locale_, programFolderText_,
                                   filesInFlight_, window_});
+    controllers_.UpdateCheck = std::make_unique<UpdateController>(UpdateController::Parts{
+        *prompts_, updateTransfers_, settings_,
+        [this] {
+            WindowsSettingsStores stores(iniPath_, options_.RegistryKey.empty()
+                                                       ? std::string(ProgramKeyPath)
+                                                       : options_.RegistryKey);
+            return stores.Open(storeIsIni_);
+        },
+        options_.CatalogueHost.empty() ? std::string(DefaultCatalogueHost) : options_.CatalogueHost,
+        ApplicationTitle, versionNumber_, programFolder_});
+    controllers_.Tray = std::make_unique<TrayController>(
+        TrayController::Parts{settings_, window_, smallIcon_.Get()});
     UpdateCommands();
 
     // The store's missing keys keep what the window has now.
@@ -154,6 +170,7 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
                                                ? std::string(ProgramKeyPath)
                                                : options_.RegistryKey);
     LoadSettings(stores, SystemListColours(), settings_);
+    storeIsIni_ = settings_.Settings.SaveToINI;
     archive_.Language = settings_.Settings.Language;
     transfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
     updateTransfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
@@ -195,8 +212,23 @@ void TCobwenMainForm::Show() {
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ShowWindow(window_,
-               settings_.Window.State == MainWindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+    switch (StartShowFor(settings_.Window.State, settings_.Settings.MinimizeToTray)) {
+    case StartShow::InTray:
+        // The show steps come with the restore.
+        if (controllers_.Tray->MinimizeToTray())
+            return;
+        ShowWindow(window_, SW_SHOWMINIMIZED);
+        break;
+    case StartShow::Minimized:
+        ShowWindow(window_, SW_SHOWMINIMIZED);
+        break;
+    case StartShow::Maximized:
+        ShowWindow(window_, SW_SHOWMAXIMIZED);
+        break;
+    case StartShow::Normal:
+        ShowWindow(window_, SW_SHOW);
+        break;
+    }
     // A maximised start may come without the show message.
     BecameVisible();
     SetFocus(catalogueList_->Window());
@@ -207,6 +239,10 @@ void TCobwenMainForm::BecameVisible() {
     if (shown_)
         return;
     shown_ = true;
+    // Back from the tray while a refresh, a download run or a folder scan is under way: the
+    // catalogue they work with is not reloaded under them.
+    if (Refreshing() || Downloading() || Scanning())
+        return;
     OnWindowShow();
 }
 
@@ -225,6 +261,8 @@ LRESULT CALLBACK TCobwenMainForm::WindowProc(HWND window, UINT message, WPARAM w
 }
 
 LRESULT TCobwenMainForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (controllers_.Tray && controllers_.Tray->HandleMessage(message, wParam, lParam))
+        return 0;
     switch (message) {
     case WM_SIZE:
         if (catalogueList_)
@@ -512,13 +550,30 @@ void TCobwenMainForm::SaveWindowSettings() {
     const RECT& normal = placement.rcNormalPosition;
     settings_.Window.Placement = {normal.left, normal.top, normal.right - normal.left,
                                   normal.bottom - normal.top};
-    settings_.Window.State = IsZoomed(window_)   ? MainWindowState::Maximized
-                             : IsIconic(window_) ? MainWindowState::Minimized
-                                                 : MainWindowState::Normal;
+    settings_.Window.State = IsZoomed(window_) ? MainWindowState::Maximized
+                             : IsIconic(window_) || controllers_.Tray->InTray()
+                                 ? MainWindowState::Minimized
+                                 : MainWindowState::Normal;
     settings_.Window.BasketHeight = basketHeight_;
     settings_.Window.Filters = PanelState();
     settings_.ListLayout = catalogueList_->SaveLayout();
     settings_.BasketLayout = basketList_->SaveLayout();
+}
+
+void TCobwenMainForm::ShowAbout() {
+    AboutInput input;
+    input.Owner = window_;
+    input.Font = uiFont_.Get();
+    input.Title = ApplicationTitle;
+    input.ProgramVersion = win32::ToWide(programVersion_, BrowserCodePage);
+    input.ProgramDateText = win32::ToWide(programDateText_, BrowserCodePage);
+    input.ProgramFolder = programFolder_;
+    input.Prompts = prompts_;
+    input.CheckForUpdate = [this] {
+        StartUpdateCheck(true, false);
+    };
+    TCobwenAboutForm about(std::move(input));
+    about.ShowModal();
 }
 
 void TCobwenMainForm::SetStatus(int panel, const std::string& browserText) {

@@ -12,6 +12,8 @@
 #include "browser/app/main/win/ScanController.h"
 #include "browser/app/main/win/StatusBar.h"
 #include "browser/app/main/win/Toolbar.h"
+#include "browser/app/main/win/TrayController.h"
+#include "browser/app/main/win/UpdateController.h"
 #include "browser/app/settings/core/BrowserSettings.h"
 #include "browser/app/settings/win/MessageBoxSavePrompt.h"
 #include "browser/catalogue/core/CobwenArchive.h"
@@ -47,9 +49,9 @@ struct MainControllers {
     std::unique_ptr<BasketController> Basket;
     std::unique_ptr<DownloadController> Download;
     std::unique_ptr<ScanController> FolderScan;
-    std::unique_ptr<WindowController> UpdateCheck;
+    std::unique_ptr<UpdateController> UpdateCheck;
     std::unique_ptr<WindowController> SettingsDialog;
-    std::unique_ptr<WindowController> Tray;
+    std::unique_ptr<TrayController> Tray;
 
     // The controllers present, in the order above.
     std::vector<WindowController*> All() const;
@@ -91,6 +93,13 @@ public:
     RowList& BasketList() { return *basketList_; }
     HWND BasketCaptionWindow() const { return basketCaption_; }
     BasketController& Basket() { return *controllers_.Basket; }
+    UpdateController& UpdateCheck() { return *controllers_.UpdateCheck; }
+    TrayController& Tray() { return *controllers_.Tray; }
+    // The program's update check (manual: asked for by the user; afterTransfer: a run of the
+    // first queue has just succeeded).
+    void StartUpdateCheck(bool manual, bool afterTransfer) override {
+        controllers_.UpdateCheck->StartUpdateCheck(manual, afterTransfer);
+    }
     FilterPanel& Filters() { return filters_; }
     StatusBar& Status() { return status_; }
     Toolbar& Tools() { return toolbar_; }
@@ -173,6 +182,8 @@ private:
     void RestoreFocus();
     void OnCommand(int id, int code, HWND control);
     void OnClose();
+    // The modal about box.
+    void ShowAbout();
     void SaveWindowSettings();
 
     // Filters and the list.
@@ -250,6 +261,8 @@ private:
     std::string programFolderText_;
     std::filesystem::path localCatalogue_;
     std::string iniPath_;
+    // The store chosen at start takes every write of the run.
+    bool storeIsIni_ = false;
     std::string previousNewestStamp_;
     std::string programVersion_;
     std::string versionNumber_;

@@ -299,6 +299,9 @@ void TCobwenMainForm::RunOwnCommand(const KeyAction& action) {
     case Command::MaxMinWindow:
         ShowWindow(window_, IsZoomed(window_) ? SW_RESTORE : SW_MAXIMIZE);
         break;
+    case Command::About:
+        ShowAbout();
+        break;
     case Command::Help: {
         const std::wstring readme = programFolder_.native() + L"readme.txt";
         if (GetFileAttributesW(readme.c_str()) != INVALID_FILE_ATTRIBUTES)

@@ -9,6 +9,7 @@ namespace {
 constexpr wchar_t ErrorCaption[] = L"Ошибка";
 constexpr wchar_t WarningCaption[] = L"Предупреждение";
 constexpr wchar_t QuestionCaption[] = L"Подтверждение";
+constexpr wchar_t InformationCaption[] = L"Информация";
 } // namespace
 
 void Prompter::Show(const std::string& message) {
@@ -33,6 +34,10 @@ void MessageBoxPrompter::Error(const std::wstring& text) {
 
 void MessageBoxPrompter::Warning(const std::wstring& text) {
     MessageBoxW(owner_, text.c_str(), WarningCaption, MB_OK | MB_ICONWARNING);
+}
+
+void MessageBoxPrompter::Information(const std::wstring& text) {
+    MessageBoxW(owner_, text.c_str(), InformationCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace cobwen

@@ -17,6 +17,7 @@ public:
     virtual Answer Ask(const std::wstring& text, bool withCancel) = 0;
     virtual void Error(const std::wstring& text) = 0;
     virtual void Warning(const std::wstring& text) = 0;
+    virtual void Information(const std::wstring& text) = 0;
 
     // ErrorDialog: a code page 1251 error text of the shared helpers.
     void Show(const std::string& message) override;
@@ -29,6 +30,7 @@ public:
     Answer Ask(const std::wstring& text, bool withCancel) override;
     void Error(const std::wstring& text) override;
     void Warning(const std::wstring& text) override;
+    void Information(const std::wstring& text) override;
 
 private:
     HWND owner_ = nullptr;

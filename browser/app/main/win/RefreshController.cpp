@@ -112,6 +112,7 @@ void RefreshController::OnDone(bool failed) {
                 parts_.Settings.LastListSize = size > 0 ? size : 0;
             }
             host_.ShowCatalogueDate();
+            host_.StartUpdateCheck(false, true);
         }
     } catch (const std::exception& error) {
         parts_.Prompts.Error(win32::ToWide(error.what(), BrowserCodePage));

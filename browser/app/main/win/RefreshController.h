@@ -22,6 +22,8 @@ public:
     // Loads the local copy again and refills the lists.
     virtual void ReloadLocalCatalogue() = 0;
     virtual void ShowCatalogueDate() = 0;
+    // The program's update check, after a refresh whose transfer succeeded.
+    virtual void StartUpdateCheck(bool manual, bool afterTransfer) = 0;
     // Where the catalogue site offers the catalogue.
     virtual std::string CatalogueUrl() const = 0;
     // A run started or ended: the commands' enabling and the rows' colours follow.

@@ -2,6 +2,8 @@
 
 #include "browser/app/main/core/Commands.h"
 
+#include <windows.h>
+
 namespace cobwen {
 
 // One job of the main window with the commands it owns: the catalogue refresh now; the basket and
@@ -21,6 +23,8 @@ public:
     virtual void Shown() {}
     // The window closes: end what runs.
     virtual void Closing() {}
+    // A message of the window, before the window handles it; true when it was used here.
+    virtual bool HandleMessage(UINT, WPARAM, LPARAM) { return false; }
 };
 
 } // namespace cobwen

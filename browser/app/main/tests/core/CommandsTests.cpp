@@ -139,7 +139,7 @@ TEST(Commands, EnabledRules) {
         {"stop during a transfer", busy, Command::Abort, true},
         {"exit always", busy, Command::Exit, true},
         {"settings without its dialog", idle, Command::Settings, false},
-        {"about without its box", idle, Command::About, false},
+        {"about also during a transfer", busy, Command::About, true},
         {"download without the basket", idle, Command::Download, false},
         {"clear basket without the basket", idle, Command::ClearBasket, false},
         {"copy with a copyable row", row, Command::CopyInfo, true},

@@ -12,7 +12,7 @@ namespace cobwen::test {
 class ScriptedPrompter final : public Prompter {
 public:
     struct Shown {
-        enum Kind { Question, Error, Warning } kind;
+        enum Kind { Question, Error, Warning, Information } kind;
         std::wstring text;
     };
 
@@ -25,6 +25,9 @@ public:
     cobwen::Answer Ask(const std::wstring& text, bool withCancel) override;
     void Error(const std::wstring& text) override { shown_.push_back({Shown::Error, text}); }
     void Warning(const std::wstring& text) override { shown_.push_back({Shown::Warning, text}); }
+    void Information(const std::wstring& text) override {
+        shown_.push_back({Shown::Information, text});
+    }
 
 private:
     std::deque<cobwen::Answer> answers_;
