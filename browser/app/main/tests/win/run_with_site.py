@@ -102,7 +102,15 @@ def main():
         env["COBWEN_TEST_SERVER"] = "127.0.0.1:%d" % port
         env["COBWEN_TEST_SITE"] = "Z:" + site.replace("/", "\\")
         env["COBWEN_TEST_OLD_CATALOGUE"] = "Z:" + old.replace("/", "\\")
-        return subprocess.run(command, env=env, timeout=900).returncode
+        # The test program makes this file at its start and removes it at its normal end: a
+        # program that ends early, even with exit code 0, leaves it behind and fails the run.
+        premature = os.path.join(work, "premature-exit")
+        env["TEST_PREMATURE_EXIT_FILE"] = "Z:" + premature.replace("/", "\\")
+        code = subprocess.run(command, env=env, timeout=900).returncode
+        if code == 0 and os.path.exists(premature):
+            print("run_with_site: the test program ended before its last test")
+            return 1
+        return code
     finally:
         local_servers.stop_server(server)
         shutil.rmtree(work, ignore_errors=True)
