@@ -1,7 +1,9 @@
 #include "browser/app/main/win/MainForm.h"
 
 #include "browser/app/list/core/ListColumns.h"
+#include "browser/app/main/core/SettingsFormValues.h"
 #include "browser/app/main/resources/MessageIds.h"
+#include "browser/app/main/win/ListFonts.h"
 #include "browser/app/main/win/Texts.h"
 #include "browser/app/main/win/ToolbarImages.h"
 #include "browser/app/settings/core/IniPath.h"
@@ -49,18 +51,6 @@ std::wstring ThisProgramPath() {
 std::wstring FolderWithDelimiter(const std::wstring& file) {
     const auto slash = file.find_last_of(L'\\');
     return slash == std::wstring::npos ? std::wstring() : file.substr(0, slash + 1);
-}
-
-// A font of the settings, at the screen's resolution.
-HFONT CreateSettingsFont(const FontSettings& font) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(font.Size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    const std::wstring face = win32::ToWide(font.Name, BrowserCodePage);
-    return CreateFontW(height, 0, 0, 0, font.Bold() ? FW_BOLD : FW_NORMAL, font.Italic(),
-                       font.Underline(), font.StrikeOut(), static_cast<DWORD>(font.Charset),
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face.empty() ? L"Tahoma" : face.c_str());
 }
 
 void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
@@ -155,8 +145,8 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
                                                : options_.RegistryKey);
     LoadSettings(stores, SystemListColours(), settings_);
     archive_.Language = settings_.Settings.Language;
-    transfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
-    updateTransfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
+    transfers_.SetMaxCount(QueueSlotCount(settings_.Settings.MaxDownloadCount));
+    updateTransfers_.SetMaxCount(QueueSlotCount(settings_.Settings.MaxDownloadCount));
 
     basketHeight_ = settings_.Window.BasketHeight;
     setOffOther_ = settings_.Window.Filters.SetOffOther;
