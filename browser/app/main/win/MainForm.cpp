@@ -132,6 +132,12 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         DownloadController::Parts{*prompts_, settings_, archive_, *controllers_.Basket,
                                   *catalogueList_, status_, transfers_, locale_, programFolderText_,
                                   filesInFlight_, window_});
+    controllers_.SettingsDialog = std::make_unique<SettingsController>(
+        static_cast<SettingsHost&>(*this),
+        SettingsController::Parts{settings_, archive_, locale_,
+                                  options_.SettingsDialogs ? *options_.SettingsDialogs
+                                                           : systemSettingsDialogs_,
+                                  window_});
     UpdateCommands();
 
     // The store's missing keys keep what the window has now.
@@ -493,6 +499,15 @@ void TCobwenMainForm::SaveWindowSettings() {
     settings_.Window.Filters = PanelState();
     settings_.ListLayout = catalogueList_->SaveLayout();
     settings_.BasketLayout = basketList_->SaveLayout();
+}
+
+void TCobwenMainForm::SettingsChanged() {
+    // The queues take a new count only while idle; the proxy is copied at each transfer's start.
+    transfers_.SetMaxCount(QueueSlotCount(settings_.Settings.MaxDownloadCount));
+    updateTransfers_.SetMaxCount(QueueSlotCount(settings_.Settings.MaxDownloadCount));
+    ApplyFonts();
+    ApplyViewSettings();
+    RunFocusedRowHandler(Active());
 }
 
 void TCobwenMainForm::SetStatus(int panel, const std::string& browserText) {

@@ -9,7 +9,8 @@
 namespace cobwen {
 namespace {
 
-// A catalogue of `count` records named "p0", "p1", ... with descriptions "d0", "d1", ... (in Russian)
+// A catalogue of `count` records named "p0", "p1", ... with descriptions "d0", "d1", ... (in
+// Russian)
 std::string CatalogueText(int count) {
     std::string text;
     for (int i = 0; i < count; ++i) {
