@@ -22,6 +22,11 @@ POINT Middle(HWND window, RECT rect) {
 } // namespace
 
 SettingsScript::SettingsScript(std::vector<Step> steps) : steps_(std::move(steps)) {
+    // A main window closed by an earlier test left its quit message, which would end the
+    // dialog's loop at once.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     current = this;
     timer_ = SetTimer(nullptr, 0, TickMs, Tick);
 }

@@ -12,7 +12,8 @@ namespace cobwen::test {
 
 // Plays steps into the settings dialog's modal loop: a thread timer finds the shown dialog and
 // runs one step per tick, so that input a step gives is handled before the next one runs. A
-// dialog still open a few seconds after the last step is closed (and TimedOut tells so).
+// dialog still open a few seconds after the last step is closed (and TimedOut tells so). A quit
+// message waiting in the thread's queue is dropped first.
 class SettingsScript {
 public:
     using Step = std::function<void(HWND dialog)>;
