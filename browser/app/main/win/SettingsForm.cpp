@@ -19,7 +19,8 @@ namespace {
 constexpr int ClientWidth = 600;
 constexpr int ClientHeight = 535;
 constexpr int PreviewMaxLines = 20;
-constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// Without WS_CLIPCHILDREN: the group boxes leave their inside to the dialog's background.
+constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD FormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int TemplateFields[] = {IdAddInfoFormat, IdDescriptionFormat, IdStatusInfoFormat,
                                   IdClipboardFormat};

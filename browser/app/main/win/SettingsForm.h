@@ -22,6 +22,7 @@ class TextLocale;
 // The controls of TCobwenSettingsForm by their ids.
 enum SettingsControlId : int {
     IdPages = 200,
+    IdPageFrame,
     // "Основные"
     IdInterfaceGroup,
     IdLanguageLabel,

@@ -5,7 +5,9 @@
 #include "browser/catalogue/core/Cp1251.h"
 #include "win32/Text.h"
 
+#include <algorithm>
 #include <commctrl.h>
+#include <cwchar>
 
 namespace cobwen {
 
@@ -18,7 +20,8 @@ constexpr DWORD Label = Child | SS_LEFT;
 constexpr DWORD Edit = Child | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD Memo =
     Child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
-constexpr DWORD Group = Child | BS_GROUPBOX;
+// Without WS_CLIPSIBLINGS: a group box is drawn around the controls above it, never over them.
+constexpr DWORD Group = WS_CHILD | BS_GROUPBOX;
 constexpr DWORD Button = Child | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD Toggle = Child | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE;
 constexpr int PageLeft = 16;
@@ -69,10 +72,27 @@ void TCobwenSettingsForm::CreateControls() {
     SendMessageW(tooltips_, TTM_SETMAXTIPWIDTH, 0, 400);
 
     const HWND tabs = Add(AllPages, IdPages, WC_TABCONTROLW, nullptr,
-                          Child | WS_VISIBLE | WS_TABSTOP | TCS_FIXEDWIDTH, At(8, 8, 584, 484));
-    SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(100, 20));
+                          Child | WS_VISIBLE | WS_TABSTOP | TCS_FIXEDWIDTH, At(8, 8, 584, 26));
+    // The tab control shows only its row of tabs; the pages lie on the dialog's own background
+    // in this frame, so that every control's background matches the page's.
+    Add(AllPages, IdPageFrame, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME,
+        At(8, 32, 584, 460));
     const wchar_t* const captions[SettingsPageCount] = {L"Основные", L"Форматы", L"Список плагинов",
                                                         L"Дополнительно"};
+    // Tabs of 100 pixels, wider only where a caption would not fit in the system's font.
+    int tabWidth = 100;
+    {
+        HDC dc = GetDC(window_);
+        const HGDIOBJ old = SelectObject(dc, uiFont_.Get());
+        for (const wchar_t* caption : captions) {
+            SIZE size{};
+            GetTextExtentPoint32W(dc, caption, static_cast<int>(wcslen(caption)), &size);
+            tabWidth = std::max(tabWidth, static_cast<int>(size.cx) + 16);
+        }
+        SelectObject(dc, old);
+        ReleaseDC(window_, dc);
+    }
+    SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth, 20));
     for (int page = 0; page < SettingsPageCount; ++page) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
@@ -87,6 +107,11 @@ void TCobwenSettingsForm::CreateControls() {
     Add(AllPages, IDOK, L"BUTTON", L"OK", Button | WS_VISIBLE | BS_DEFPUSHBUTTON,
         At(424, 502, 80, 25));
     Add(AllPages, IDCANCEL, L"BUTTON", L"Отмена", Button | WS_VISIBLE, At(512, 502, 80, 25));
+    // The pages' controls lie over their group boxes and those over the tab control, which
+    // draws its frame beneath them all.
+    for (const int id : {IdInterfaceGroup, IdProxyGroup, IdPluginsGroup, IdPageFrame, IdPages})
+        SetWindowPos(GetDlgItem(window_, id), HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TCobwenSettingsForm::CreateMainPage() {
@@ -245,10 +270,12 @@ void TCobwenSettingsForm::CreateViewPage() {
     SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) & ~WS_VISIBLE);
     MoveWindow(list, listLeft, 54, PageWidth - 104, 428, FALSE);
     pages_[P].push_back(list);
+    // The five columns of the catalogue list, narrower to fit beside the buttons.
+    constexpr int widths[ListColumnCount] = {118, 58, 68, 72, 120};
     std::vector<RowListColumn> columns;
     for (const ListColumnInfo& info : ListColumns)
-        columns.push_back({win32::ToWide(info.caption, BrowserCodePage), info.width * 3 / 5,
-                           info.rightAligned, true});
+        columns.push_back({win32::ToWide(info.caption, BrowserCodePage),
+                           widths[static_cast<int>(info.column)], info.rightAligned, true});
     sample_->SetColumns(columns);
 }
 
