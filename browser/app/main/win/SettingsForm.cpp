@@ -80,6 +80,10 @@ TCobwenSettingsForm::TCobwenSettingsForm(HWND owner, const TCobwenSettings& sett
     CreateWindowExW(FormExStyle, SettingsFormClass, L"Настройки", FormStyle, left, top, width,
                     height, owner_, nullptr, GetModuleHandleW(nullptr), this);
     CreateControls();
+    findInFrame_ = std::make_unique<TCobwenSettingsNFind>(window_, uiFont_.Get(), [this] {
+        findIn_ = findInFrame_->Flags();
+        SetText(IdFindIn, FindInText(findIn_));
+    });
 
     sampleRows_ = BuildSampleRows(archive_, Today());
     std::vector<int> data(sampleRows_.size());
@@ -94,6 +98,7 @@ TCobwenSettingsForm::TCobwenSettingsForm(HWND owner, const TCobwenSettings& sett
 
 TCobwenSettingsForm::~TCobwenSettingsForm() {
     sample_.reset();
+    findInFrame_.reset();
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
@@ -227,6 +232,7 @@ LRESULT TCobwenSettingsForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
 
 void TCobwenSettingsForm::ShowPage(int page) {
     page_ = std::clamp(page, 0, SettingsPageCount - 1);
+    findInFrame_->CloseUp();
     SendMessageW(GetDlgItem(window_, IdPages), TCM_SETCURSEL, static_cast<WPARAM>(page_), 0);
     for (int other = 0; other < SettingsPageCount; ++other)
         for (const HWND control : pages_[static_cast<std::size_t>(other)])
@@ -240,6 +246,7 @@ void TCobwenSettingsForm::PutValues() {
     const SettingsFormValues v = FormValuesFromSettings(settings_);
     Check(IdShowAddInfo, v.ShowAddInfo);
     findIn_ = FindInFromBoxes(v.FindIn);
+    findInFrame_->SetFlags(findIn_);
     SetText(IdFindIn, FindInText(findIn_));
     Check(IdUseDownloadBasket, v.UseDownloadBasket);
     Check(IdMinimizeToTray, v.MinimizeToTray);
@@ -332,6 +339,10 @@ void TCobwenSettingsForm::ApplyUpdateEnabling() {
 }
 
 void TCobwenSettingsForm::OnCommand(int id, int code) {
+    // The frame of peFindIn closes up when another control is used (its own field's changes
+    // come from the frame).
+    if (id != IdFindInButton && id != IdFindIn && findInFrame_ && findInFrame_->Dropped())
+        findInFrame_->CloseUp();
     switch (id) {
     case IDOK:
         OnOk();
@@ -355,7 +366,7 @@ void TCobwenSettingsForm::OnCommand(int id, int code) {
         BrowseFolder();
         return;
     case IdFindInButton:
-        PickFindIn();
+        ToggleFindIn();
         return;
     case IdPreview:
         ApplySamplePreview();
@@ -409,20 +420,11 @@ void TCobwenSettingsForm::BrowseFolder() {
         SetText(IdDownloadFolder, *folder);
 }
 
-void TCobwenSettingsForm::PickFindIn() {
-    const HMENU menu = CreatePopupMenu();
-    for (const FindInBoxCaption& box : FindInBoxCaptions)
-        AppendMenuW(menu, MF_STRING | ((findIn_ & box.flag) ? MF_CHECKED : MF_UNCHECKED), box.flag,
-                    win32::ToWide(box.caption, BrowserCodePage).c_str());
-    RECT field{};
-    GetWindowRect(GetDlgItem(window_, IdFindIn), &field);
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-        menu, TPM_RETURNCMD | TPM_LEFTBUTTON, field.left, field.bottom, 0, window_, nullptr));
-    DestroyMenu(menu);
-    if (chosen == 0)
-        return;
-    findIn_ = static_cast<std::uint8_t>(findIn_ ^ chosen);
-    SetText(IdFindIn, FindInText(findIn_));
+void TCobwenSettingsForm::ToggleFindIn() {
+    if (findInFrame_->Dropped())
+        findInFrame_->CloseUp();
+    else
+        findInFrame_->DropDown(GetDlgItem(window_, IdFindIn));
 }
 
 void TCobwenSettingsForm::PickFont(FontSettings& font) {

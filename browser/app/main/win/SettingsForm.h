@@ -4,6 +4,7 @@
 #include "browser/app/main/core/SettingsFormValues.h"
 #include "browser/app/main/core/SettingsSample.h"
 #include "browser/app/main/win/SettingsFormDialogs.h"
+#include "browser/app/main/win/SettingsNFind.h"
 #include "browser/app/settings/core/CobwenSettings.h"
 #include "browser/app/settings/core/ViewSettings.h"
 #include "win32/Handle.h"
@@ -146,7 +147,7 @@ private:
     void OnOk();
     void Close(bool confirmed);
     void BrowseFolder();
-    void PickFindIn();
+    void ToggleFindIn();
     void PickFont(FontSettings& font);
     void PickColour(std::uint32_t& colour);
     void ApplySampleFonts();
@@ -177,6 +178,7 @@ private:
     win32::FontObject listFont_;
     win32::FontObject previewFont_;
     std::unique_ptr<RowList> sample_;
+    std::unique_ptr<TCobwenSettingsNFind> findInFrame_;
     std::array<std::vector<HWND>, SettingsPageCount> pages_;
     int page_ = 0;
     bool done_ = false;

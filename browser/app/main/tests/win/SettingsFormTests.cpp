@@ -259,6 +259,38 @@ TEST_F(SettingsFormTest, TheFolderButtonOffersTheFieldsFolderAndTakesTheChoice) 
     EXPECT_EQ(settings.DownloadFolder, Utf8ToCp1251("D:\\Загрузки"));
 }
 
+TEST_F(SettingsFormTest, TheFindInFieldDropsDownItsBoxes) {
+    settings.FindIn = FindInEMail;
+    const auto frameOf = [](HWND dialog) {
+        return FindWindowExW(dialog, nullptr, SettingsNFindClass, nullptr);
+    };
+    const int descriptionBox = TCobwenSettingsNFind::FirstBoxId; // "в описании плагина"
+    ASSERT_TRUE(Run({
+        [&](HWND dialog) {
+            EXPECT_EQ(ControlText(dialog, IdFindIn), L"в e-mail");
+            EXPECT_FALSE(IsWindowVisible(frameOf(dialog)));
+            ClickControl(dialog, IdFindInButton);
+        },
+        [&](HWND dialog) {
+            const HWND frame = frameOf(dialog);
+            ASSERT_TRUE(IsWindowVisible(frame));
+            EXPECT_TRUE(ControlChecked(frame, descriptionBox + 3)); // "в e-mail автора"
+            ClickControl(frame, descriptionBox);
+        },
+        [&](HWND dialog) {
+            EXPECT_EQ(ControlText(dialog, IdFindIn), L"в описании, в e-mail");
+            // The frame stays down for more clicks until its button is clicked again.
+            EXPECT_TRUE(IsWindowVisible(frameOf(dialog)));
+            ClickControl(dialog, IdFindInButton);
+        },
+        [&](HWND dialog) {
+            EXPECT_FALSE(IsWindowVisible(frameOf(dialog)));
+            ClickControl(dialog, IDOK);
+        },
+    }));
+    EXPECT_EQ(settings.FindIn, FindInDescription | FindInEMail);
+}
+
 TEST_F(SettingsFormTest, TheSampleShowsTheTwoSamplesAndUpToThreeRecords) {
     struct Case {
         int records;
