@@ -1,5 +1,7 @@
 #include "browser/app/main/core/SettingsFormValues.h"
 
+#include "browser/app/main/core/DownloadPlan.h"
+
 #include <algorithm>
 
 namespace cobwen {
@@ -68,7 +70,7 @@ void SettingsFromFormValues(const SettingsFormValues& v, TCobwenSettings& s) {
     s.OverwriteFiles = v.OverwriteFiles;
     s.CreateDescriptIon = v.CreateDescriptIon;
     s.CreateTextDescriptFile = v.CreateTextDescriptFile;
-    s.MaxDownloadCount = std::clamp<std::uint32_t>(v.MaxDownloadCount, 1, MaxDownloadCountLimit);
+    s.MaxDownloadCount = static_cast<std::uint32_t>(TransfersAtOnce(v.MaxDownloadCount));
     s.AddInfoFormat = TrimTemplate(v.AddInfoFormat);
     s.DescriptIonFormat = TrimTemplate(v.DescriptIonFormat);
     s.StatusInfoFormat = TrimTemplate(v.StatusInfoFormat);
@@ -84,11 +86,6 @@ std::string TrimTemplate(std::string_view text) {
     const auto first = std::find_if_not(text.begin(), text.end(), BlankOrControl);
     const auto last = std::find_if_not(text.rbegin(), text.rend(), BlankOrControl).base();
     return first < last ? std::string(first, last) : std::string();
-}
-
-std::int32_t QueueSlotCount(std::uint32_t maxDownloadCount) {
-    return static_cast<std::int32_t>(
-        std::clamp<std::uint32_t>(maxDownloadCount, 1, MaxDownloadCountLimit));
 }
 
 ProxyEnabling ProxyControlsEnabled(std::optional<ProxyAccessMode> choice, bool authNeeded) {

@@ -59,9 +59,6 @@ void SettingsFromFormValues(const SettingsFormValues& values, TCobwenSettings& s
 // A template without the blanks and control characters at its start and end.
 std::string TrimTemplate(std::string_view text);
 
-// The number of transfers a queue runs at once for a MaxDownloadCount: at least one.
-std::int32_t QueueSlotCount(std::uint32_t maxDownloadCount);
-
 // Which proxy controls are enabled: the host label, edHost and cbxAuthNeeded only for the given
 // proxy; the user name's and the password's labels and fields only when those are enabled and
 // authentication is needed.

@@ -1,7 +1,7 @@
 #include "browser/app/main/win/MainForm.h"
 
 #include "browser/app/list/core/ListColumns.h"
-#include "browser/app/main/core/SettingsFormValues.h"
+#include "browser/app/main/core/DownloadPlan.h"
 #include "browser/app/main/resources/MessageIds.h"
 #include "browser/app/main/win/ListFonts.h"
 #include "browser/app/main/win/Texts.h"
@@ -151,8 +151,8 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
                                                : options_.RegistryKey);
     LoadSettings(stores, SystemListColours(), settings_);
     archive_.Language = settings_.Settings.Language;
-    transfers_.SetMaxCount(QueueSlotCount(settings_.Settings.MaxDownloadCount));
-    updateTransfers_.SetMaxCount(QueueSlotCount(settings_.Settings.MaxDownloadCount));
+    transfers_.SetMaxCount(TransfersAtOnce(settings_.Settings.MaxDownloadCount));
+    updateTransfers_.SetMaxCount(TransfersAtOnce(settings_.Settings.MaxDownloadCount));
 
     basketHeight_ = settings_.Window.BasketHeight;
     setOffOther_ = settings_.Window.Filters.SetOffOther;
@@ -503,8 +503,8 @@ void TCobwenMainForm::SaveWindowSettings() {
 
 void TCobwenMainForm::SettingsChanged() {
     // The queues take a new count only while idle; the proxy is copied at each transfer's start.
-    transfers_.SetMaxCount(QueueSlotCount(settings_.Settings.MaxDownloadCount));
-    updateTransfers_.SetMaxCount(QueueSlotCount(settings_.Settings.MaxDownloadCount));
+    transfers_.SetMaxCount(TransfersAtOnce(settings_.Settings.MaxDownloadCount));
+    updateTransfers_.SetMaxCount(TransfersAtOnce(settings_.Settings.MaxDownloadCount));
     ApplyFonts();
     ApplyViewSettings();
     RunFocusedRowHandler(Active());

@@ -256,10 +256,6 @@ TEST(SettingsFormValues, ADownloadCountOfNoneKeepsOneSlot) {
         SettingsFromFormValues(values, settings);
         EXPECT_EQ(settings.MaxDownloadCount, c.stored) << c.typed;
     }
-    // A count stored before the dialog existed (or by hand) still gives the queue a slot.
-    EXPECT_EQ(QueueSlotCount(0), 1);
-    EXPECT_EQ(QueueSlotCount(3), 3);
-    EXPECT_EQ(QueueSlotCount(0xFFFFFFFFu), 2147483647);
 }
 
 } // namespace
