@@ -199,18 +199,18 @@ void TCobwenSettingsForm::CreateFormatsPage() {
         At(PageLeft, 265, PageWidth, 18));
     Add(P, IdFormatsBand, L"STATIC", L"Шаблоны, используемые в форматах",
         Label | SS_CENTER | SS_SUNKEN, At(PageLeft, 288, PageWidth, 18));
-    const HWND formats =
-        Add(P, IdFormats, WC_LISTVIEWW, nullptr,
-            Child | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-            At(PageLeft, 306, PageWidth, 142), WS_EX_CLIENTEDGE);
+    const HWND formats = Add(P, IdFormats, WC_LISTVIEWW, nullptr,
+                             Child | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                                 LVS_NOCOLUMNHEADER,
+                             At(PageLeft, 306, PageWidth, 142), WS_EX_CLIENTEDGE);
     ListView_SetExtendedListViewStyle(formats, LVS_EX_FULLROWSELECT);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.cx = 120;
-    column.pszText = const_cast<wchar_t*>(L"Шаблон");
+    column.pszText = const_cast<wchar_t*>(L"");
     SendMessageW(formats, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     column.cx = PageWidth - 120 - GetSystemMetrics(SM_CXVSCROLL) - 4;
-    column.pszText = const_cast<wchar_t*>(L"Описание");
+    column.pszText = const_cast<wchar_t*>(L"");
     SendMessageW(formats, LVM_INSERTCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
     int row = 0;
     for (const PlaceholderDescription& placeholder : PlaceholderDescriptions) {
