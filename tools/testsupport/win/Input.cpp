@@ -15,6 +15,16 @@ INPUT KeyInput(WORD key, bool up) {
     return input;
 }
 
+// A move to the point, absolute in the screen's coordinates, with the button change.
+bool MouseAt(POINT screen, DWORD button) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    return SendInput(1, &input, sizeof(INPUT)) == 1;
+}
+
 } // namespace
 
 bool PressKeys(std::initializer_list<WORD> keys) {
@@ -35,6 +45,18 @@ bool ClickAt(POINT screen) {
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+bool MouseDown(POINT screen) {
+    return MouseAt(screen, MOUSEEVENTF_LEFTDOWN);
+}
+
+bool MouseMove(POINT screen) {
+    return MouseAt(screen, 0);
+}
+
+bool MouseUp(POINT screen) {
+    return MouseAt(screen, MOUSEEVENTF_LEFTUP);
 }
 
 void BringToFront(HWND window) {

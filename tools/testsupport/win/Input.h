@@ -14,6 +14,10 @@ namespace testsupport {
 bool PressKeys(std::initializer_list<WORD> keys);
 // Clicks the left button at a point of the screen.
 bool ClickAt(POINT screen);
+// The mouse moved to a point of the screen, with the left button pressed there, kept or let go.
+bool MouseDown(POINT screen);
+bool MouseMove(POINT screen);
+bool MouseUp(POINT screen);
 // Brings a top-level window to the front, so that input goes to it.
 void BringToFront(HWND window);
 // Presses the left button at one point of the screen, moves the mouse in steps to another and

@@ -27,7 +27,7 @@ using enum EnabledRule;
 
 // Toolbar buttons in their order on the bar, then the keys, then the context menu in its order.
 constexpr CommandRow Table[] = {
-    {Settings, Plain(vk::F9), {}, ToolButton::Settings, MenuPlace::None, NoController},
+    {Settings, Plain(vk::F9), {}, ToolButton::Settings, MenuPlace::None, Always},
     {RefreshList, Plain(vk::F6), {}, ToolButton::Refresh, MenuPlace::None, Idle},
     {Download, Plain(vk::F7), {}, ToolButton::Download, MenuPlace::None, EnabledRule::CanDownload},
     {Abort, Plain(vk::F8), {}, ToolButton::Stop, MenuPlace::None, TransferInFlight},

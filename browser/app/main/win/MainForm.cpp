@@ -1,9 +1,11 @@
 #include "browser/app/main/win/MainForm.h"
 
 #include "browser/app/list/core/ListColumns.h"
+#include "browser/app/main/core/DownloadPlan.h"
 #include "browser/app/main/core/WindowStart.h"
 #include "browser/app/main/resources/MessageIds.h"
 #include "browser/app/main/win/AboutForm.h"
+#include "browser/app/main/win/ListFonts.h"
 #include "browser/app/main/win/Texts.h"
 #include "browser/app/main/win/ToolbarImages.h"
 #include "browser/app/settings/core/IniPath.h"
@@ -51,18 +53,6 @@ std::wstring ThisProgramPath() {
 std::wstring FolderWithDelimiter(const std::wstring& file) {
     const auto slash = file.find_last_of(L'\\');
     return slash == std::wstring::npos ? std::wstring() : file.substr(0, slash + 1);
-}
-
-// A font of the settings, at the screen's resolution.
-HFONT CreateSettingsFont(const FontSettings& font) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(font.Size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    const std::wstring face = win32::ToWide(font.Name, BrowserCodePage);
-    return CreateFontW(height, 0, 0, 0, font.Bold() ? FW_BOLD : FW_NORMAL, font.Italic(),
-                       font.Underline(), font.StrikeOut(), static_cast<DWORD>(font.Charset),
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face.empty() ? L"Tahoma" : face.c_str());
 }
 
 void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
@@ -158,6 +148,12 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
         ApplicationTitle, versionNumber_, programFolder_});
     controllers_.Tray = std::make_unique<TrayController>(
         TrayController::Parts{settings_, window_, smallIcon_.Get()});
+    controllers_.SettingsDialog = std::make_unique<SettingsController>(
+        static_cast<SettingsHost&>(*this),
+        SettingsController::Parts{settings_, archive_, locale_,
+                                  options_.SettingsDialogs ? *options_.SettingsDialogs
+                                                           : systemSettingsDialogs_,
+                                  window_});
     UpdateCommands();
 
     // The store's missing keys keep what the window has now.
@@ -172,8 +168,8 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     LoadSettings(stores, SystemListColours(), settings_);
     storeIsIni_ = settings_.Settings.SaveToINI;
     archive_.Language = settings_.Settings.Language;
-    transfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
-    updateTransfers_.SetMaxCount(static_cast<std::int32_t>(settings_.Settings.MaxDownloadCount));
+    transfers_.SetMaxCount(TransfersAtOnce(settings_.Settings.MaxDownloadCount));
+    updateTransfers_.SetMaxCount(TransfersAtOnce(settings_.Settings.MaxDownloadCount));
 
     basketHeight_ = settings_.Window.BasketHeight;
     setOffOther_ = settings_.Window.Filters.SetOffOther;
@@ -574,6 +570,15 @@ void TCobwenMainForm::ShowAbout() {
     };
     TCobwenAboutForm about(std::move(input));
     about.ShowModal();
+}
+
+void TCobwenMainForm::SettingsChanged() {
+    // The queues take a new count only while idle; the proxy is copied at each transfer's start.
+    transfers_.SetMaxCount(TransfersAtOnce(settings_.Settings.MaxDownloadCount));
+    updateTransfers_.SetMaxCount(TransfersAtOnce(settings_.Settings.MaxDownloadCount));
+    ApplyFonts();
+    ApplyViewSettings();
+    RunFocusedRowHandler(Active());
 }
 
 void TCobwenMainForm::SetStatus(int panel, const std::string& browserText) {

@@ -10,6 +10,8 @@
 #include "browser/app/main/win/Prompter.h"
 #include "browser/app/main/win/RefreshController.h"
 #include "browser/app/main/win/ScanController.h"
+#include "browser/app/main/win/SettingsController.h"
+#include "browser/app/main/win/SettingsFormDialogs.h"
 #include "browser/app/main/win/StatusBar.h"
 #include "browser/app/main/win/Toolbar.h"
 #include "browser/app/main/win/TrayController.h"
@@ -39,6 +41,8 @@ struct MainFormOptions {
     std::string RegistryKey;           // below HKEY_CURRENT_USER; empty: the program's own key
     Prompter* Prompts = nullptr;       // message boxes; null: the system's
     SavePrompt* SavePrompts = nullptr; // the questions of a failed save; null: the system's
+    SettingsFormDialogs* SettingsDialogs = nullptr; // the settings' font, colour and folder
+                                                    // dialogs; null: the system's
 };
 
 // The controllers of the main window, each with a job of its own. The places still empty are
@@ -64,7 +68,8 @@ class TCobwenMainForm final : public RowListOwner,
                               private RefreshHost,
                               private BasketHost,
                               private DownloadHost,
-                              private ScanHost {
+                              private ScanHost,
+                              private SettingsHost {
 public:
     explicit TCobwenMainForm(MainFormOptions options);
     TCobwenMainForm(const TCobwenMainForm&) = delete;
@@ -227,6 +232,8 @@ private:
     void StartFolderScan() override;
     // ScanHost.
     void DownloadedChanged() override;
+    // SettingsHost.
+    void SettingsChanged() override;
     // Enables the filter submenu, wherever the basket's entries put it.
     void EnableFilterSubmenu(bool enabled);
 
@@ -246,6 +253,7 @@ private:
     Prompter* prompts_;
     MessageBoxSavePrompt systemSavePrompts_;
     SavePrompt* savePrompts_;
+    SystemSettingsFormDialogs systemSettingsDialogs_;
     SystemTextLocale locale_;
     BrowserSettings settings_;
     TCobwenArchive archive_;

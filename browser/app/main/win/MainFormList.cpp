@@ -5,6 +5,7 @@
 #include "browser/app/list/core/RowColours.h"
 #include "browser/app/list/core/SetFilterFromRow.h"
 #include "browser/app/main/core/Commands.h"
+#include "browser/app/main/win/ListFonts.h"
 #include "browser/app/main/win/MainForm.h"
 #include "browser/app/settings/core/ViewSettings.h"
 #include "browser/app/templates/core/InfoCommands.h"
@@ -19,19 +20,6 @@
 namespace cobwen {
 
 namespace {
-
-COLORREF ToColorRef(std::uint32_t colour) {
-    if (colour & SystemColourFlag)
-        return GetSysColor(static_cast<int>(colour & 0xFF));
-    return colour;
-}
-
-CellColours Background(const std::optional<std::uint32_t>& colour) {
-    CellColours colours;
-    if (colour)
-        colours.Background = ToColorRef(*colour);
-    return colours;
-}
 
 // The rows of a list as the template commands see them.
 class ListSelection final : public RecordSelection {
@@ -89,8 +77,9 @@ CellColours TCobwenMainForm::ColourOfCell(int data, int rowPosition, int columnP
                                           bool selected, bool previewShown) const {
     const RowColourContext context{settings_.View, downloadedIds_, previousNewestStamp_,
                                    TransferRunning(), previewShown};
-    return Background(
-        cobwen::CellColour(Record(data), rowPosition, columnPosition, selected, context));
+    return ListCellColours(
+        cobwen::CellColour(Record(data), rowPosition, columnPosition, selected, context),
+        settings_.View.FontList, selected);
 }
 
 std::wstring TCobwenMainForm::PreviewText(int data) {
@@ -104,7 +93,8 @@ std::wstring TCobwenMainForm::PreviewText(int data) {
 CellColours TCobwenMainForm::PreviewColour(int data, bool selected) {
     const RowColourContext context{settings_.View, downloadedIds_, previousNewestStamp_,
                                    TransferRunning(), catalogueList_->PreviewShown()};
-    return Background(cobwen::PreviewColour(Record(data), selected, context));
+    return ListCellColours(cobwen::PreviewColour(Record(data), selected, context),
+                           settings_.View.FontPreview, selected);
 }
 
 void TCobwenMainForm::FocusedRowChanged(RowList& list) {

@@ -149,7 +149,9 @@ std::string SaveFailureMessage(const std::string& iniPath) {
 void SaveSettings(SettingsStores& stores, const BrowserSettings& settings, SavePrompt& prompt) {
     auto store = stores.OpenRegistry();
     const bool registryHasSettings = store->SectionExists(SettingsSection);
-    if (registryHasSettings) {
+    // The choice of the registry is written wherever it is made: without it the next start
+    // would take an INI file still lying beside the program for the store.
+    if (registryHasSettings || !settings.Settings.SaveToINI) {
         try {
             store->WriteBool(SettingsSection, "SaveToINI", settings.Settings.SaveToINI);
         } catch (const std::exception&) {

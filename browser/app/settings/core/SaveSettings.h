@@ -10,12 +10,12 @@ namespace cobwen {
 
 // Writes the settings back, once, when the main window closes.
 //
-// Settings.SaveToINI goes into the registry's "Settings" section when that section exists (and
-// nowhere else). In INI mode the settings go to the INI file; if the registry has no "Settings"
-// section, the program's (then empty) registry key and the vendor's key are deleted first. A
-// failed write is offered once more through `prompt`; after a second failure `prompt` shows the
-// error. Nothing written before a failure is undone. In registry mode the list layouts present in
-// `settings` are saved last.
+// Settings.SaveToINI goes into the registry's "Settings" section (and nowhere else): always in
+// registry mode, in INI mode only when that section exists. In INI mode the settings go to the INI
+// file; if the registry has no "Settings" section, the program's (then empty) registry key and the
+// vendor's key are deleted first. A failed write is offered once more through `prompt`; after a
+// second failure `prompt` shows the error. Nothing written before a failure is undone. In registry
+// mode the list layouts present in `settings` are saved last.
 void SaveSettings(SettingsStores& stores, const BrowserSettings& settings, SavePrompt& prompt);
 
 // The texts of a failed save, naming the INI file (code page 1251).

@@ -36,10 +36,14 @@ struct FontSettings {
     friend bool operator==(const FontSettings&, const FontSettings&) = default;
 };
 
-// The catalogue list's look.
+// The fonts as the main window is designed with them: the defaults of a store that has none.
+FontSettings DesignedListFont();
+FontSettings DesignedPreviewFont();
+
+// The catalogue list's look. The fonts' colours are the colours of the texts they draw.
 struct ViewSettings {
-    FontSettings FontList;    // the list's rows
-    FontSettings FontPreview; // the preview text under a row
+    FontSettings FontList = DesignedListFont();       // the list's rows
+    FontSettings FontPreview = DesignedPreviewFont(); // the preview text under a row
     std::uint32_t ColorList = 0;
     std::uint32_t ColorOdd = 0;
     std::uint32_t ColorNew = 0;
@@ -48,9 +52,5 @@ struct ViewSettings {
 
     friend bool operator==(const ViewSettings&, const ViewSettings&) = default;
 };
-
-// The fonts as the main window is designed with them, before any settings are read.
-FontSettings DesignedListFont();
-FontSettings DesignedPreviewFont();
 
 } // namespace cobwen

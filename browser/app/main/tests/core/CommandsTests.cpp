@@ -138,7 +138,7 @@ TEST(Commands, EnabledRules) {
         {"no stop when idle", idle, Command::Abort, false},
         {"stop during a transfer", busy, Command::Abort, true},
         {"exit always", busy, Command::Exit, true},
-        {"settings without its dialog", idle, Command::Settings, false},
+        {"settings always", busy, Command::Settings, true},
         {"about also during a transfer", busy, Command::About, true},
         {"download without the basket", idle, Command::Download, false},
         {"clear basket without the basket", idle, Command::ClearBasket, false},

@@ -3,6 +3,7 @@
 // The main window's tests share this: a program folder of its own, a registry key of its own,
 // scripted message boxes, and the program's own message loop.
 #include "browser/app/main/tests/win/ScriptedPrompter.h"
+#include "browser/app/main/tests/win/SettingsScript.h"
 #include "browser/app/main/win/MainForm.h"
 #include "browser/catalogue/core/CobwenArchive.h"
 #include "browser/catalogue/win/SystemLocale.h"
@@ -71,6 +72,7 @@ protected:
         options.CatalogueHost = testsupport::LocalServer() + path;
         options.RegistryKey = registry_.ProgramKey();
         options.Prompts = &prompts_;
+        options.SettingsDialogs = &settingsDialogs_;
         form_ = std::make_unique<TCobwenMainForm>(options);
         form_->Show();
         return *form_;
@@ -105,6 +107,7 @@ protected:
     testsupport::ScratchFolder folder_;
     testsupport::TestRegistryKey registry_;
     ScriptedPrompter prompts_;
+    ScriptedSettingsDialogs settingsDialogs_;
     std::unique_ptr<TCobwenMainForm> form_;
 };
 

@@ -114,6 +114,30 @@ TEST_F(MainFormTest, RefreshColoursTheNewPlugins) {
     EXPECT_EQ(RowCount(folder_.File("plugins.dat.gz")), form.Archive().Count());
 }
 
+TEST_F(MainFormTest, TextsAreDrawnInTheirFontsColours) {
+    PutOldCatalogue();
+    {
+        // A first start: the designed fonts, the preview in navy.
+        TCobwenMainForm& form = Open();
+        const int data = form.CatalogueList().RowData(0);
+        EXPECT_EQ(form.CellColour(data, 0, 0, false).Text, GetSysColor(COLOR_WINDOWTEXT));
+        EXPECT_EQ(form.PreviewColour(data, false).Text, RGB(0, 0, 128));
+        SendMessageW(form.Window(), WM_CLOSE, 0, 0);
+    }
+    const std::string fonts = registry_.ProgramKey() + "\\Window";
+    EXPECT_EQ(testsupport::GetString(fonts + "\\FontPreview", "Name"),
+              std::optional<std::string>("Tahoma"));
+    ASSERT_TRUE(testsupport::SetDword(fonts + "\\FontList", "Color", RGB(200, 0, 0)));
+    ASSERT_TRUE(testsupport::SetDword(fonts + "\\FontPreview", "Color", RGB(0, 120, 0)));
+    TCobwenMainForm& form = Open();
+    const int data = form.CatalogueList().RowData(1);
+    EXPECT_EQ(form.CellColour(data, 1, 1, false).Text, RGB(200, 0, 0));
+    EXPECT_EQ(form.PreviewColour(data, false).Text, RGB(0, 120, 0));
+    // Selected texts take the list's highlight colours.
+    EXPECT_EQ(form.CellColour(data, 1, 1, true).Text, CLR_INVALID);
+    EXPECT_EQ(form.PreviewColour(data, true).Text, CLR_INVALID);
+}
+
 TEST_F(MainFormTest, DeclinedRefreshStartsNothing) {
     for (const Answer answer : {Answer::No, Answer::Cancel}) {
         PutOldCatalogue();

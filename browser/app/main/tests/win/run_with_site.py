@@ -8,7 +8,8 @@ server answers under three path prefixes the way a stock server cannot be told t
   /bad/...      the first half of the file (a cut gzip file).
 The program finds the site in COBWEN_TEST_SERVER ("127.0.0.1:PORT"), its folder in
 COBWEN_TEST_SITE and an older catalogue (the site's
-catalogue without its newest records) in COBWEN_TEST_OLD_CATALOGUE."""
+catalogue without its newest records) in COBWEN_TEST_OLD_CATALOGUE; where tinyproxy is installed, an
+authenticating proxy in COBWEN_TEST_PROXY."""
 import gzip
 import os
 import shutil
@@ -87,6 +88,7 @@ def main():
 
     work = tempfile.mkdtemp(prefix="cobwen-site-")
     server = None
+    proxy = None
     try:
         site = os.path.join(work, "site")
         make_site(site)
@@ -102,6 +104,10 @@ def main():
         env["COBWEN_TEST_SERVER"] = "127.0.0.1:%d" % port
         env["COBWEN_TEST_SITE"] = "Z:" + site.replace("/", "\\")
         env["COBWEN_TEST_OLD_CATALOGUE"] = "Z:" + old.replace("/", "\\")
+        # The proxy with basic authentication ("user", "secret"), where tinyproxy is installed.
+        proxy, proxy_address = local_servers.start_tinyproxy(work)
+        if proxy_address:
+            env["COBWEN_TEST_PROXY"] = proxy_address
         # The test program makes this file at its start and removes it at its normal end: a
         # program that ends early, even with exit code 0, leaves it behind and fails the run.
         premature = os.path.join(work, "premature-exit")
@@ -112,6 +118,7 @@ def main():
             return 1
         return code
     finally:
+        local_servers.stop(proxy)
         local_servers.stop_server(server)
         shutil.rmtree(work, ignore_errors=True)
 

@@ -1,6 +1,8 @@
 #include "browser/app/settings/core/LoadSettings.h"
+#include "browser/app/settings/core/SaveSettings.h"
 
 #include "browser/app/settings/tests/core/MemorySettingsStore.h"
+#include "browser/app/settings/tests/core/RecordingPrompt.h"
 #include "browser/app/settings/tests/core/SettingsSamples.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@ namespace {
 
 using test::MemorySettingsStore;
 using test::MemorySettingsStores;
+using test::RecordingPrompt;
 using Ids = std::vector<std::int32_t>;
 
 BrowserSettings Load(MemorySettingsStores& stores,
@@ -201,6 +204,29 @@ TEST(LoadSettings, MissingWindowKeysKeepTheWindowsCurrentValues) {
     EXPECT_EQ(loaded.Window.Placement, (WindowPlacement{1, 5, 3, 4}));
     // Every font key but the style defaults to the current font; a missing style is none.
     EXPECT_EQ(loaded.View.FontList, (FontSettings{"Verdana", 7, 0x123456, 11, 0}));
+}
+
+TEST(LoadSettings, AFirstStartGetsTheDesignedFontsAndSavesThem) {
+    // The window holds nothing but its records' own initial values at its first start.
+    MemorySettingsStores stores;
+    const BrowserSettings loaded = Load(stores, BrowserSettings{});
+    const FontSettings list = loaded.View.FontList;
+    const FontSettings preview = loaded.View.FontPreview;
+    EXPECT_EQ(list, DesignedListFont());
+    EXPECT_EQ(preview, DesignedPreviewFont());
+    EXPECT_FALSE(list.Name.empty());
+    EXPECT_FALSE(preview.Name.empty());
+    EXPECT_EQ(preview.Charset, RussianCharset);
+    EXPECT_EQ(preview.Color, 0x00800000u); // navy
+
+    RecordingPrompt prompt;
+    SaveSettings(stores, loaded, prompt);
+    for (const char* section : {"Window\\FontList", "Window\\FontPreview"}) {
+        const auto* name = stores.registry.Find(section, "Name");
+        ASSERT_NE(name, nullptr) << section;
+        EXPECT_FALSE(name->text.empty()) << section;
+    }
+    EXPECT_EQ(stores.registry.Find("Window\\FontPreview", "Charset")->number, RussianCharset);
 }
 
 TEST(LoadSettings, ReadsTheFontStyleBits) {

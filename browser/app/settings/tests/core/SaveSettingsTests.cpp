@@ -95,7 +95,7 @@ TEST(SaveSettings, LeavesTheKeysItNeverWritesAlone) {
     }
 }
 
-TEST(SaveSettings, WritesTheChoiceOfStoreOnlyIntoAnExistingRegistrySection) {
+TEST(SaveSettings, WritesTheRegistryChoiceAlwaysAndTheIniChoiceOnlyIntoAnExistingSection) {
     struct Case {
         bool registryHasSettings;
         bool saveToIni;
@@ -109,7 +109,7 @@ TEST(SaveSettings, WritesTheChoiceOfStoreOnlyIntoAnExistingRegistrySection) {
         SCOPED_TRACE(testing::Message()
                      << "section " << c.registryHasSettings << ", INI " << c.saveToIni);
         const auto* choice = stores.registry.Find("Settings", "SaveToINI");
-        if (c.registryHasSettings) {
+        if (c.registryHasSettings || !c.saveToIni) {
             ASSERT_NE(choice, nullptr);
             EXPECT_EQ(choice->text, c.saveToIni ? "1" : "0");
         } else {
@@ -122,6 +122,26 @@ TEST(SaveSettings, WritesTheChoiceOfStoreOnlyIntoAnExistingRegistrySection) {
         // Only INI mode without a registry section removes the registry key.
         EXPECT_EQ(stores.registryDeletions, c.saveToIni && !c.registryHasSettings ? 1 : 0);
         EXPECT_EQ(stores.registryKeyExists, !c.saveToIni || c.registryHasSettings);
+    }
+}
+
+TEST(SaveSettings, SwitchingFromTheIniFileBackToTheRegistrySticks) {
+    for (const bool registryHadSettings : {false, true}) {
+        SCOPED_TRACE(registryHadSettings ? "registry section kept" : "registry key deleted");
+        MemorySettingsStores stores;
+        if (registryHadSettings)
+            stores.registry.PutText("Settings", "SaveToINI", "1");
+        Save(stores, test::EveryValueChanged(true));
+        stores.iniFileExists = true; // the INI file stays beside the program
+        BrowserSettings session = Load(stores);
+        ASSERT_TRUE(session.Settings.SaveToINI);
+
+        session.Settings.SaveToINI = false;
+        session.Settings.DownloadFolder = test::Cp("D:\\Плагины");
+        Save(stores, session);
+        const BrowserSettings next = Load(stores);
+        EXPECT_FALSE(next.Settings.SaveToINI);
+        EXPECT_EQ(next.Settings.DownloadFolder, session.Settings.DownloadFolder);
     }
 }
 

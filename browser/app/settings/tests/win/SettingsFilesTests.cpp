@@ -181,8 +181,10 @@ TEST(SettingsFiles, FirstStartWithoutEitherStoreUsesTheRegistry) {
     const BrowserSettings saved = test::EveryValueChanged(false);
     places.Save(saved);
     EXPECT_FALSE(testsupport::FileExists(places.iniPath));
-    // There was no "Settings" section to hold the choice of store, so it is not written.
-    EXPECT_EQ(testsupport::GetValue(places.Key("Settings"), "SaveToINI"), std::nullopt);
+    // The choice of the registry is written with the settings, so that an INI file put beside
+    // the program later does not take over.
+    EXPECT_EQ(testsupport::GetString(places.Key("Settings"), "SaveToINI"),
+              std::optional<std::string>("0"));
     EXPECT_EQ(testsupport::GetDword(places.Key("Settings"), "Language"), 1u);
     test::ExpectSameSettings(places.Load(), test::AfterRoundTrip(saved));
 }
@@ -219,8 +221,10 @@ TEST(SettingsFiles, SavesEveryKeyUnderItsNameAndNoOther) {
         SCOPED_TRACE("registry");
         Places places;
         places.Save(test::EveryValueChanged(false));
-        EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Settings"))),
-                  Sorted(SavedSettingsKeys));
+        // The registry also holds the choice of store.
+        Names registryKeys = SavedSettingsKeys;
+        registryKeys.push_back("SaveToINI");
+        EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Settings"))), Sorted(registryKeys));
         EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Window"))), Sorted(SavedWindowKeys));
         EXPECT_EQ(Sorted(testsupport::ValueNames(places.Key("Window\\FontList"))),
                   Sorted(FontKeys));
