@@ -1,0 +1,281 @@
+// The host's two panels: plug-in panels on both sides at once, of one plug-in sharing its state or
+// of two plug-ins, a panel on the passive side, Tab, HostControl answering for this and the other
+// panel of each, records per side, and copies between the sides.
+
+#include "plugin-host/standin/core/FileTransfers.h"
+#include "plugin-host/standin/core/ScriptedUi.h"
+#include "plugin-host/standin/core/StandInHost.h"
+#include "tools/testsupport/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace ulvar;
+using namespace ulvar::standin;
+
+namespace {
+
+// A plug-in whose panels all show one list of names, the state they share: a key on one panel adds
+// a name and asks the host to update the other panel.
+struct Shared {
+    HostStartupInfo info{};
+    std::vector<std::string> names;
+    std::vector<std::unique_ptr<int>> panels; // a handle is the address of a panel's number
+    std::vector<std::pair<int, int>> events;  // (panel number, event)
+    std::vector<std::string> folderInCall;    // the current folder inside PutFiles / GetFiles
+    std::vector<std::string> put;
+    std::vector<std::string> gotInto;
+    int exits = 0;
+} one, two; // the state of two plug-ins
+
+int Number(PanelHandle panel) {
+    return *static_cast<int*>(panel);
+}
+
+template <Shared& S> struct SharedPlugin {
+    static void SetStartupInfo(const HostStartupInfo* info) {
+        std::memcpy(&S.info, info, sizeof S.info);
+    }
+    static PanelHandle OpenPlugin(int, std::intptr_t) {
+        S.panels.push_back(std::make_unique<int>(static_cast<int>(S.panels.size())));
+        return S.panels.back().get();
+    }
+    static void ClosePlugin(PanelHandle) {}
+    static int GetFindData(PanelHandle, PanelItem** items, int* count, int) {
+        auto* list = new PanelItem[S.names.size() + 1]{};
+        for (std::size_t i = 0; i < S.names.size(); ++i)
+            std::snprintf(list[i].Data.FileName, sizeof list[i].Data.FileName, "%s",
+                          S.names[i].c_str());
+        *items = list;
+        *count = static_cast<int>(S.names.size());
+        return 1;
+    }
+    static void FreeFindData(PanelHandle, PanelItem* items, int) { delete[] items; }
+    static int ProcessKey(PanelHandle panel, int key, unsigned) {
+        switch (key) {
+        case 'A':
+            S.names.push_back("added" + std::to_string(S.names.size()));
+            return S.info.Control(panel, ControlUpdatePanel, nullptr) &&
+                   S.info.Control(panel, ControlUpdateOtherPanel, nullptr) &&
+                   S.info.Control(panel, ControlRedrawOtherPanel, nullptr);
+        case 'C':
+            return S.info.Control(panel, ControlClosePlugin, nullptr);
+        default:
+            return 0;
+        }
+    }
+    static int ProcessEvent(PanelHandle panel, int event, void*) {
+        S.events.emplace_back(Number(panel), event);
+        return 0;
+    }
+    static int PutFiles(PanelHandle, PanelItem* items, int count, int, int) {
+        S.folderInCall.push_back(std::filesystem::current_path().string());
+        for (int i = 0; i < count; ++i)
+            S.put.push_back(items[i].Data.FileName);
+        for (int i = 0; i < count; ++i)
+            S.names.push_back(items[i].Data.FileName);
+        return 1;
+    }
+    static int GetFiles(PanelHandle, PanelItem* items, int count, int, char* destination, int) {
+        for (int i = 0; i < count; ++i) {
+            std::ofstream(std::string(destination) + "/" + items[i].Data.FileName) << "copied";
+            S.gotInto.push_back(destination);
+        }
+        return 1;
+    }
+    static void ExitUlvar() { ++S.exits; }
+
+    static PluginEntryPoints EntryPoints() {
+        PluginEntryPoints e;
+        e.SetStartupInfo = SetStartupInfo;
+        e.OpenPlugin = OpenPlugin;
+        e.ClosePlugin = ClosePlugin;
+        e.GetFindData = GetFindData;
+        e.FreeFindData = FreeFindData;
+        e.ProcessKey = ProcessKey;
+        e.ProcessEvent = ProcessEvent;
+        e.PutFiles = PutFiles;
+        e.GetFiles = GetFiles;
+        e.ExitUlvar = ExitUlvar;
+        return e;
+    }
+};
+
+class TwoPanelsTest : public testing::Test {
+protected:
+    TwoPanelsTest() {
+        one = Shared{};
+        two = Shared{};
+        one.names = {"first", "second"};
+        two.names = {"other"};
+        folder.Write("one_en.lng", "One\n");
+        folder.Write("two_en.lng", "Two\n");
+        HostOptions options;
+        options.redrawEvents = true;
+        host = std::make_unique<StandInHost>(options, ui);
+        EXPECT_TRUE(host->Load(SharedPlugin<one>::EntryPoints(), folder.File("one.dll")));
+    }
+
+    PanelInfo Info(PanelHandle panel, int command) {
+        PanelInfo info{};
+        EXPECT_EQ(host->ServiceControl(panel, command, &info), 1);
+        return info;
+    }
+
+    testsupport::ScratchFolder folder;
+    ScriptedUi ui;
+    std::unique_ptr<StandInHost> host;
+};
+
+TEST_F(TwoPanelsTest, TwoPanelsOfOnePluginShareItsStateAndAnswerForEachOther) {
+    PanelHandle const left = host->Open(OpenFromPluginsMenu);
+    host->SwitchActive();
+    EXPECT_EQ(host->ActiveSide(), RightSide);
+    EXPECT_EQ(host->PanelOn(LeftSide)->Handle(), left) << "the left panel stays open";
+    PanelHandle const right = host->Open(OpenFromPluginsMenu);
+    ASSERT_NE(left, right);
+    ASSERT_EQ(host->Panel()->Handle(), right);
+
+    PanelInfo const rightInfo = Info(right, ControlGetPanelInfo);
+    EXPECT_EQ(rightInfo.Plugin, 1);
+    EXPECT_EQ(rightInfo.Focus, 1);
+    EXPECT_EQ(rightInfo.Rect.Left, 40);
+    PanelInfo const leftInfo = Info(right, ControlGetOtherPanelInfo);
+    EXPECT_EQ(leftInfo.Plugin, 1) << "the other panel is the plug-in's left one";
+    EXPECT_EQ(leftInfo.Focus, 0);
+    EXPECT_EQ(leftInfo.Rect.Left, 0);
+    EXPECT_EQ(Info(left, ControlGetOtherPanelInfo).Focus, 1) << "from the left: the right one";
+    EXPECT_EQ(Info(PassivePanel, ControlGetPanelInfo).Rect.Left, 0);
+
+    // A name added on the right reaches the left panel through HostControl's update.
+    EXPECT_EQ(host->PressKey('A'), 1);
+    EXPECT_EQ(host->PanelOn(RightSide)->Count(), 3);
+    EXPECT_EQ(host->PanelOn(LeftSide)->Count(), 3);
+    EXPECT_GE(host->PanelOn(LeftSide)->Find("added2"), 0);
+    auto const& panels = host->GetPanels();
+    EXPECT_EQ(panels.UpdateCountOn(RightSide), 1);
+    EXPECT_EQ(panels.UpdateCountOn(LeftSide), 1);
+    EXPECT_EQ(panels.RedrawCountOn(LeftSide), 1);
+    EXPECT_EQ(panels.RedrawCountOn(RightSide), 0);
+    EXPECT_EQ(panels.RedrawCount(true), 1) << "the left side is the passive one";
+    EXPECT_EQ(one.events, (std::vector<std::pair<int, int>>{{Number(left), EventRedraw}}))
+        << "the redraw event goes to the panel redrawn";
+
+    host->SwitchActive();
+    EXPECT_EQ(host->Panel()->Handle(), left);
+    EXPECT_EQ(Info(ActivePanel, ControlGetPanelInfo).Rect.Left, 0);
+}
+
+TEST_F(TwoPanelsTest, APanelOnThePassiveSideAnswersAndClosesOnItsOwn) {
+    testsupport::ScratchFolder files;
+    host->GetPanels().ActiveFiles().folder = files.Path();
+    PanelHandle const passive = host->OpenOn(RightSide, OpenFromPluginsMenu);
+    ASSERT_NE(passive, InvalidPanel);
+    EXPECT_EQ(host->Panel(), nullptr) << "the active side still shows its files";
+    EXPECT_EQ(host->ActiveSide(), LeftSide);
+
+    PanelInfo const own = Info(passive, ControlGetPanelInfo);
+    EXPECT_EQ(own.Plugin, 1);
+    EXPECT_EQ(own.Focus, 0);
+    PanelInfo const active = Info(passive, ControlGetOtherPanelInfo);
+    EXPECT_EQ(active.Plugin, 0);
+    EXPECT_EQ(active.Focus, 1);
+    EXPECT_STREQ(active.CurDir, files.Path().c_str());
+    EXPECT_EQ(Info(ActivePanel, ControlGetPanelInfo).Plugin, 0) << "-1 is the active panel";
+
+    // A break goes to the active side's panel, and there is none.
+    host->SendBreak();
+    EXPECT_TRUE(one.events.empty());
+
+    // A redraw of the passive panel by the host reaches that panel only.
+    host->Redraw(RightSide);
+    EXPECT_EQ(one.events, (std::vector<std::pair<int, int>>{{Number(passive), EventRedraw}}));
+
+    // Its own close request closes it, not the active side.
+    one.info.Control(passive, ControlClosePlugin, nullptr);
+    host->Redraw(LeftSide);
+    EXPECT_EQ(host->PanelOn(RightSide), nullptr);
+}
+
+TEST_F(TwoPanelsTest, TwoPluginsSideBySideEachWithItsOwnMessagesAndBreaks) {
+    int const second = host->AddPlugin(SharedPlugin<two>::EntryPoints(), folder.File("two.dll"));
+    ASSERT_EQ(second, 1);
+    EXPECT_NE(one.info.ModuleNumber, two.info.ModuleNumber);
+    EXPECT_STREQ(one.info.GetMsg(one.info.ModuleNumber, 0), "One");
+    EXPECT_STREQ(two.info.GetMsg(two.info.ModuleNumber, 0), "Two");
+
+    PanelHandle const left = host->Open(OpenFromPluginsMenu, 0, 0);
+    host->SwitchActive();
+    PanelHandle const right = host->Open(OpenFromPluginsMenu, 0, second);
+    EXPECT_EQ(host->PanelOn(LeftSide)->Name(0), "first");
+    EXPECT_EQ(host->PanelOn(RightSide)->Name(0), "other");
+    EXPECT_EQ(host->GetPanels().OwnerOn(RightSide), second);
+
+    host->SendBreak();
+    EXPECT_EQ(two.events, (std::vector<std::pair<int, int>>{{Number(right), EventBreak}}));
+    EXPECT_TRUE(one.events.empty());
+    host->SwitchActive();
+    host->SendBreak();
+    EXPECT_EQ(one.events, (std::vector<std::pair<int, int>>{{Number(left), EventBreak}}));
+
+    host->Exit();
+    EXPECT_EQ(one.exits, 1);
+    EXPECT_EQ(two.exits, 1);
+    EXPECT_FALSE(host->Loaded());
+}
+
+TEST_F(TwoPanelsTest, CopiesBetweenAFolderAndAPluginPanelInBothDirections) {
+    testsupport::ScratchFolder source;
+    source.Write("note.txt", "text");
+    auto& files = host->GetPanels().Files(LeftSide);
+    files.folder = source.Path();
+    files.items = {MakePanelItem("note.txt"), MakePanelItem("other.txt")};
+    host->OpenOn(RightSide, OpenFromPluginsMenu);
+    auto const before = std::filesystem::current_path();
+
+    // F5 on the left: into the plug-in, in the left panel's folder.
+    EXPECT_EQ(host->CopyToPassive(false), 1);
+    EXPECT_EQ(one.put, (std::vector<std::string>{"note.txt"}));
+    ASSERT_EQ(one.folderInCall.size(), 1u);
+    EXPECT_TRUE(std::filesystem::equivalent(one.folderInCall[0], source.Path()));
+    EXPECT_EQ(std::filesystem::current_path(), before);
+    EXPECT_EQ(host->PanelOn(RightSide)->Count(), 3) << "listed again after the copy";
+
+    // F5 on the right: out of the plug-in into the left panel's folder.
+    host->SwitchActive();
+    host->Panel()->SetCursor(host->Panel()->Find("second"));
+    EXPECT_EQ(host->CopyToPassive(false), 1);
+    EXPECT_EQ(one.gotInto, (std::vector<std::string>{source.Path()}));
+    EXPECT_EQ(testsupport::ReadBytes(source.File("second")), "copied");
+
+    // Between two plug-in panels nothing is copied.
+    host->SwitchActive();
+    host->Open(OpenFromPluginsMenu);
+    EXPECT_EQ(host->CopyToPassive(false), 0);
+}
+
+// A folder shown through HostControl in place of a plug-in's panel closes that panel only.
+TEST_F(TwoPanelsTest, AFolderShownInTheOtherPanelClosesThePluginPanelThere) {
+    host->Open(OpenFromPluginsMenu);
+    host->SwitchActive();
+    PanelHandle const right = host->Open(OpenFromPluginsMenu);
+    char folderName[] = "C:\\Elsewhere";
+    EXPECT_EQ(one.info.Control(right, ControlSetOtherPanelDirectory, folderName), 1);
+    host->Redraw();
+    EXPECT_EQ(host->PanelOn(LeftSide), nullptr);
+    EXPECT_EQ(host->GetPanels().Files(LeftSide).folder, "C:\\Elsewhere");
+    ASSERT_NE(host->PanelOn(RightSide), nullptr);
+    auto const& requests = host->GetPanels().DirectoryRequests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_TRUE(requests[0].otherPanel);
+    EXPECT_EQ(requests[0].side, LeftSide);
+}
+
+} // namespace
