@@ -39,6 +39,8 @@ public:
     // The entries of a folder of the system (without "." and ".."), in the system's order; false
     // when it cannot be read.
     virtual bool ListFolder(const std::string&, std::vector<FolderEntry>&) const { return false; }
+    // Makes a folder of the system; false when it could not.
+    virtual bool MakeFolder(const std::string&) { return false; }
 };
 
 // The platform of this build: Windows' own functions in the Windows build (standin/win), the

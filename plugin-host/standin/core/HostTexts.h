@@ -31,6 +31,9 @@ struct HostTexts {
     const char* cancel;
     const char* ok;
     const char* pluginsMenu;
+    const char* makeFolder;
+    const char* folderName;
+    const char* make;
     // The labels of F1..F12 for the plain, Ctrl, Alt and Shift rows.
     std::array<std::array<const char*, 12>, 4> keyBar;
 };

@@ -380,6 +380,11 @@ int StandInHost::Configure(int itemNumber, int plugin) {
     return hosted && hosted->entryPoints.Configure ? hosted->entryPoints.Configure(itemNumber) : 0;
 }
 
+std::vector<std::string> StandInHost::History(const std::string& name) const {
+    auto const found = histories_.find(name);
+    return found != histories_.end() ? found->second : std::vector<std::string>{};
+}
+
 const char* StandInHost::ServiceGetMsg(int module, int number) {
     for (auto const& plugin : plugins_)
         if (plugin->startupInfo.ModuleNumber == module)
@@ -403,15 +408,36 @@ int StandInHost::ServiceMenu(int, int x, int y, int maxHeight, std::uint32_t fla
 
 int StandInHost::ServiceDialog(int, int x1, int y1, int x2, int y2, const char* helpTopic,
                                DialogItem* items, int itemsNumber) {
-    auto const dialog = MakeDialogShown(x1, y1, x2, y2, helpTopic, items, itemsNumber);
+    auto dialog = MakeDialogShown(x1, y1, x2, y2, helpTopic, items, itemsNumber);
+    auto const historyName = [&](std::size_t i) -> const char* {
+        auto const& item = dialog.items[i];
+        bool const edit = item.Type == DialogEdit || item.Type == DialogFixEdit;
+        return edit && (item.Flags & DialogHistory) && item.History && item.History[0]
+                   ? item.History
+                   : nullptr;
+    };
+    dialog.histories.resize(dialog.items.size());
+    for (std::size_t i = 0; i < dialog.items.size(); ++i)
+        if (const char* name = historyName(i))
+            dialog.histories[i] = histories_[name];
     auto edited = dialog.items;
-    int const result = ui_.Dialog(dialog, edited);
+    int result = ui_.Dialog(dialog, edited);
+    result = result >= 0 && result < itemsNumber ? result : -1;
     for (std::size_t i = 0; i < edited.size() && i < dialog.items.size(); ++i) {
         items[i].Selected = edited[i].Selected;
         std::memcpy(items[i].Data, edited[i].Data, sizeof items[i].Data);
         items[i].Data[sizeof items[i].Data - 1] = '\0';
+        // A dialog closed by an item adds each history edit's text to the front of its list.
+        if (const char* name = historyName(i); name && result >= 0 && items[i].Data[0]) {
+            auto& history = histories_[name];
+            std::string const text = items[i].Data;
+            history.erase(std::remove(history.begin(), history.end(), text), history.end());
+            history.insert(history.begin(), text);
+            if (history.size() > HistoryLength)
+                history.pop_back();
+        }
     }
-    return result >= 0 && result < itemsNumber ? result : -1;
+    return result;
 }
 
 int StandInHost::ServiceMessage(int, std::uint32_t flags, const char* helpTopic,

@@ -20,6 +20,7 @@
 #include "ulvar/Plugin.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -171,6 +172,10 @@ public:
     VirtualScreen& Screen() { return screen_; }
     HostUi& Ui() { return ui_; }
     const HostOptions& Options() const { return options_; }
+    // The texts entered in dialog edits with a history name, the latest first; kept for the
+    // host's lifetime, at most HistoryLength a name.
+    static constexpr std::size_t HistoryLength = 32;
+    std::vector<std::string> History(const std::string& name) const;
     HostPlatform& Platform() { return platform_; }
 
     // The services, as the C functions of HostStartupInfo forward them to the current host.
@@ -212,6 +217,7 @@ private:
     VirtualScreen screen_;
     Panels panels_;
     std::vector<std::unique_ptr<HostedPlugin>> plugins_;
+    std::map<std::string, std::vector<std::string>> histories_;
     // Sets the panel a break goes to: the active side's plug-in panel (none: no break goes in).
     // Once it returns, no break is inside a plug-in for the old target and none enters it.
     // Called after an open, a close and Tab.

@@ -51,4 +51,9 @@ bool StandardPlatform::ListFolder(const std::string& folder,
     return true;
 }
 
+bool StandardPlatform::MakeFolder(const std::string& folder) {
+    std::error_code error;
+    return std::filesystem::create_directory(folder, error) && !error;
+}
+
 } // namespace ulvar::standin

@@ -16,6 +16,7 @@ public:
     std::string CurrentFolder() const override;
     bool SetCurrentFolder(const std::string& folder) override;
     bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) const override;
+    bool MakeFolder(const std::string& folder) override;
 };
 
 } // namespace ulvar::standin

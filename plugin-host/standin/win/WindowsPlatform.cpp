@@ -69,6 +69,10 @@ bool WindowsPlatform::ListFolder(const std::string& folder,
     return true;
 }
 
+bool WindowsPlatform::MakeFolder(const std::string& folder) {
+    return CreateDirectoryA(folder.c_str(), nullptr) != FALSE;
+}
+
 HostPlatform& SystemPlatform() {
     static WindowsPlatform platform;
     return platform;

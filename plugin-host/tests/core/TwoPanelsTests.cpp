@@ -3,6 +3,9 @@
 // panel of each, records per side, and copies between the sides.
 
 #include "plugin-host/standin/core/FileTransfers.h"
+#include "plugin-host/standin/core/FolderListing.h"
+#include "plugin-host/standin/core/HostMenus.h"
+#include "plugin-host/standin/core/PanelSession.h"
 #include "plugin-host/standin/core/ScriptedUi.h"
 #include "plugin-host/standin/core/StandInHost.h"
 #include "tools/testsupport/ScratchFolder.h"
@@ -33,6 +36,9 @@ struct Shared {
     std::vector<std::string> put;
     std::vector<std::string> gotInto;
     int exits = 0;
+    std::vector<const char*> pluginsMenu;
+    std::vector<const char*> disksMenu;
+    std::vector<int> disksNumbers;
 } one, two; // the state of two plug-ins
 
 int Number(PanelHandle panel) {
@@ -91,6 +97,13 @@ template <Shared& S> struct SharedPlugin {
         return 1;
     }
     static void ExitUlvar() { ++S.exits; }
+    static void GetPluginInfo(PluginInfoRecord* info) {
+        info->PluginMenuStrings = S.pluginsMenu.data();
+        info->PluginMenuStringsNumber = static_cast<int>(S.pluginsMenu.size());
+        info->DisksMenuStrings = S.disksMenu.data();
+        info->DisksMenuNumbers = S.disksNumbers.data();
+        info->DisksMenuStringsNumber = static_cast<int>(S.disksMenu.size());
+    }
 
     static PluginEntryPoints EntryPoints() {
         PluginEntryPoints e;
@@ -104,6 +117,7 @@ template <Shared& S> struct SharedPlugin {
         e.PutFiles = PutFiles;
         e.GetFiles = GetFiles;
         e.ExitUlvar = ExitUlvar;
+        e.GetPluginInfo = GetPluginInfo;
         return e;
     }
 };
@@ -276,6 +290,155 @@ TEST_F(TwoPanelsTest, AFolderShownInTheOtherPanelClosesThePluginPanelThere) {
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_TRUE(requests[0].otherPanel);
     EXPECT_EQ(requests[0].side, LeftSide);
+}
+
+// The interactive host's keys on two panels, a folder on the left and the plug-in on the right.
+class PanelSessionTest : public TwoPanelsTest {
+protected:
+    PanelSessionTest() : session(*host, view.Path()) {
+        source.Write("note.txt", "the note");
+        source.Write("plain.txt", "");
+        session.ShowFolder(LeftSide, source.Path());
+        host->OpenOn(RightSide, OpenFromPluginsMenu);
+    }
+    void Press(int key, unsigned state = 0, char ch = 0) { session.HandleKey({key, state, ch}); }
+    std::vector<std::string> LeftNames() {
+        std::vector<std::string> names;
+        for (auto const& item : host->GetPanels().Files(LeftSide).items)
+            names.push_back(item.Data.FileName);
+        return names;
+    }
+
+    testsupport::ScratchFolder source, view;
+    PanelSession session;
+};
+
+TEST_F(PanelSessionTest, TabAndCopiesBothWaysWithTheFoldersListedAgain) {
+    ASSERT_EQ(LeftNames(), (std::vector<std::string>{"..", "note.txt", "plain.txt"}));
+    Press(vk::Down);
+    Press(vk::Insert); // note.txt selected, the cursor on plain.txt
+    EXPECT_EQ(host->GetPanels().Files(LeftSide).current, 2);
+    Press(CopyKey);
+    EXPECT_EQ(one.put, (std::vector<std::string>{"note.txt"})) << "the selection, not the cursor";
+    ASSERT_EQ(one.folderInCall.size(), 1u);
+    EXPECT_TRUE(std::filesystem::equivalent(one.folderInCall[0], source.Path()));
+
+    Press(vk::Tab);
+    EXPECT_EQ(host->ActiveSide(), RightSide);
+    host->Panel()->SetCursor(host->Panel()->Find("first"));
+    Press(CopyKey);
+    EXPECT_EQ(testsupport::ReadBytes(source.File("first")), "copied");
+    EXPECT_EQ(LeftNames(), (std::vector<std::string>{"..", "first", "note.txt", "plain.txt"}))
+        << "the folder the copy went to is listed again";
+    Press(vk::Escape);
+    EXPECT_EQ(host->PanelOn(RightSide), nullptr) << "Esc closes the plug-in's panel";
+    EXPECT_FALSE(session.AnyPluginPanel());
+}
+
+TEST_F(PanelSessionTest, MakeFolderAndTheHistoryOfItsName) {
+    ui.QueueDialog(DialogAnswer{3, {{2, "Made"}}, {}});
+    Press(FolderKey);
+    EXPECT_TRUE(std::filesystem::is_directory(source.File("Made")));
+    auto const& files = host->GetPanels().Files(LeftSide);
+    EXPECT_STREQ(files.items[static_cast<std::size_t>(files.current)].Data.FileName, "Made");
+    ui.QueueDialog(DialogAnswer{-1, {{2, "Cancelled"}}, {}});
+    Press(FolderKey);
+    ui.QueueDialog(DialogAnswer{3, {{2, "Second"}}, {}});
+    Press(FolderKey);
+    ASSERT_EQ(ui.Dialogs().size(), 3u);
+    EXPECT_TRUE(ui.Dialogs()[0].shown.histories[2].empty());
+    EXPECT_EQ(ui.Dialogs()[1].shown.histories[2], (std::vector<std::string>{"Made"}));
+    EXPECT_EQ(ui.Dialogs()[2].shown.histories[2], (std::vector<std::string>{"Made"}))
+        << "a cancelled dialog adds nothing";
+    EXPECT_EQ(host->History("NewFolder"), (std::vector<std::string>{"Second", "Made"}));
+
+    Press(vk::Tab);
+    Press(FolderKey);
+    EXPECT_EQ(ui.Dialogs().size(), 3u) << "a plug-in's panel has no make-folder entry point";
+}
+
+TEST_F(PanelSessionTest, SortAndViewModesByCtrlKeysAndTheKeyBarRow) {
+    Press(vk::Tab);
+    auto& panel = *host->Panel();
+    struct Case {
+        int key;
+        int mode;
+        bool descending;
+    };
+    // The panel starts sorted by name: its key again reverses the order.
+    const Case cases[] = {
+        {vk::F3, SortByName, true},        {0x75, SortBySize, false},   {0x75, SortBySize, true},
+        {vk::F3, SortByName, false},       {0x76, SortUnsorted, false}, {0x7A, SortByOwner, false},
+        {vk::F9, SortByAccessTime, false},
+    };
+    for (auto const& c : cases) {
+        Press(c.key, KeyCtrl);
+        EXPECT_EQ(panel.SortMode(), c.mode) << c.key;
+        EXPECT_EQ(panel.SortDescending(), c.descending) << c.key;
+    }
+    EXPECT_EQ(session.KeyRow(), PanelDescription::Ctrl);
+    Press('4', KeyCtrl);
+    EXPECT_EQ(panel.ViewMode(), 4);
+    Press(vk::Down);
+    EXPECT_EQ(session.KeyRow(), PanelDescription::Plain);
+    Press(vk::F3, KeyShift);
+    EXPECT_EQ(session.KeyRow(), PanelDescription::Shift);
+    EXPECT_EQ(SortModeOfKey(vk::F1), -1);
+}
+
+TEST_F(PanelSessionTest, AlonePluginPanelTakesAFileByNameAndBothPanelsAreDrawn) {
+    session.Draw();
+    auto& screen = host->Screen();
+    EXPECT_NE(screen.Row(3).find("note.txt"), std::string::npos);
+    EXPECT_NE(screen.Row(2).find("first"), std::string::npos);
+
+    Press(vk::Tab);
+    Press('P', KeyCtrl);
+    EXPECT_TRUE(session.PassiveHidden());
+    session.Draw();
+    EXPECT_EQ(screen.Row(3).find("note.txt"), std::string::npos) << "the folder is hidden";
+    EXPECT_NE(screen.Row(2).find("first"), std::string::npos);
+    ui.QueueDialog(DialogAnswer{3, {{2, "plain.txt"}}, {}});
+    std::filesystem::current_path(source.Path());
+    Press(CopyKey);
+    ASSERT_EQ(ui.Dialogs().size(), 1u);
+    EXPECT_EQ(std::string(ui.Dialogs()[0].shown.items[0].Data), "Copy a file into the panel");
+    EXPECT_EQ(one.put, (std::vector<std::string>{"plain.txt"}));
+    std::filesystem::current_path(view.Path());
+}
+
+TEST_F(TwoPanelsTest, MenuEntriesOfEveryPluginWithTheirHotDigits) {
+    one.pluginsMenu = {"Open one", "Tour one"};
+    two.pluginsMenu = {"Open two"};
+    two.disksMenu = {"Disk two", "No digit"};
+    two.disksNumbers = {5, 0};
+    int const second = host->AddPlugin(SharedPlugin<two>::EntryPoints(), folder.File("two.dll"));
+    auto const entries = HostMenuEntries(*host, TextsFor("en"));
+    ASSERT_EQ(entries.size(), 5u);
+    struct Case {
+        int plugin, origin, number, digit;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0, OpenFromPluginsMenu, 0, 1, "1 Open one"},
+        {0, OpenFromPluginsMenu, 1, 2, "2 Tour one"},
+        {second, OpenFromPluginsMenu, 0, 3, "3 Open two"},
+        {second, OpenFromDisksMenu, 0, 5, "5 Disk: Disk two"},
+        {second, OpenFromDisksMenu, 1, 0, "  Disk: No digit"},
+    };
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(entries[i].plugin, cases[i].plugin) << i;
+        EXPECT_EQ(entries[i].origin, cases[i].origin) << i;
+        EXPECT_EQ(entries[i].number, cases[i].number) << i;
+        EXPECT_EQ(entries[i].hotDigit, cases[i].digit) << i;
+        EXPECT_EQ(entries[i].text, cases[i].text) << i;
+    }
+    EXPECT_EQ(EntryOfDigit(entries, '5'), 3);
+    EXPECT_EQ(EntryOfDigit(entries, '4'), -1);
+    EXPECT_EQ(EntryOfDigit(entries, 'a'), -1);
+    RunHostMenuEntry(*host, entries[3], nullptr);
+    ASSERT_NE(host->Panel(), nullptr);
+    EXPECT_EQ(host->GetPanels().OwnerOn(host->ActiveSide()), second);
 }
 
 } // namespace

@@ -1,0 +1,78 @@
+#pragma once
+
+// The interactive host's two panels as a person works with them: the left and the right side,
+// each a folder of the machine or a plug-in's panel, drawn side by side (or the active one alone),
+// with the keys of a two-panel file manager. The terminal loop reads a key, gives it to the active
+// plug-in panel first and hands what that leaves to HandleKey.
+//
+// Keys: Tab switches the side; cursor keys, Home, End, PageUp, PageDown move; Insert selects;
+// Enter enters a folder; F3 views; F5 and F6 copy and move to the other side; F7 makes a folder
+// in a file panel; F8 (Delete) deletes a plug-in's items; F9 the plug-in's configuration; F11 the
+// plug-ins menu; Ctrl+0..9 view modes; Ctrl+F3..F11 sort modes (Ctrl+F7 unsorted, the same key
+// again reverses); Ctrl+R rereads; Ctrl+P hides and shows the other panel; Esc or F10 closes a
+// plug-in's panel. A plug-in panel alone on the screen takes F5 as a prompt for a file to copy in.
+
+#include "plugin-host/standin/core/HostTexts.h"
+#include "plugin-host/standin/core/Keys.h"
+#include "plugin-host/standin/core/StandInHost.h"
+
+#include <string>
+
+namespace ulvar::standin {
+
+// Keys of the panels beyond those of Keys.h.
+inline constexpr int CopyKey = 0x74;    // F5
+inline constexpr int MoveKey = 0x75;    // F6
+inline constexpr int FolderKey = 0x76;  // F7
+inline constexpr int DeleteKey = 0x77;  // F8
+inline constexpr int PluginsKey = 0x7A; // F11
+
+// The sort mode Ctrl with a function key chooses (F3 name ... F11 owner, F7 unsorted); -1 for
+// keys without one.
+int SortModeOfKey(int key);
+
+class PanelSession {
+public:
+    // viewFolder: where F3 has plug-ins write the item viewed.
+    PanelSession(StandInHost& host, std::string viewFolder);
+
+    // A side not showing a plug-in's panel shows folder.
+    void ShowFolder(int side, const std::string& folder);
+    // Draws the panels and the key bar into the host's screen.
+    void Draw();
+    // A key the active plug-in panel did not take (or any key on a file panel).
+    void HandleKey(const KeyPress& key);
+    // Whether a plug-in panel is open on either side.
+    bool AnyPluginPanel();
+    bool PassiveHidden() const { return passiveHidden_; }
+    // The key bar row shown: that of the modifiers of the last key.
+    int KeyRow() const { return keyRow_; }
+    const HostTexts& Texts() const;
+
+    // The commands the keys run.
+    void Move(int delta, bool toEnd = false);
+    void Enter();
+    void View();
+    void CopyOrMove(bool move);
+    void MakeFolder();
+    void Delete();
+    void Sort(int mode);
+    void ChooseViewMode(int mode);
+    void Reread();
+    void PluginsMenu();
+
+private:
+    FilePanel& ActiveFiles() { return host_.GetPanels().ActiveFiles(); }
+    void ShowText(const std::string& title, const std::string& path);
+    void PromptAndPutFile();
+    // A one-line prompt of the host's; nullopt when cancelled.
+    std::optional<std::string> Prompt(const std::string& title, const std::string& label,
+                                      const std::string& button, const std::string& history);
+
+    StandInHost& host_;
+    std::string viewFolder_;
+    bool passiveHidden_ = false;
+    int keyRow_ = 0;
+};
+
+} // namespace ulvar::standin
