@@ -7,7 +7,7 @@ std::vector<HostMenuEntry> HostMenuEntries(StandInHost& host, const HostTexts& t
     std::vector<HostMenuEntry> entries;
     int pluginsDigit = 0;
     auto const withDigit = [](int digit, const std::string& text) {
-        return digit ? std::to_string(digit) + " " + text : "  " + text;
+        return digit ? "&" + std::to_string(digit) + " " + text : "  " + text;
     };
     for (int p = 0; p < host.PluginCount(); ++p) {
         auto const menus = host.GetPluginInfo(p);

@@ -20,7 +20,7 @@ struct HostMenuEntry {
     int origin = 0;     // OpenFromPluginsMenu, OpenFromDisksMenu, OpenFromCommandLine
     int number = 0;     // the entry's number among the plug-in's entries of its menu
     int hotDigit = 0;   // 1..9, or 0 for none
-    std::string text;   // as the menu shows it, the hot digit first
+    std::string text;   // for the menu: the hot digit first, marked with '&'
     std::string prefix; // a command line's prefix
 };
 

@@ -420,10 +420,10 @@ TEST_F(TwoPanelsTest, MenuEntriesOfEveryPluginWithTheirHotDigits) {
         const char* text;
     };
     const Case cases[] = {
-        {0, OpenFromPluginsMenu, 0, 1, "1 Open one"},
-        {0, OpenFromPluginsMenu, 1, 2, "2 Tour one"},
-        {second, OpenFromPluginsMenu, 0, 3, "3 Open two"},
-        {second, OpenFromDisksMenu, 0, 5, "5 Disk: Disk two"},
+        {0, OpenFromPluginsMenu, 0, 1, "&1 Open one"},
+        {0, OpenFromPluginsMenu, 1, 2, "&2 Tour one"},
+        {second, OpenFromPluginsMenu, 0, 3, "&3 Open two"},
+        {second, OpenFromDisksMenu, 0, 5, "&5 Disk: Disk two"},
         {second, OpenFromDisksMenu, 1, 0, "  Disk: No digit"},
     };
     for (std::size_t i = 0; i < entries.size(); ++i) {
