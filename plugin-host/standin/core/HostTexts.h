@@ -34,6 +34,10 @@ struct HostTexts {
     const char* makeFolder;
     const char* folderName;
     const char* make;
+    const char* search;
+    const char* searchFor;
+    const char* find;
+    const char* notFound;
     // The labels of F1..F12 for the plain, Ctrl, Alt and Shift rows.
     std::array<std::array<const char*, 12>, 4> keyBar;
 };

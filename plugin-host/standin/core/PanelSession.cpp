@@ -120,6 +120,8 @@ void PanelSession::HandleKey(const KeyPress& key) {
             passiveHidden_ = !passiveHidden_;
         return;
     }
+    if (modifiers == KeyAlt && key.key == SearchKey)
+        return Search();
     if (modifiers & (KeyCtrl | KeyAlt))
         return;
     switch (key.key) {
@@ -362,6 +364,38 @@ void PanelSession::PluginsMenu() {
                      [&](const std::string& prefix) {
                          return Prompt(Texts().commandLine, prefix, Texts().open, "CommandLine");
                      });
+}
+
+void PanelSession::Search() {
+    if (!host_.Panel())
+        return;
+    auto const& texts = Texts();
+    auto const text = Prompt(texts.search, texts.searchFor, texts.find, "SearchText");
+    if (!text || text->empty())
+        return;
+    // The copies go into a folder of their own, emptied afterwards.
+    std::string const folder = JoinFolder(viewFolder_, "search");
+    host_.Platform().MakeFolder(viewFolder_);
+    host_.Platform().MakeFolder(folder);
+    auto const found = host_.Search(*text, folder);
+    std::vector<FolderEntry> copies;
+    host_.Platform().ListFolder(folder, copies);
+    for (auto const& copy : copies)
+        std::remove(JoinFolder(folder, copy.name).c_str());
+    std::vector<std::string> lines{texts.search};
+    if (found.empty())
+        lines.push_back(texts.notFound);
+    for (auto const& name : found) {
+        if (lines.size() >= 14)
+            break;
+        lines.push_back(name);
+    }
+    lines.push_back(texts.ok);
+    std::vector<const char*> shown;
+    for (auto const& line : lines)
+        shown.push_back(line.c_str());
+    host_.ServiceMessage(host_.ModuleNumber(), MessageLeftAlign, nullptr, shown.data(),
+                         static_cast<int>(shown.size()), 1, 0);
 }
 
 std::optional<std::string> PanelSession::Prompt(const std::string& title, const std::string& label,

@@ -8,9 +8,10 @@
 // Keys: Tab switches the side; cursor keys, Home, End, PageUp, PageDown move; Insert selects;
 // Enter enters a folder; F3 views; F5 and F6 copy and move to the other side; F7 makes a folder
 // in a file panel; F8 (Delete) deletes a plug-in's items; F9 the plug-in's configuration; F11 the
-// plug-ins menu; Ctrl+0..9 view modes; Ctrl+F3..F11 sort modes (Ctrl+F7 unsorted, the same key
-// again reverses); Ctrl+R rereads; Ctrl+P hides and shows the other panel; Esc or F10 closes a
-// plug-in's panel. A plug-in panel alone on the screen takes F5 as a prompt for a file to copy in.
+// plug-ins menu; Alt+F7 searches a plug-in's items for a text; Ctrl+0..9 view modes; Ctrl+F3..F11
+// sort modes (Ctrl+F7 unsorted, the same key again reverses); Ctrl+R rereads; Ctrl+P hides and
+// shows the other panel; Esc or F10 closes a plug-in's panel. A plug-in panel alone on the screen
+// takes F5 as a prompt for a file to copy in.
 
 #include "plugin-host/standin/core/HostTexts.h"
 #include "plugin-host/standin/core/Keys.h"
@@ -26,6 +27,7 @@ inline constexpr int MoveKey = 0x75;    // F6
 inline constexpr int FolderKey = 0x76;  // F7
 inline constexpr int DeleteKey = 0x77;  // F8
 inline constexpr int PluginsKey = 0x7A; // F11
+inline constexpr int SearchKey = 0x76;  // Alt+F7
 
 // The sort mode Ctrl with a function key chooses (F3 name ... F11 owner, F7 unsorted); -1 for
 // keys without one.
@@ -60,6 +62,9 @@ public:
     void ChooseViewMode(int mode);
     void Reread();
     void PluginsMenu();
+    // The host's search through the active plug-in panel's items: asks for the text and shows the
+    // names of the items whose copy (GetFiles in find mode) holds it.
+    void Search();
 
 private:
     FilePanel& ActiveFiles() { return host_.GetPanels().ActiveFiles(); }

@@ -407,6 +407,23 @@ TEST_F(PanelSessionTest, AlonePluginPanelTakesAFileByNameAndBothPanelsAreDrawn) 
     std::filesystem::current_path(view.Path());
 }
 
+TEST_F(PanelSessionTest, AltF7SearchesThePluginsItemsAndLeavesNoCopies) {
+    Press(vk::Tab);
+    ui.QueueDialog(DialogAnswer{3, {{2, "copied"}}, {}});
+    ui.QueueMessage(0);
+    Press(SearchKey, KeyAlt);
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0].shown.lines,
+              (std::vector<std::string>{"Search", "first", "second"}));
+    EXPECT_EQ(ui.Messages()[0].shown.buttons, (std::vector<std::string>{"OK"}));
+    EXPECT_TRUE(std::filesystem::is_empty(JoinFolder(view.Path(), "search")));
+    ui.QueueDialog(DialogAnswer{3, {{2, "absent"}}, {}});
+    ui.QueueMessage(0);
+    Press(SearchKey, KeyAlt);
+    ASSERT_EQ(ui.Messages().size(), 2u);
+    EXPECT_EQ(ui.Messages()[1].shown.lines[1], "Nothing found");
+}
+
 TEST_F(TwoPanelsTest, MenuEntriesOfEveryPluginWithTheirHotDigits) {
     one.pluginsMenu = {"Open one", "Tour one"};
     two.pluginsMenu = {"Open two"};

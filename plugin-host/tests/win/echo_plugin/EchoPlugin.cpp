@@ -327,6 +327,18 @@ ULVAR_EXPORT int GetFiles(PanelHandle, PanelItem* items, int count, int move, ch
 
 ULVAR_EXPORT int PutFiles(PanelHandle, PanelItem* items, int count, int move, int) {
     Note("putFiles", Joined(items, count) + " move:" + std::to_string(move));
+    // The names are relative to the host's current folder: what is found there goes, with that
+    // folder, into "<module>.put" for the terminal tests.
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    std::string found;
+    for (int i = 0; i < count; ++i)
+        if (GetFileAttributesA(items[i].Data.FileName) != INVALID_FILE_ATTRIBUTES)
+            found += std::string(found.empty() ? "" : ",") + items[i].Data.FileName;
+    Note("putFolder", folder);
+    Note("putFound", found);
+    std::ofstream(std::string(host.ModuleName) + ".put", std::ios::binary)
+        << "folder=" << folder << "\r\nfound=" << found << "\r\n";
     return move ? 0 : 1;
 }
 
