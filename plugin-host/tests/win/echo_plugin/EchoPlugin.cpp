@@ -4,7 +4,8 @@
 //
 // Plug-ins menu: 0 opens a panel (a few items with custom columns, a sub-folder), 1 runs a tour of
 // the services (menu, dialog, message with the error line, text and screen save and restore,
-// panel information, a folder shown while opening) and opens no panel. From the command line
+// panel information, a folder shown while opening) and opens no panel. In the panel, V switches
+// the view mode through HostControl. From the command line
 // ("echo:") the text "tour" runs the tour and anything else opens the panel.
 
 #include "ulvar/Plugin.h"
@@ -375,6 +376,14 @@ ULVAR_EXPORT int ProcessKey(PanelHandle panel, int key, unsigned) {
     case 'Q':
         host.Control(panel, ControlClosePlugin, nullptr);
         return 1;
+    case 'V': {
+        // Between the name alone (mode 0) and the start mode's columns (3).
+        PanelInfo info{};
+        host.Control(panel, ControlGetPanelInfo, &info);
+        int mode = info.ViewMode == 3 ? 0 : 3;
+        Note("setViewMode", std::to_string(host.Control(panel, ControlSetViewMode, &mode)));
+        return 1;
+    }
     case 'K':
         keepOpenOnClose = !keepOpenOnClose;
         return 1;
