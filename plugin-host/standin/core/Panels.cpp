@@ -187,7 +187,8 @@ void Panels::FillFileInfo(int side, PanelInfo& info) {
     info.ViewMode = panel.viewMode;
     std::snprintf(info.ColumnTypes, sizeof info.ColumnTypes, "%s", "N");
     std::snprintf(info.ColumnWidths, sizeof info.ColumnWidths, "%s", "0");
-    std::snprintf(info.CurDir, sizeof info.CurDir, "%s", panel.folder.c_str());
+    std::string const folder = interfacePath_ ? interfacePath_(panel.folder) : panel.folder;
+    std::snprintf(info.CurDir, sizeof info.CurDir, "%s", folder.c_str());
     info.SortMode = panel.sortMode;
 }
 

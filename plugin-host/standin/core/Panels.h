@@ -8,6 +8,7 @@
 #include "plugin-host/standin/core/FilePanel.h"
 #include "plugin-host/standin/core/PluginPanel.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,6 +60,12 @@ public:
     // Forgets a side's plug-in panel (frees its listing; closing it is the caller's business).
     void DetachPlugin(int side);
     void DetachPlugin() { DetachPlugin(active_); }
+
+    // How a file panel's folder (the system's path) is spelt in the interface's CurDir: the host
+    // converts it to the OEM code page. Unset, CurDir is the folder as it stands.
+    void SetInterfacePath(std::function<std::string(const std::string&)> convert) {
+        interfacePath_ = std::move(convert);
+    }
 
     // Set while the host is inside OpenPlugin.
     void SetOpening(bool opening) { opening_ = opening; }
@@ -114,6 +121,7 @@ private:
     bool redrawEvents_ = false;
     bool inRedrawEvent_ = false;
     std::vector<DirectoryRequest> directoryRequests_;
+    std::function<std::string(const std::string&)> interfacePath_;
 };
 
 } // namespace ulvar::standin

@@ -26,6 +26,8 @@ StandInHost::StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform
     : options_(std::move(options)), ui_(ui), platform_(platform),
       screen_(options_.screenWidth, options_.screenHeight) {
     panels_.SetRedrawEvents(options_.redrawEvents);
+    panels_.SetInterfacePath(
+        [this](const std::string& path) { return platform_.InterfacePath(path); });
     if (currentHost)
         throw std::logic_error("only one StandInHost may live at a time");
     currentHost = this;

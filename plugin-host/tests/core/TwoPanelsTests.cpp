@@ -8,6 +8,7 @@
 #include "plugin-host/standin/core/PanelSession.h"
 #include "plugin-host/standin/core/ScriptedUi.h"
 #include "plugin-host/standin/core/StandInHost.h"
+#include "plugin-host/standin/core/StandardPlatform.h"
 #include "tools/testsupport/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -456,6 +457,28 @@ TEST_F(TwoPanelsTest, MenuEntriesOfEveryPluginWithTheirHotDigits) {
     RunHostMenuEntry(*host, entries[3], nullptr);
     ASSERT_NE(host->Panel(), nullptr);
     EXPECT_EQ(host->GetPanels().OwnerOn(host->ActiveSide()), second);
+}
+
+// A file panel's folder is the system's path; HostControl hands it over as the interface spells
+// paths (the OEM code page on Windows; here a platform that marks what it converted).
+class MarkingPlatform : public StandardPlatform {
+public:
+    std::string InterfacePath(const std::string& systemPath) const override {
+        return "oem:" + systemPath;
+    }
+};
+
+TEST(TwoPanelsPaths, AFilePanelsFolderReachesThePluginInTheInterfacesSpelling) {
+    one = Shared{};
+    ScriptedUi ui;
+    MarkingPlatform platform;
+    StandInHost host(HostOptions{}, ui, platform);
+    ASSERT_TRUE(host.Load(SharedPlugin<one>::EntryPoints(), "one.dll"));
+    host.GetPanels().Files(RightSide).folder = "C:\\Work";
+    PanelHandle const panel = host.Open(OpenFromPluginsMenu);
+    PanelInfo info{};
+    ASSERT_EQ(one.info.Control(panel, ControlGetOtherPanelInfo, &info), 1);
+    EXPECT_STREQ(info.CurDir, "oem:C:\\Work");
 }
 
 } // namespace
