@@ -41,6 +41,8 @@ public:
     virtual bool ListFolder(const std::string&, std::vector<FolderEntry>&) const { return false; }
     // Makes a folder of the system; false when it could not.
     virtual bool MakeFolder(const std::string&) { return false; }
+    // Removes a file of the system; false when it could not.
+    virtual bool RemoveFile(const std::string&) { return false; }
 };
 
 // The platform of this build: Windows' own functions in the Windows build (standin/win), the

@@ -275,8 +275,15 @@ void PanelSession::CopyOrMove(bool move) {
     }
     bool const fromPlugin = host_.PanelOn(from) != nullptr;
     bool const toPlugin = host_.PanelOn(to) != nullptr;
-    if (fromPlugin == toPlugin)
+    if (!fromPlugin && !toPlugin)
+        return; // the host leaves the machine's files to the machine's own tools
+    if (fromPlugin && toPlugin) {
+        std::string const transit = JoinFolder(viewFolder_, "transfer");
+        host_.Platform().MakeFolder(viewFolder_);
+        host_.Platform().MakeFolder(transit);
+        host_.CopyToPassive(move, 0, transit);
         return;
+    }
     // The file panel a copy goes into stands for its folder even when none was shown yet.
     if (!toPlugin && panels.Files(to).folder.empty())
         ShowFolder(to, SideFolder(host_, to));
@@ -381,7 +388,7 @@ void PanelSession::Search() {
     std::vector<FolderEntry> copies;
     host_.Platform().ListFolder(folder, copies);
     for (auto const& copy : copies)
-        std::remove(JoinFolder(folder, copy.name).c_str());
+        host_.Platform().RemoveFile(JoinFolder(folder, copy.name));
     std::vector<std::string> lines{texts.search};
     if (found.empty())
         lines.push_back(texts.notFound);

@@ -16,6 +16,11 @@ namespace {
 // The services carry no context: they reach the host through this pointer, set by the one live
 // StandInHost.
 StandInHost* currentHost = nullptr;
+#if defined(_WIN32)
+char const PathDelimiter = '\\';
+#else
+char const PathDelimiter = '/';
+#endif
 // Every load gets a fresh module number, so a plug-in that passes a stale or made-up number
 // gets nothing back.
 int nextModuleNumber = 1;
@@ -293,7 +298,7 @@ int StandInHost::GetFiles(bool move, int opMode) {
     return result;
 }
 
-int StandInHost::CopyToPassive(bool move, int opMode) {
+int StandInHost::CopyToPassive(bool move, int opMode, const std::string& transitFolder) {
     int const from = ActiveSide();
     int const to = panels_.PassiveSide();
     auto* source = PanelOn(from);
@@ -304,7 +309,35 @@ int StandInHost::CopyToPassive(bool move, int opMode) {
         FilePanel const& files = panels_.Files(from);
         return PutFilesFrom(to, files.folder, OperationItems(files), move, opMode);
     }
-    return 0;
+    if (!source || transitFolder.empty())
+        return 0;
+    return CopyBetweenPlugins(*source, to, move, opMode, transitFolder);
+}
+
+int StandInHost::CopyBetweenPlugins(PluginPanel& source, int to, bool move, int opMode,
+                                    const std::string& transitFolder) {
+    // The source copies, never moves: its items go only once the target has them.
+    int const got = source.GetFiles(transitFolder, false, opMode);
+    CloseIfRequested();
+    std::vector<FolderEntry> arrived;
+    platform_.ListFolder(transitFolder, arrived);
+    std::vector<PanelItem> items;
+    for (auto const& entry : arrived)
+        if (!entry.folder)
+            items.push_back(MakePanelItem(platform_.InterfacePath(entry.name), 0, entry.size));
+    int const put =
+        got && !items.empty() ? PutFilesFrom(to, transitFolder, items, move, opMode) : 0;
+    auto* still = Panel();
+    if (put && move && still == &source) {
+        source.DeleteFiles(opMode);
+        if (Panel() == &source && !panels_.CloseRequested())
+            source.Refresh(false);
+        CloseIfRequested();
+    }
+    for (auto const& entry : arrived)
+        if (!entry.folder)
+            platform_.RemoveFile(transitFolder + PathDelimiter + entry.name);
+    return put;
 }
 
 int StandInHost::DeleteFiles(int opMode) {
@@ -337,12 +370,7 @@ std::string StandInHost::View(const std::string& folder) {
     CloseIfRequested();
     if (!result)
         return "";
-#if defined(_WIN32)
-    char const delimiter = '\\';
-#else
-    char const delimiter = '/';
-#endif
-    return folder + delimiter +
+    return folder + PathDelimiter +
            (item.Data.AlternateFileName[0] ? item.Data.AlternateFileName : item.Data.FileName);
 }
 

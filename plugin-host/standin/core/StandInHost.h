@@ -108,10 +108,14 @@ public:
     // Copy (F5) and move (F6) from the active panel to the passive one. From a file panel into a
     // plug-in's: PutFiles with the file panel's selected items (the current one when none is
     // selected) while the host's current folder is that panel's folder. From a plug-in's panel
-    // into a file panel: GetFiles into its folder. A plug-in panel given files is listed again
-    // on success, as is one that gave them away by a move. Returns what the plug-in returned (0
-    // between two file panels or two plug-in panels, without items, or with no plug-in panel).
-    int CopyToPassive(bool move, int opMode = 0);
+    // into a file panel: GetFiles into its folder. Between two plug-in panels, through
+    // transitFolder (an empty folder of the caller's; none given: nothing is done): GetFiles there
+    // as a copy, PutFiles of what arrived, and for a move DeleteFiles of the source items only
+    // once PutFiles succeeded; the transit folder is emptied afterwards. A plug-in panel given
+    // files is listed again on success, as is one that gave them away by a move. Returns what the
+    // receiving plug-in returned (0 between two file panels, without items, or when a step
+    // failed).
+    int CopyToPassive(bool move, int opMode = 0, const std::string& transitFolder = "");
     // Copy and move from the passive file panel into the active plug-in panel (PutFiles, as
     // above), and out of it into the passive panel's folder (GetFiles).
     int PutFiles(bool move, int opMode = 0);
@@ -208,6 +212,8 @@ private:
     };
     const HostedPlugin& Plugin(int plugin) const;
     HostedPlugin* FindPlugin(int index);
+    int CopyBetweenPlugins(PluginPanel& source, int to, bool move, int opMode,
+                           const std::string& transitFolder);
     // Closes the panels, on either side, whose plug-in asked for that through HostControl.
     void CloseIfRequested();
 

@@ -56,4 +56,9 @@ bool StandardPlatform::MakeFolder(const std::string& folder) {
     return std::filesystem::create_directory(folder, error) && !error;
 }
 
+bool StandardPlatform::RemoveFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::remove(path, error) && !error;
+}
+
 } // namespace ulvar::standin

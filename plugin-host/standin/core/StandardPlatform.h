@@ -17,6 +17,7 @@ public:
     bool SetCurrentFolder(const std::string& folder) override;
     bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) const override;
     bool MakeFolder(const std::string& folder) override;
+    bool RemoveFile(const std::string& path) override;
 };
 
 } // namespace ulvar::standin

@@ -73,6 +73,10 @@ bool WindowsPlatform::MakeFolder(const std::string& folder) {
     return CreateDirectoryA(folder.c_str(), nullptr) != FALSE;
 }
 
+bool WindowsPlatform::RemoveFile(const std::string& path) {
+    return DeleteFileA(path.c_str()) != FALSE;
+}
+
 HostPlatform& SystemPlatform() {
     static WindowsPlatform platform;
     return platform;

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -37,6 +38,8 @@ struct Shared {
     std::vector<std::string> put;
     std::vector<std::string> gotInto;
     int exits = 0;
+    std::vector<std::string> deleted;
+    bool refusePut = false;
     std::vector<const char*> pluginsMenu;
     std::vector<const char*> disksMenu;
     std::vector<int> disksNumbers;
@@ -84,6 +87,8 @@ template <Shared& S> struct SharedPlugin {
     }
     static int PutFiles(PanelHandle, PanelItem* items, int count, int, int) {
         S.folderInCall.push_back(std::filesystem::current_path().string());
+        if (S.refusePut)
+            return 0;
         for (int i = 0; i < count; ++i)
             S.put.push_back(items[i].Data.FileName);
         for (int i = 0; i < count; ++i)
@@ -94,6 +99,13 @@ template <Shared& S> struct SharedPlugin {
         for (int i = 0; i < count; ++i) {
             std::ofstream(std::string(destination) + "/" + items[i].Data.FileName) << "copied";
             S.gotInto.push_back(destination);
+        }
+        return 1;
+    }
+    static int DeleteFiles(PanelHandle, PanelItem* items, int count, int) {
+        for (int i = 0; i < count; ++i) {
+            S.deleted.push_back(items[i].Data.FileName);
+            S.names.erase(std::find(S.names.begin(), S.names.end(), items[i].Data.FileName));
         }
         return 1;
     }
@@ -117,6 +129,7 @@ template <Shared& S> struct SharedPlugin {
         e.ProcessEvent = ProcessEvent;
         e.PutFiles = PutFiles;
         e.GetFiles = GetFiles;
+        e.DeleteFiles = DeleteFiles;
         e.ExitUlvar = ExitUlvar;
         e.GetPluginInfo = GetPluginInfo;
         return e;
@@ -270,10 +283,37 @@ TEST_F(TwoPanelsTest, CopiesBetweenAFolderAndAPluginPanelInBothDirections) {
     EXPECT_EQ(one.gotInto, (std::vector<std::string>{source.Path()}));
     EXPECT_EQ(testsupport::ReadBytes(source.File("second")), "copied");
 
-    // Between two plug-in panels nothing is copied.
-    host->SwitchActive();
-    host->Open(OpenFromPluginsMenu);
+    // Between two file panels the host copies nothing.
+    host->ClosePanelOn(LeftSide, true);
+    host->ClosePanelOn(RightSide, true);
     EXPECT_EQ(host->CopyToPassive(false), 0);
+}
+
+TEST_F(TwoPanelsTest, BetweenTwoPluginsThroughATransitFolderAndAMoveDeletesOnlyWhatArrived) {
+    int const second = host->AddPlugin(SharedPlugin<two>::EntryPoints(), folder.File("two.dll"));
+    testsupport::ScratchFolder transit;
+    host->OpenOn(RightSide, OpenFromPluginsMenu, 0, second);
+    host->Open(OpenFromPluginsMenu);
+    host->Panel()->SetCursor(host->Panel()->Find("second"));
+
+    EXPECT_EQ(host->CopyToPassive(false), 0) << "no transit folder, no copy";
+    EXPECT_EQ(host->CopyToPassive(false, 0, transit.Path()), 1);
+    EXPECT_EQ(two.put, (std::vector<std::string>{"second"}));
+    ASSERT_EQ(two.folderInCall.size(), 1u);
+    EXPECT_TRUE(std::filesystem::equivalent(two.folderInCall[0], transit.Path()));
+    EXPECT_GE(host->PanelOn(RightSide)->Find("second"), 0) << "the target is listed again";
+    EXPECT_TRUE(one.deleted.empty()) << "a copy deletes nothing";
+    EXPECT_TRUE(std::filesystem::is_empty(transit.Path()));
+
+    // A move the target refuses keeps the source's items.
+    two.refusePut = true;
+    EXPECT_EQ(host->CopyToPassive(true, 0, transit.Path()), 0);
+    EXPECT_TRUE(one.deleted.empty());
+    two.refusePut = false;
+    EXPECT_EQ(host->CopyToPassive(true, 0, transit.Path()), 1);
+    EXPECT_EQ(one.deleted, (std::vector<std::string>{"second"}));
+    EXPECT_LT(host->Panel()->Find("second"), 0) << "the source is listed again";
+    EXPECT_TRUE(std::filesystem::is_empty(transit.Path()));
 }
 
 // A folder shown through HostControl in place of a plug-in's panel closes that panel only.
