@@ -38,6 +38,8 @@ struct HostTexts {
     const char* searchFor;
     const char* find;
     const char* notFound;
+    const char* information;
+    const char* items;
     // The labels of F1..F12 for the plain, Ctrl, Alt and Shift rows.
     std::array<std::array<const char*, 12>, 4> keyBar;
 };

@@ -81,14 +81,27 @@ void PanelSession::Draw() {
     auto const& texts = Texts();
     int const rows = PanelRows(screen.Height());
     screen.Clear();
+    // A view mode of the plug-in's that asks for the whole screen hides the other panel.
+    auto* shown = host_.Panel();
+    bool const alone = passiveHidden_ || (shown && WantsFullScreen(*shown));
     for (int side : {LeftSide, RightSide}) {
         bool const active = side == panels.ActiveSide();
-        if (!active && passiveHidden_)
+        if (!active && alone)
             continue;
-        PanelArea const area = SideArea(screen.Width(), side, active, passiveHidden_);
+        PanelArea const area = SideArea(screen.Width(), side, active, alone);
         if (auto* plugin = host_.PanelOn(side)) {
             plugin->SetPageHeight(rows);
             DrawPanel(screen, *plugin, area, texts);
+        } else if (panels.Files(side).type == PanelTypeInfo) {
+            // About the panel on the other side.
+            int const other = 1 - side;
+            auto* beside = host_.PanelOn(other);
+            std::string const folder =
+                beside ? beside->Description().curDir
+                       : host_.Platform().InterfacePath(panels.Files(other).folder);
+            int const count =
+                beside ? beside->Count() : static_cast<int>(panels.Files(other).items.size());
+            DrawInfoPanel(screen, beside, folder, count, area, texts);
         } else {
             FilePanel& files = panels.Files(side);
             int const current = files.current;
@@ -118,6 +131,8 @@ void PanelSession::HandleKey(const KeyPress& key) {
             return Reread();
         if (key.key == 'P')
             passiveHidden_ = !passiveHidden_;
+        if (key.key == 'L')
+            ToggleInformation();
         return;
     }
     if (modifiers == KeyAlt && key.key == SearchKey)
@@ -206,6 +221,14 @@ void PanelSession::HandleKey(const KeyPress& key) {
     default:
         break;
     }
+}
+
+void PanelSession::ToggleInformation() {
+    int const side = host_.GetPanels().PassiveSide();
+    if (host_.PanelOn(side))
+        return;
+    FilePanel& files = host_.GetPanels().Files(side);
+    files.type = files.type == PanelTypeInfo ? PanelTypeFiles : PanelTypeInfo;
 }
 
 void PanelSession::Move(int delta, bool toEnd) {

@@ -10,8 +10,9 @@
 // in a file panel; F8 (Delete) deletes a plug-in's items; F9 the plug-in's configuration; F11 the
 // plug-ins menu; Alt+F7 searches a plug-in's items for a text; Ctrl+0..9 view modes; Ctrl+F3..F11
 // sort modes (Ctrl+F7 unsorted, the same key again reverses); Ctrl+R rereads; Ctrl+P hides and
-// shows the other panel; Esc or F10 closes a plug-in's panel. A plug-in panel alone on the screen
-// takes F5 as a prompt for a file to copy in.
+// shows the other panel; Ctrl+L makes it the information panel (and back); a view mode marked
+// full-screen hides it too; Esc or F10 closes a plug-in's panel. A plug-in panel alone on the
+// screen takes F5 as a prompt for a file to copy in.
 
 #include "plugin-host/standin/core/HostTexts.h"
 #include "plugin-host/standin/core/Keys.h"
@@ -65,6 +66,9 @@ public:
     // The host's search through the active plug-in panel's items: asks for the text and shows the
     // names of the items whose copy (GetFiles in find mode) holds it.
     void Search();
+    // Ctrl+L: the other side (when it shows no plug-in's panel) becomes the information panel
+    // about the active one, or a file panel again.
+    void ToggleInformation();
 
 private:
     FilePanel& ActiveFiles() { return host_.GetPanels().ActiveFiles(); }

@@ -230,6 +230,43 @@ void DrawFilePanel(VirtualScreen& screen, const FilePanel& panel, const std::str
         });
 }
 
+void DrawInfoPanel(VirtualScreen& screen, const PluginPanel* beside, const std::string& folder,
+                   int itemCount, PanelArea area, const HostTexts& texts) {
+    int const height = screen.Height();
+    int const right = area.x + area.width - 1;
+    DrawBox(screen, area.x, 0, right, height - 2, true, PanelColour, texts.information);
+    int y = 1;
+    auto const line = [&](const std::string& text, const std::string& data) {
+        if (y >= height - 2)
+            return;
+        int const width = area.width - 2;
+        std::string const shown = Fit(text, width / 2);
+        screen.Write(area.x + 1, y, PanelColour, shown);
+        screen.Write(area.x + 1 + width / 2, y, TitleColour, Fit(data, width - width / 2));
+        ++y;
+    };
+    line(texts.folder, folder);
+    line(texts.items, std::to_string(itemCount));
+    if (!beside)
+        return;
+    for (auto const& info : beside->Description().infoLines) {
+        if (y >= height - 2)
+            break;
+        if (info.Separator) {
+            DrawSeparator(screen, area.x, right, y, PanelColour, info.Text);
+            ++y;
+        } else {
+            line(info.Text, info.Data);
+        }
+    }
+}
+
+bool WantsFullScreen(const PluginPanel& panel) {
+    auto const& modes = panel.Description().modes;
+    auto const mode = static_cast<std::size_t>(panel.ViewMode());
+    return mode < modes.size() && modes[mode].fullScreen;
+}
+
 void DrawKeyBar(VirtualScreen& screen, const PanelDescription* description, int row,
                 const HostTexts& texts) {
     int const width = screen.Width();

@@ -49,6 +49,12 @@ void DrawPanel(VirtualScreen& screen, const PluginPanel& panel, PanelArea area,
 // title: the folder as the interface spells it.
 void DrawFilePanel(VirtualScreen& screen, const FilePanel& panel, const std::string& title,
                    PanelArea area, const HostTexts& texts);
+// The information panel: the host's lines about the panel beside it (kind, folder, items) and a
+// plug-in's own information lines (separators titled by their text) when that panel is one.
+void DrawInfoPanel(VirtualScreen& screen, const PluginPanel* beside, const std::string& folder,
+                   int itemCount, PanelArea area, const HostTexts& texts);
+// Whether the plug-in's current view mode asks for the whole screen.
+bool WantsFullScreen(const PluginPanel& panel);
 // The key bar on the last row: the host's labels of that row (PanelDescription::KeyRow), where a
 // plug-in's panel is given, its own labels over them (a missing one leaves the host's, an empty
 // one blanks it).

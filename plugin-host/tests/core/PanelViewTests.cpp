@@ -139,4 +139,21 @@ TEST(PanelView, TwoPanelsSideBySideTheCursorOnlyOnTheActiveOne) {
     fake::Reset();
 }
 
+TEST(PanelView, AFullScreenModeIsTold) {
+    fake::Reset();
+    {
+        PluginPanel panel(fake::EntryPoints(), fake::Handle);
+        panel.Refresh();
+        struct Case {
+            int mode;
+            bool full;
+        };
+        for (auto const c : {Case{3, false}, Case{5, true}, Case{0, false}}) {
+            panel.SetViewMode(c.mode);
+            EXPECT_EQ(WantsFullScreen(panel), c.full) << c.mode;
+        }
+    }
+    fake::Reset();
+}
+
 } // namespace

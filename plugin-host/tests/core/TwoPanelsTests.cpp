@@ -448,6 +448,27 @@ TEST_F(PanelSessionTest, AlonePluginPanelTakesAFileByNameAndBothPanelsAreDrawn) 
     std::filesystem::current_path(view.Path());
 }
 
+TEST_F(PanelSessionTest, CtrlLMakesTheOtherSideTheInformationPanelThePluginSees) {
+    Press(vk::Tab);
+    PanelHandle const right = host->Panel()->Handle();
+    Press('L', KeyCtrl);
+    PanelInfo info{};
+    one.info.Control(right, ControlGetOtherPanelInfo, &info);
+    EXPECT_EQ(info.PanelType, PanelTypeInfo);
+    session.Draw();
+    auto& screen = host->Screen();
+    EXPECT_NE(screen.Row(0).find(" Information "), std::string::npos);
+    EXPECT_NE(screen.Row(2).find("Items"), std::string::npos);
+    EXPECT_NE(screen.Row(2).find("2"), std::string::npos) << "the plug-in's two items";
+    Press('L', KeyCtrl);
+    one.info.Control(right, ControlGetOtherPanelInfo, &info);
+    EXPECT_EQ(info.PanelType, PanelTypeFiles);
+    Press(vk::Tab);
+    Press('L', KeyCtrl);
+    EXPECT_EQ(host->GetPanels().Files(RightSide).type, PanelTypeFiles)
+        << "a side showing a plug-in's panel stays as it is";
+}
+
 TEST_F(PanelSessionTest, AltF7SearchesThePluginsItemsAndLeavesNoCopies) {
     Press(vk::Tab);
     ui.QueueDialog(DialogAnswer{3, {{2, "copied"}}, {}});
