@@ -40,6 +40,11 @@ struct HostTexts {
     const char* notFound;
     const char* information;
     const char* items;
+    const char* yes;
+    const char* no;
+    const char* retry;
+    const char* abort;
+    const char* ignore;
     // The labels of F1..F12 for the plain, Ctrl, Alt and Shift rows.
     std::array<std::array<const char*, 12>, 4> keyBar;
 };

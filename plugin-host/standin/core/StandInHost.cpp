@@ -1,5 +1,6 @@
 #include "plugin-host/standin/core/StandInHost.h"
 
+#include "plugin-host/standin/core/HostTexts.h"
 #include "plugin-host/standin/core/PanelView.h"
 #include "plugin-host/standin/core/ServiceRecords.h"
 #include "plugin-host/standin/core/Services.h"
@@ -476,8 +477,8 @@ int StandInHost::ServiceMessage(int, std::uint32_t flags, const char* helpTopic,
     std::optional<std::string> errorLine;
     if (flags & MessageErrorLine)
         errorLine = platform_.ErrorText(lastError);
-    auto const message =
-        MakeMessageShown(flags, helpTopic, items, itemsNumber, buttonsNumber, errorLine);
+    auto const message = MakeMessageShown(flags, helpTopic, items, itemsNumber, buttonsNumber,
+                                          errorLine, TextsFor(options_.language));
     int const result = ui_.Message(message);
     if (message.buttons.empty())
         return result;
