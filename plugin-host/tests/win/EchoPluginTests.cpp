@@ -220,7 +220,8 @@ TEST_F(EchoPluginTest, TourUsesEveryServiceAndGetsTheAnswersBack) {
     EXPECT_EQ(Last("lastErrorAfterMessage"), std::to_string(ERROR_ACCESS_DENIED));
     auto const& question = ui.Messages().at(1).shown;
     EXPECT_EQ(question.lines, (std::vector<std::string>{"Echo", "Go on?"}));
-    EXPECT_EQ(question.buttons, (std::vector<std::string>{"Yes", "No"}));
+    // The ready-made row is the host's: in the host's language (Russian, code page 866).
+    EXPECT_EQ(question.buttons, (std::vector<std::string>{"\x84\xa0", "\x8d\xa5\xe2"}));
     EXPECT_EQ(Last("yesNo"), "0");
 
     ASSERT_EQ(flushedRow0.size(), 2u);
