@@ -45,6 +45,8 @@ struct HostTexts {
     const char* retry;
     const char* abort;
     const char* ignore;
+    const char* language;     // "Language: "
+    const char* languageName; // this language in its own words
     // The labels of F1..F12 for the plain, Ctrl, Alt and Shift rows.
     std::array<std::array<const char*, 12>, 4> keyBar;
 };

@@ -137,6 +137,8 @@ void PanelSession::HandleKey(const KeyPress& key) {
     }
     if (modifiers == KeyAlt && key.key == SearchKey)
         return Search();
+    if (modifiers == (KeyAlt | KeyShift) && key.key == vk::F9)
+        return ConfigurationMenu();
     if (modifiers & (KeyCtrl | KeyAlt))
         return;
     switch (key.key) {
@@ -221,6 +223,43 @@ void PanelSession::HandleKey(const KeyPress& key) {
     default:
         break;
     }
+}
+
+void PanelSession::ConfigurationMenu() {
+    auto const& texts = Texts();
+    std::vector<HostMenuEntry> entries;
+    for (auto& entry : HostMenuEntries(host_, texts))
+        if (entry.kind == HostMenuEntry::Configure)
+            entries.push_back(std::move(entry));
+    const char* const languages[] = {"en", "ru"};
+    MenuShown menu;
+    menu.x = menu.y = -1;
+    menu.flags = MenuWrapMode;
+    menu.title = texts.configure;
+    for (auto const& entry : entries) {
+        MenuItem item{};
+        std::snprintf(item.Text, sizeof item.Text, "%s", entry.text.c_str());
+        menu.items.push_back(item);
+    }
+    for (const char* language : languages) {
+        MenuItem item{};
+        std::snprintf(item.Text, sizeof item.Text, "  %s%s", texts.language,
+                      TextsFor(language).languageName);
+        item.Checked = host_.Options().language == language;
+        menu.items.push_back(item);
+    }
+    int const chosen = host_.Ui().Menu(menu).item;
+    int const count = static_cast<int>(entries.size());
+    if (chosen < 0)
+        return;
+    if (chosen >= count) {
+        host_.SwitchLanguage(languages[chosen - count]);
+        return;
+    }
+    auto const& entry = entries[static_cast<std::size_t>(chosen)];
+    auto* shown = host_.Panel();
+    if (host_.Configure(entry.number, entry.plugin) && shown && host_.Panel() == shown)
+        shown->Refresh(true);
 }
 
 void PanelSession::ToggleInformation() {

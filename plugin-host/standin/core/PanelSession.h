@@ -8,7 +8,8 @@
 // Keys: Tab switches the side; cursor keys, Home, End, PageUp, PageDown move; Insert selects;
 // Enter enters a folder; F3 views; F5 and F6 copy and move to the other side; F7 makes a folder
 // in a file panel; F8 (Delete) deletes a plug-in's items; F9 the plug-in's configuration; F11 the
-// plug-ins menu; Alt+F7 searches a plug-in's items for a text; Ctrl+0..9 view modes; Ctrl+F3..F11
+// plug-ins menu; Alt+Shift+F9 the configuration menu (plug-ins' settings, the host's language);
+// Alt+F7 searches a plug-in's items for a text; Ctrl+0..9 view modes; Ctrl+F3..F11
 // sort modes (Ctrl+F7 unsorted, the same key again reverses); Ctrl+R rereads; Ctrl+P hides and
 // shows the other panel; Ctrl+L makes it the information panel (and back); a view mode marked
 // full-screen hides it too; Esc or F10 closes a plug-in's panel. A plug-in panel alone on the
@@ -69,6 +70,9 @@ public:
     // Ctrl+L: the other side (when it shows no plug-in's panel) becomes the information panel
     // about the active one, or a file panel again.
     void ToggleInformation();
+    // Alt+Shift+F9: the host's configuration menu: every plug-in's configuration entries and the
+    // host's language (switched at run time: the plug-ins see it at the next redraw).
+    void ConfigurationMenu();
 
 private:
     FilePanel& ActiveFiles() { return host_.GetPanels().ActiveFiles(); }

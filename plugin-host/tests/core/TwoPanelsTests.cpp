@@ -469,6 +469,25 @@ TEST_F(PanelSessionTest, CtrlLMakesTheOtherSideTheInformationPanelThePluginSees)
         << "a side showing a plug-in's panel stays as it is";
 }
 
+TEST_F(PanelSessionTest, TheConfigurationMenuSwitchesTheHostsLanguageAtRunTime) {
+    folder.Write("one_ru.lng", "\x8e\xa4\xa8\xad\n");
+    ui.QueueMenu(1); // after English: Russian
+    Press(vk::F9, KeyAlt | KeyShift);
+    ASSERT_EQ(ui.Menus().size(), 1u);
+    auto const& items = ui.Menus()[0].shown.items;
+    ASSERT_EQ(items.size(), 2u) << "no configuration entries, two languages";
+    EXPECT_STREQ(items[0].Text, "  Language: English");
+    EXPECT_TRUE(items[0].Checked);
+    EXPECT_EQ(host->Options().language, "ru");
+    EXPECT_STREQ(one.info.GetMsg(one.info.ModuleNumber, 0), "\x8e\xa4\xa8\xad");
+    EXPECT_EQ(one.events.back(), (std::pair<int, int>{0, EventRedraw}))
+        << "the panel on the right hears of it at the redraw";
+    Press(vk::Down); // the plain key bar row again
+    session.Draw();
+    EXPECT_NE(host->Screen().Row(24).find("10\x82\xeb\xe5\xae\xa4"), std::string::npos)
+        << "the host's key bar in Russian";
+}
+
 TEST_F(PanelSessionTest, AltF7SearchesThePluginsItemsAndLeavesNoCopies) {
     Press(vk::Tab);
     ui.QueueDialog(DialogAnswer{3, {{2, "copied"}}, {}});
