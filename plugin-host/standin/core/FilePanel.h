@@ -31,6 +31,7 @@ struct FilePanel {
     int top = 0;
     int viewMode = 2;
     int sortMode = SortByName;
+    bool sortDescending = false;
     bool visible = true;
 };
 

@@ -63,11 +63,27 @@ bool ListFiles(FilePanel& panel, const HostPlatform& platform) {
     }
     std::vector<FolderEntry> entries;
     bool const read = platform.ListFolder(panel.folder, entries);
-    std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
-        if (a.folder != b.folder)
-            return a.folder;
+    int const mode = panel.sortMode;
+    auto const extension = [](const std::string& name) {
+        auto const dot = name.rfind('.');
+        return dot == std::string::npos ? std::string() : Lower(name.substr(dot + 1));
+    };
+    // Within folders and within files; the system's order where the mode gives none.
+    auto const before = [&](const FolderEntry& a, const FolderEntry& b) {
+        if (mode == SortUnsorted)
+            return false;
+        if (mode == SortBySize && a.size != b.size)
+            return a.size > b.size;
+        if (mode == SortByExtension && extension(a.name) != extension(b.name))
+            return extension(a.name) < extension(b.name);
         return Lower(a.name) < Lower(b.name);
-    });
+    };
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const FolderEntry& a, const FolderEntry& b) {
+                         if (a.folder != b.folder)
+                             return a.folder;
+                         return panel.sortDescending ? before(b, a) : before(a, b);
+                     });
     panel.items.clear();
     panel.systemNames.clear();
     if (read && !ParentFolder(panel.folder).empty()) {

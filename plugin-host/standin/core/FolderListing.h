@@ -1,7 +1,9 @@
 #pragma once
 
-// A file panel over a real folder: listed through the platform (folders first, then files, each
-// by name without regard to case, a ".." first where the folder has a parent), entered, left.
+// A file panel over a real folder: listed through the platform (folders first, then files, in the
+// panel's sort mode: by name without regard to case, by extension, by size (largest first), or
+// unsorted in the system's order; reversed on request; a ".." first where the folder has a
+// parent), entered, left. Other sort modes order by name.
 // The selection and the cursor stay on the same names across a new listing.
 
 #include "plugin-host/standin/core/FilePanel.h"

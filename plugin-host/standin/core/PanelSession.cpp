@@ -395,7 +395,10 @@ void PanelSession::Sort(int mode) {
         bool const again = plugin->SortMode() == mode;
         plugin->SetSortMode(mode, again && !plugin->SortDescending());
     } else {
-        ActiveFiles().sortMode = mode;
+        FilePanel& files = ActiveFiles();
+        files.sortDescending = files.sortMode == mode && !files.sortDescending;
+        files.sortMode = mode;
+        ListFiles(files, host_.Platform());
     }
 }
 

@@ -68,6 +68,31 @@ TEST_F(FolderListingTest, FoldersFirstThenFilesByNameAndTheParentFirstOfAll) {
     EXPECT_EQ(ItemPath(panel, 4), JoinFolder(folder.Path(), "beta.txt"));
 }
 
+TEST_F(FolderListingTest, SortModesOrderTheFilesAndKeepFoldersFirst) {
+    folder.Write("gamma.c", "123");
+    struct Case {
+        int mode;
+        bool descending;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {SortByName, false, {"..", "Inner", "zeta", "Alpha.txt", "beta.txt", "gamma.c"}},
+        {SortByName, true, {"..", "zeta", "Inner", "gamma.c", "beta.txt", "Alpha.txt"}},
+        {SortBySize, false, {"..", "Inner", "zeta", "beta.txt", "gamma.c", "Alpha.txt"}},
+        {SortByExtension, false, {"..", "Inner", "zeta", "gamma.c", "Alpha.txt", "beta.txt"}},
+        {SortByWriteTime, false, {"..", "Inner", "zeta", "Alpha.txt", "beta.txt", "gamma.c"}},
+    };
+    for (auto const& c : cases) {
+        panel.sortMode = c.mode;
+        panel.sortDescending = c.descending;
+        ASSERT_TRUE(ListFiles(panel, platform));
+        EXPECT_EQ(Names(panel), c.names) << c.mode << (c.descending ? " reversed" : "");
+    }
+    panel.sortMode = SortUnsorted;
+    ASSERT_TRUE(ListFiles(panel, platform));
+    EXPECT_EQ(panel.items.size(), 6u) << "the system's order, whatever it is";
+}
+
 TEST_F(FolderListingTest, SelectionAndCursorStayOnTheirNamesAcrossANewListing) {
     ASSERT_TRUE(ListFiles(panel, platform));
     panel.items[4].Flags |= ItemSelected; // beta.txt
