@@ -3,8 +3,10 @@
 #include "plugin-host/standin/core/FolderListing.h"
 #include "plugin-host/standin/core/HostMenus.h"
 #include "plugin-host/standin/core/PanelView.h"
+#include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <vector>
@@ -110,7 +112,10 @@ void PanelSession::Draw() {
         }
     }
     auto* active = host_.Panel();
-    DrawKeyBar(screen, active ? &active->Description() : nullptr, keyRow_, texts);
+    if (commandLine_.empty())
+        DrawKeyBar(screen, active ? &active->Description() : nullptr, keyRow_, texts);
+    else
+        screen.Write(0, screen.Height() - 1, 0x07, Fit("> " + commandLine_, screen.Width()));
     screen.SetCursor(0, 0, false);
 }
 
@@ -141,6 +146,25 @@ void PanelSession::HandleKey(const KeyPress& key) {
         return ConfigurationMenu();
     if (modifiers & (KeyCtrl | KeyAlt))
         return;
+    if (!commandLine_.empty()) {
+        switch (key.key) {
+        case vk::Return:
+            RunCommandLine();
+            return;
+        case vk::Back:
+            commandLine_.pop_back();
+            return;
+        case vk::Escape:
+            commandLine_.clear();
+            return;
+        default:
+            break;
+        }
+    }
+    if (static_cast<unsigned char>(key.ch) > 0x20 || (key.ch == ' ' && !commandLine_.empty())) {
+        commandLine_ += key.ch;
+        return;
+    }
     switch (key.key) {
     case vk::Tab:
         host_.SwitchActive();
@@ -223,6 +247,27 @@ void PanelSession::HandleKey(const KeyPress& key) {
     default:
         break;
     }
+}
+
+bool PanelSession::RunCommandLine() {
+    auto const colon = commandLine_.find(':');
+    if (colon == std::string::npos || colon == 0)
+        return false;
+    auto const lower = [](std::string text) {
+        for (char& c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    std::string const prefix = lower(commandLine_.substr(0, colon));
+    for (auto const& entry : HostMenuEntries(host_, Texts(), false)) {
+        if (entry.kind != HostMenuEntry::Command || lower(entry.prefix) != prefix)
+            continue;
+        std::string const text = commandLine_.substr(colon + 1);
+        commandLine_.clear();
+        host_.OpenCommandLine(text, entry.plugin);
+        return true;
+    }
+    return false;
 }
 
 void PanelSession::ConfigurationMenu() {

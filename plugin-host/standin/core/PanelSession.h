@@ -70,6 +70,12 @@ public:
     // Ctrl+L: the other side (when it shows no plug-in's panel) becomes the information panel
     // about the active one, or a file panel again.
     void ToggleInformation();
+    // The command line: what the user types in the panels (characters no plug-in panel took),
+    // Backspace, Esc to clear; Enter runs "prefix:text" with the plug-in of that prefix
+    // (OpenPlugin from the command line with the text after the colon). False when the line held
+    // no known prefix (the line is then kept).
+    const std::string& CommandLine() const { return commandLine_; }
+    bool RunCommandLine();
     // Alt+Shift+F9: the host's configuration menu: every plug-in's configuration entries and the
     // host's language (switched at run time: the plug-ins see it at the next redraw).
     void ConfigurationMenu();
@@ -85,6 +91,7 @@ private:
     StandInHost& host_;
     std::string viewFolder_;
     bool passiveHidden_ = false;
+    std::string commandLine_;
     int keyRow_ = 0;
 };
 

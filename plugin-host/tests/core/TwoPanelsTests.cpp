@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -40,6 +41,8 @@ struct Shared {
     int exits = 0;
     std::vector<std::string> deleted;
     bool refusePut = false;
+    const char* prefix = nullptr;
+    std::vector<std::string> commandLines; // the texts OpenPlugin got from the command line
     std::vector<const char*> pluginsMenu;
     std::vector<const char*> disksMenu;
     std::vector<int> disksNumbers;
@@ -53,7 +56,9 @@ template <Shared& S> struct SharedPlugin {
     static void SetStartupInfo(const HostStartupInfo* info) {
         std::memcpy(&S.info, info, sizeof S.info);
     }
-    static PanelHandle OpenPlugin(int, std::intptr_t) {
+    static PanelHandle OpenPlugin(int origin, std::intptr_t item) {
+        if (origin == OpenFromCommandLine)
+            S.commandLines.push_back(reinterpret_cast<const char*>(item));
         S.panels.push_back(std::make_unique<int>(static_cast<int>(S.panels.size())));
         return S.panels.back().get();
     }
@@ -116,6 +121,7 @@ template <Shared& S> struct SharedPlugin {
         info->DisksMenuStrings = S.disksMenu.data();
         info->DisksMenuNumbers = S.disksNumbers.data();
         info->DisksMenuStringsNumber = static_cast<int>(S.disksMenu.size());
+        info->CommandPrefix = S.prefix;
     }
 
     static PluginEntryPoints EntryPoints() {
@@ -486,6 +492,30 @@ TEST_F(PanelSessionTest, TheConfigurationMenuSwitchesTheHostsLanguageAtRunTime) 
     session.Draw();
     EXPECT_NE(host->Screen().Row(24).find("10\x82\xeb\xe5\xae\xa4"), std::string::npos)
         << "the host's key bar in Russian";
+}
+
+TEST_F(PanelSessionTest, TheCommandLineOpensThePluginOfItsPrefix) {
+    one.prefix = "one";
+    auto const type = [&](const std::string& text) {
+        for (char c : text)
+            Press(std::toupper(static_cast<unsigned char>(c)), 0, c);
+    };
+    type("ONE:a b");
+    EXPECT_EQ(session.CommandLine(), "ONE:a b");
+    session.Draw();
+    EXPECT_EQ(host->Screen().TextAt(0, 24, 9), "> ONE:a b");
+    Press(vk::Back, 0, 8);
+    Press(vk::Return, 0, 13);
+    EXPECT_EQ(one.commandLines, (std::vector<std::string>{"a "}));
+    EXPECT_EQ(session.CommandLine(), "");
+    ASSERT_NE(host->Panel(), nullptr) << "opened on the active side";
+
+    type("two:x");
+    Press(vk::Return, 0, 13);
+    EXPECT_EQ(session.CommandLine(), "two:x") << "no plug-in has that prefix";
+    Press(vk::Escape, 0, 27);
+    EXPECT_EQ(session.CommandLine(), "");
+    EXPECT_NE(host->Panel(), nullptr) << "Esc cleared the line, it closed no panel";
 }
 
 TEST_F(PanelSessionTest, AltF7SearchesThePluginsItemsAndLeavesNoCopies) {
