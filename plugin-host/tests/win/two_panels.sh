@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # ulvar-host as a two-panel host in a real terminal (tmux) under Wine: the echo plug-in's panel on
 # the left (opened by its hot digit), the folder the host started in on the right. F3 views an
-# item, Ctrl+0 and Ctrl+3 switch view modes, Ctrl+F6 sorts by size, Alt+F7 searches, Tab goes to
+# item, the plug-in's V switches view modes, Ctrl+F6 sorts by size, Alt+F7 searches, Tab goes to
 # the folder and F5 copies a file from it into the plug-in (which finds it in the host's current
-# folder); the tour's dialog brings back the text typed the first time with Ctrl+Up. Exit code 77
+# folder); "echo:tour" on the command line runs the tour, whose dialog brings back the text typed
+# the first time with Ctrl+Up when the tour runs again from the host's menu. Exit code 77
 # (skipped) when tmux is missing.
 #   two_panels.sh WINE_LOADER BIN_FOLDER
 set -uo pipefail
@@ -72,8 +73,14 @@ keys M-F7
 wait_for "Text to search for"
 keys -l "echo:beta"
 keys Enter
-wait_for " Search "
-found=$(screen | sed -n "$(($(line_of " Search ") + 1))p")
+# The prompt has the same title: the result is the box without the prompt's text.
+wait_gone "Text to search for"
+for _ in $(seq 300); do
+    row=$(line_of " Search ")
+    found=$([ -n "$row" ] && screen | sed -n "$((row + 1))p")
+    case "$found" in *beta.txt*) break ;; esac
+    sleep 0.1
+done
 case "$found" in
 *beta.txt*) ;;
 *) echo "the search did not find beta.txt: $found"; screen; exit 1 ;;
@@ -97,11 +104,11 @@ done
 grep -q "found=hello.txt" "$work/echo_plugin.dll.put" ||
     { echo "PutFiles did not find the file:"; cat "$work/echo_plugin.dll.put"; exit 1; }
 
-# Back to the plug-in, which closes with Esc; the tour's dialog twice, its edit with history.
-keys Tab
-keys Escape
-wait_for "Esc quits"
-keys 2
+# The command line (typed on the folder's side): the tour through the echo plug-in's prefix. Its
+# dialog's edit has a history: the text entered now comes back in the next tour with Ctrl+Up.
+keys -l "echo:tour"
+wait_for "> echo:tour"
+keys Enter
 wait_for "Echo menu"
 keys Enter
 wait_for "Echo dialog"
@@ -112,6 +119,11 @@ keys Enter
 wait_for "Could not open"
 keys Escape
 wait_for "Go on?"
+keys Escape
+wait_for "hello.txt"
+
+# Back to the plug-in, which closes with Esc; the tour from the host's menu, by its hot digit.
+keys Tab
 keys Escape
 wait_for "Esc quits"
 keys 2
