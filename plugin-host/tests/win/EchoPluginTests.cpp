@@ -413,6 +413,29 @@ TEST_F(EchoPluginTest, TwoEchoPanelsAndACyrillicFolderCopiedFrom) {
     EXPECT_EQ(Last("putFolder"), win32::OemFromAnsi(sub)) << "the current folder, read in OEM";
 }
 
+// The echo panel refreshes the other side only when it is the information panel, and sorts
+// itself through HostControl.
+TEST_F(EchoPluginTest, TheOtherPanelRefreshedWhenItIsTheInformationPanel) {
+    Start();
+    ASSERT_NE(host->OpenOn(RightSide, OpenFromPluginsMenu, 0), InvalidPanel);
+    host->SwitchActive();
+    auto const& panels = host->GetPanels();
+    host->PressKey('O');
+    EXPECT_EQ(Last("otherRefreshed"), "0") << "a file panel is left alone";
+    EXPECT_EQ(panels.UpdateCountOn(LeftSide), 0);
+    host->GetPanels().Files(LeftSide).type = PanelTypeInfo;
+    host->PressKey('O');
+    EXPECT_EQ(Last("otherRefreshed"), "1");
+    EXPECT_EQ(panels.UpdateCountOn(LeftSide), 1);
+    EXPECT_EQ(panels.RedrawCountOn(LeftSide), 1);
+    EXPECT_EQ(panels.RedrawCountOn(RightSide), 0);
+
+    host->PressKey('B');
+    EXPECT_EQ(Last("setSortMode"), "1");
+    EXPECT_EQ(host->Panel()->SortMode(), SortBySize);
+    EXPECT_EQ(host->Panel()->Name(2), "readme") << "the plug-in's own order: largest first";
+}
+
 TEST_F(EchoPluginTest, BreakArrivesFromAnotherThreadWhileThePluginIsBusy) {
     Start();
     ASSERT_NE(host->Open(OpenFromPluginsMenu, 0), InvalidPanel);

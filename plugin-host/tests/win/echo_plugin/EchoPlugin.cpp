@@ -5,7 +5,8 @@
 // Plug-ins menu: 0 opens a panel (a few items with custom columns, a sub-folder), 1 runs a tour of
 // the services (menu, dialog, message with the error line, text and screen save and restore,
 // panel information, a folder shown while opening) and opens no panel. In the panel, V switches
-// the view mode through HostControl. From the command line
+// the view mode and B sorts by size through HostControl, O updates and redraws the other panel
+// when it is the information panel. From the command line
 // ("echo:") the text "tour" runs the tour and anything else opens the panel.
 
 #include "ulvar/Plugin.h"
@@ -376,6 +377,23 @@ ULVAR_EXPORT int ProcessKey(PanelHandle panel, int key, unsigned) {
     case 'Q':
         host.Control(panel, ControlClosePlugin, nullptr);
         return 1;
+    case 'O': {
+        // As the services plug-in does: the other panel is updated and redrawn when it is the
+        // information panel.
+        PanelInfo other{};
+        host.Control(panel, ControlGetOtherPanelInfo, &other);
+        bool info = other.PanelType == PanelTypeInfo;
+        if (info)
+            info = host.Control(panel, ControlUpdateOtherPanel, nullptr) &&
+                   host.Control(panel, ControlRedrawOtherPanel, nullptr);
+        Note("otherRefreshed", info ? "1" : "0");
+        return 1;
+    }
+    case 'B': {
+        int mode = SortBySize;
+        Note("setSortMode", std::to_string(host.Control(panel, ControlSetSortMode, &mode)));
+        return 1;
+    }
     case 'V': {
         // Between the name alone (mode 0) and the start mode's columns (3).
         PanelInfo info{};
