@@ -214,6 +214,15 @@ int StandInHost::SendEvent(int event, void* param) {
     return result;
 }
 
+int StandInHost::Idle() {
+    int result = 0;
+    for (int side : {ActiveSide(), panels_.PassiveSide()})
+        if (auto* panel = PanelOn(side))
+            result |= panel->ProcessEvent(EventIdle, nullptr);
+    CloseIfRequested();
+    return result;
+}
+
 bool StandInHost::EnterFolder(const std::string& name) {
     auto* panel = Panel();
     if (!panel)

@@ -162,7 +162,8 @@ public:
     // Panel operations the user makes on the active panel; each closes a panel afterwards if
     // the plug-in asked for that through HostControl.
     int PressKey(int key, unsigned controlState = 0);
-    int Idle() { return SendEvent(EventIdle, nullptr); }
+    // A while without keys: EventIdle to the plug-in panels of both sides (the active one first).
+    int Idle();
     int SendEvent(int event, void* param);
     bool EnterFolder(const std::string& name);
     // Enter on the current item; ".." that the plug-in refuses (its top folder) closes the panel.

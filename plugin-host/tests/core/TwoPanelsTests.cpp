@@ -205,6 +205,12 @@ TEST_F(TwoPanelsTest, TwoPanelsOfOnePluginShareItsStateAndAnswerForEachOther) {
     host->SwitchActive();
     EXPECT_EQ(host->Panel()->Handle(), left);
     EXPECT_EQ(Info(ActivePanel, ControlGetPanelInfo).Rect.Left, 0);
+
+    one.events.clear();
+    host->Idle();
+    EXPECT_EQ(one.events, (std::vector<std::pair<int, int>>{{Number(left), EventIdle},
+                                                            {Number(right), EventIdle}}))
+        << "both panels hear the idle event, the active one first";
 }
 
 TEST_F(TwoPanelsTest, APanelOnThePassiveSideAnswersAndClosesOnItsOwn) {
