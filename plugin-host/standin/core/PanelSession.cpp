@@ -191,7 +191,9 @@ void PanelSession::HandleKey(const KeyPress& key) {
         if (auto* plugin = host_.Panel()) {
             plugin->Select(plugin->Current(), !plugin->IsSelected(plugin->Current()));
         } else if (!ActiveFiles().items.empty()) {
-            auto& item = ActiveFiles().items[static_cast<std::size_t>(ActiveFiles().current)];
+            auto& files = ActiveFiles();
+            files.current = std::clamp(files.current, 0, static_cast<int>(files.items.size()) - 1);
+            auto& item = files.items[static_cast<std::size_t>(files.current)];
             if (std::string(item.Data.FileName) != "..")
                 item.Flags ^= ItemSelected;
         }
@@ -365,6 +367,7 @@ void PanelSession::View() {
     FilePanel& files = ActiveFiles();
     if (files.items.empty())
         return;
+    files.current = std::clamp(files.current, 0, static_cast<int>(files.items.size()) - 1);
     auto const& item = files.items[static_cast<std::size_t>(files.current)];
     if (!IsFolder(item))
         ShowText(item.Data.FileName, ItemPath(files, files.current));
