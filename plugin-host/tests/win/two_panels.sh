@@ -4,7 +4,8 @@
 # item, the plug-in's V switches view modes, Ctrl+F6 sorts by size, Alt+F7 searches, Tab goes to
 # the folder and F5 copies a file from it into the plug-in (which finds it in the host's current
 # folder); "echo:tour" on the command line runs the tour, whose dialog brings back the text typed
-# the first time with Ctrl+Up when the tour runs again from the host's menu. Exit code 77
+# the first time with Ctrl+Up when the tour runs again from the host's menu. With the Russian
+# locale a second start with --lang ru shows the host's texts in Russian. Exit code 77
 # (skipped) when tmux is missing.
 #   two_panels.sh WINE_LOADER BIN_FOLDER
 set -uo pipefail
@@ -140,4 +141,19 @@ keys Escape
 wait_for "Esc quits"
 keys Escape
 wait_for "HOST-EXIT=0"
+
+# With --lang ru the host's own texts are Russian (shown only where the terminal's locale has
+# Cyrillic).
+if [ "${LANG:-}" = ru_RU.UTF-8 ]; then
+    tmux -L "$socket" kill-server 2>/dev/null
+    host_session_start "$wine" 100 40 --lang ru echo_plugin.dll
+    wait_for "Esc - выход"
+    keys 1
+    wait_for "5Копир"
+    wait_for "Имя"
+    keys Escape
+    wait_for "Esc - выход"
+    keys Escape
+    wait_for "HOST-EXIT=0"
+fi
 echo "two-panel test passed"
