@@ -1,5 +1,5 @@
-// ulvar-host: tries a plug-in in a console, as Ulvar would run it.
-//   ulvar-host [--lang en|ru] [--size WxH] PLUGIN.dll
+// ulvar-host: tries plug-ins in a console, as Ulvar would run them, beside folders of the machine.
+//   ulvar-host [--lang en|ru] [--size WxH] PLUGIN.dll [MORE.dll ...]
 
 #include "plugin-host/app/MainMenu.h"
 #include "plugin-host/standin/console/ConsoleTerminal.h"
@@ -59,8 +59,21 @@ int Run(const HostArguments& arguments) {
         std::fprintf(stderr, "cannot load %s: %s\n", arguments.plugin.c_str(), loadError.c_str());
         return 1;
     }
+    for (auto const& more : arguments.morePlugins) {
+        if (AddDll(host, more, &loadError) < 0) {
+            std::fprintf(stderr, "cannot load %s: %s\n", more.c_str(), loadError.c_str());
+            return 1;
+        }
+    }
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    PanelSession session(host, std::string(temp) + "ulvar-host-view");
+    // Both sides show the folder the host started in until a plug-in's panel opens on one.
+    std::string const folder = host.Platform().CurrentFolder();
+    session.ShowFolder(LeftSide, folder);
+    session.ShowFolder(RightSide, folder);
     SetConsoleCtrlHandler(OnControl, TRUE);
-    RunMainMenu(host, ui, terminal);
+    RunMainMenu(host, session, ui, terminal);
     host.Exit();
     SetConsoleCtrlHandler(OnControl, FALSE);
     host.Screen().Clear();

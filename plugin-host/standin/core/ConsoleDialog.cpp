@@ -3,6 +3,7 @@
 #include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <map>
 
@@ -21,7 +22,8 @@ int Length(const char* text) {
 } // namespace
 
 ConsoleDialog::ConsoleDialog(const DialogShown& dialog, int screenWidth, int screenHeight)
-    : items_(dialog.items) {
+    : items_(dialog.items), histories_(dialog.histories) {
+    histories_.resize(items_.size());
     int const width = dialog.x1 < 0 ? dialog.x2 : dialog.x2 - dialog.x1 + 1;
     int const height = dialog.y1 < 0 ? dialog.y2 : dialog.y2 - dialog.y1 + 1;
     left_ = dialog.x1 < 0 ? (screenWidth - width) / 2 : dialog.x1;
@@ -125,10 +127,35 @@ void ConsoleDialog::SelectRadio(int index) {
     items_[index].Selected = 1;
 }
 
+bool ConsoleDialog::StepHistory(int step) {
+    if (focus_ < 0 || !IsEdit(focus_) || (items_[focus_].Flags & DialogReadOnly))
+        return false;
+    auto const& history = histories_[static_cast<std::size_t>(focus_)];
+    if (history.empty())
+        return false;
+    auto& item = items_[focus_];
+    if (historyAt_ < 0)
+        typed_ = item.Data;
+    historyAt_ = std::clamp(historyAt_ + step, -1, static_cast<int>(history.size()) - 1);
+    std::string const& text =
+        historyAt_ < 0 ? typed_ : history[static_cast<std::size_t>(historyAt_)];
+    std::snprintf(item.Data, sizeof item.Data, "%s", text.c_str());
+    return true;
+}
+
 ConsoleDialog::State ConsoleDialog::Key(const KeyPress& key) {
     if (state_ != State::Open)
         return state_;
     bool const shift = (key.state & KeyShift) != 0;
+    if ((key.state & ModifierMask) == KeyCtrl) {
+        bool const older = key.key == vk::Up || key.key == 'E';
+        bool const newer = key.key == vk::Down || key.key == 'X';
+        if ((older || newer) && StepHistory(older ? 1 : -1))
+            return state_;
+    }
+    // Typing, Backspace and moving the focus leave the history: a next step starts from what the
+    // edit holds then.
+    historyAt_ = -1;
     switch (key.key) {
     case vk::Escape:
         state_ = State::Cancelled;

@@ -5,12 +5,14 @@
 // focus forward, Shift+Tab and Up back; typing and Backspace edit the focused edit; Space toggles a
 // check box, selects a radio button (clearing the others of its group) or presses a button; Enter
 // presses the focused button, closes with an edit marked DialogEditEnter, or else closes with the
-// default button; Esc cancels.
+// default button; Esc cancels. In an edit with a history list, Ctrl+Up (Ctrl+E) brings back the
+// next older text, Ctrl+Down (Ctrl+X) the next newer one, down to the text typed.
 
 #include "plugin-host/standin/core/HostUi.h"
 #include "plugin-host/standin/core/Keys.h"
 #include "plugin-host/standin/core/VirtualScreen.h"
 
+#include <string>
 #include <vector>
 
 namespace ulvar::standin {
@@ -42,12 +44,17 @@ private:
     void Close(int item);
     void SelectRadio(int index);
     std::string Label(int index) const;
+    // Steps through the focused edit's history: +1 older, -1 newer. False without a history.
+    bool StepHistory(int step);
 
     std::vector<DialogItem> items_;
     std::vector<int> x_; // each item's screen column
     State state_ = State::Open;
     int result_ = -1;
     int focus_ = -1;
+    std::vector<std::vector<std::string>> histories_;
+    int historyAt_ = -1; // the entry shown in the focused edit, -1 for the text typed
+    std::string typed_;
     int left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
 };
 

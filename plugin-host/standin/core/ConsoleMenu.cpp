@@ -3,6 +3,8 @@
 #include "plugin-host/standin/core/ScreenDrawing.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 
 namespace ulvar::standin {
 
@@ -107,9 +109,29 @@ ConsoleMenu::State ConsoleMenu::Key(const KeyPress& key) {
         state_ = State::Cancelled;
         break;
     default:
+        if (int const hot = HotItem(key.ch); hot >= 0) {
+            current_ = hot;
+            state_ = State::Chosen;
+        }
         break;
     }
     return state_;
+}
+
+int ConsoleMenu::HotItem(char typed) const {
+    if (static_cast<unsigned char>(typed) <= 0x20)
+        return -1;
+    auto const lower = [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    };
+    for (int i = 0; i < static_cast<int>(menu_.items.size()); ++i) {
+        if (!Selectable(i))
+            continue;
+        const char* amp = std::strchr(menu_.items[static_cast<std::size_t>(i)].Text, '&');
+        if (amp && amp[1] && lower(amp[1]) == lower(typed))
+            return i;
+    }
+    return -1;
 }
 
 MenuAnswer ConsoleMenu::Answer() const {

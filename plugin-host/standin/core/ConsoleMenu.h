@@ -1,8 +1,9 @@
 #pragma once
 
 // The host's menu on the console: the cursor moves over the items (skipping separators, wrapping
-// from the last item to the first with MenuWrapMode), Enter chooses, Esc and F10 cancel, and a
-// break key of the plug-in closes the menu reporting which one it was.
+// from the last item to the first with MenuWrapMode), Enter chooses, Esc and F10 cancel, typing
+// the hot key of an item (the character after its '&') chooses it, and a break key of the plug-in
+// closes the menu reporting which one it was.
 
 #include "plugin-host/standin/core/HostUi.h"
 #include "plugin-host/standin/core/Keys.h"
@@ -31,6 +32,8 @@ public:
 
 private:
     bool Selectable(int index) const;
+    // The selectable item whose hot key is typed, or -1.
+    int HotItem(char typed) const;
     void Move(int step);
     void MoveTo(int index, int step);
 

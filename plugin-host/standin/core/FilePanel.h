@@ -24,10 +24,14 @@ struct FilePanel {
     int type = PanelTypeFiles;
     std::string folder;
     std::vector<PanelItem> items; // ItemSelected in Flags marks the selection
+    // The items' names as the system spells them, when the host listed a real folder (the
+    // items carry them in the interface's code page); empty for a panel a test filled.
+    std::vector<std::string> systemNames;
     int current = 0;
     int top = 0;
     int viewMode = 2;
     int sortMode = SortByName;
+    bool sortDescending = false;
     bool visible = true;
 };
 

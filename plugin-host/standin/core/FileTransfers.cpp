@@ -34,11 +34,7 @@ private:
 
 int PutFilesFromFolder(StandInHost& host, const std::string& folder, std::vector<PanelItem> items,
                        bool move, int opMode) {
-    auto* panel = host.Panel();
-    if (!panel)
-        return 0;
-    CurrentFolder const current(folder);
-    return panel->PutFiles(items, move, opMode);
+    return host.PutFilesFrom(host.ActiveSide(), folder, std::move(items), move, opMode);
 }
 
 PanelHandle OpenOverFilePanel(StandInHost& host, int origin, std::intptr_t item) {

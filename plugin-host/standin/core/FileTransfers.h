@@ -11,8 +11,8 @@
 
 namespace ulvar::standin {
 
-// PutFiles of the open plug-in panel with files of folder (names relative to it, or full paths).
-// 0 when no plug-in panel is open.
+// PutFiles of the active plug-in panel with files of folder (names relative to it, or full paths),
+// as StandInHost::PutFilesFrom does it. 0 when no plug-in panel is open there.
 int PutFilesFromFolder(StandInHost& host, const std::string& folder, std::vector<PanelItem> items,
                        bool move = false, int opMode = 0);
 // OpenPlugin while the current folder is the active file panel's folder (when it has one), as

@@ -28,7 +28,7 @@ HostArguments ParseHostArguments(const std::vector<std::string>& arguments) {
         } else if (result.plugin.empty()) {
             result.plugin = argument;
         } else {
-            return result.error = "only one plug-in", result;
+            result.morePlugins.push_back(argument);
         }
     }
     if (result.plugin.empty() && result.error.empty())

@@ -1,6 +1,6 @@
 #pragma once
 
-// The command line of ulvar-host: [--lang en|ru] [--size WxH] PLUGIN.dll
+// The command line of ulvar-host: [--lang en|ru] [--size WxH] PLUGIN.dll [MORE.dll ...]
 
 #include <string>
 #include <vector>
@@ -12,7 +12,8 @@ struct HostArguments {
     int width = 0; // 0: the console's screen buffer decides
     int height = 0;
     std::string plugin;
-    std::string error; // why the command line was refused, or ""
+    std::vector<std::string> morePlugins; // loaded beside the first
+    std::string error;                    // why the command line was refused, or ""
 };
 
 HostArguments ParseHostArguments(const std::vector<std::string>& arguments);
@@ -21,6 +22,7 @@ inline constexpr int MinScreenWidth = 80;
 inline constexpr int MinScreenHeight = 25;
 // Why a console of this size cannot be used, or "" when it can.
 std::string ScreenSizeError(int width, int height);
-inline constexpr const char* HostUsage = "usage: ulvar-host [--lang en|ru] [--size WxH] PLUGIN.dll";
+inline constexpr const char* HostUsage =
+    "usage: ulvar-host [--lang en|ru] [--size WxH] PLUGIN.dll [MORE.dll ...]";
 
 } // namespace ulvar::standin

@@ -7,8 +7,16 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ulvar::standin {
+
+// One entry of a folder as the system names it.
+struct FolderEntry {
+    std::string name;
+    bool folder = false;
+    std::uint64_t size = 0;
+};
 
 class HostPlatform {
 public:
@@ -28,6 +36,13 @@ public:
     virtual bool SetCurrentFolder(const std::string&) { return false; }
     // The file functions take and give OEM text (true) or the system's own (false) from now on.
     virtual void SetOemFileFunctions(bool) {}
+    // The entries of a folder of the system (without "." and ".."), in the system's order; false
+    // when it cannot be read.
+    virtual bool ListFolder(const std::string&, std::vector<FolderEntry>&) const { return false; }
+    // Makes a folder of the system; false when it could not.
+    virtual bool MakeFolder(const std::string&) { return false; }
+    // Removes a file of the system; false when it could not.
+    virtual bool RemoveFile(const std::string&) { return false; }
 };
 
 // The platform of this build: Windows' own functions in the Windows build (standin/win), the

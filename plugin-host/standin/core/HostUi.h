@@ -26,6 +26,9 @@ struct DialogShown {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::string helpTopic;
     std::vector<DialogItem> items; // as passed in, before any answer changed them
+    // For each item, the history list of an edit with DialogHistory, the latest text first (the
+    // host keeps one list per history name for its lifetime); empty for the other items.
+    std::vector<std::vector<std::string>> histories;
 };
 
 struct MessageShown {

@@ -5,28 +5,41 @@
 
 namespace ulvar::standin {
 
-PluginPanel& Panels::AttachPlugin(const PluginEntryPoints& entryPoints, PanelHandle handle) {
-    plugin_ = std::make_unique<PluginPanel>(entryPoints, handle);
-    closeRequested_ = false;
-    return *plugin_;
+PluginPanel& Panels::AttachPlugin(int side, const PluginEntryPoints& entryPoints,
+                                  PanelHandle handle, int owner) {
+    Side& target = sides_[Index(side)];
+    target.plugin = std::make_unique<PluginPanel>(entryPoints, handle);
+    target.owner = owner;
+    target.closeRequested = false;
+    return *target.plugin;
 }
 
-Panels::Side Panels::Resolve(PanelHandle panel) const {
+void Panels::DetachPlugin(int side) {
+    Side& target = sides_[Index(side)];
+    target.plugin.reset();
+    target.closeRequested = false;
+}
+
+int Panels::SideOf(PanelHandle panel) const {
+    for (int side : {active_, PassiveSide()})
+        if (sides_[side].plugin && sides_[side].plugin->Handle() == panel)
+            return side;
+    return -1;
+}
+
+int Panels::Resolve(PanelHandle panel) const {
     if (panel == ActivePanel)
-        return Side::Active;
+        return active_;
     if (panel == PassivePanel)
-        return Side::Passive;
-    if (plugin_ && panel == plugin_->Handle())
-        return Side::Active;
-    return Side::None;
+        return PassiveSide();
+    return SideOf(panel);
 }
 
 int Panels::Control(PanelHandle panel, int command, void* param) {
-    Side const side = Resolve(panel);
-    if (side == Side::None)
+    int const side = Resolve(panel);
+    if (side < 0)
         return 0;
-    Side const other = side == Side::Active ? Side::Passive : Side::Active;
-    bool const pluginSide = side == Side::Active && plugin_;
+    int const other = 1 - side;
     switch (command) {
     case ControlGetPanelInfo:
     case ControlGetOtherPanelInfo:
@@ -36,24 +49,24 @@ int Panels::Control(PanelHandle panel, int command, void* param) {
         return 1;
     case ControlUpdatePanel:
     case ControlUpdateOtherPanel: {
-        Side const target = command == ControlUpdatePanel ? side : other;
-        ++sideUpdates_[target == Side::Passive ? 1 : 0];
-        if (target == Side::Active && plugin_)
-            plugin_->Refresh(param != nullptr);
+        int const target = command == ControlUpdatePanel ? side : other;
+        ++sideUpdates_[target];
+        if (auto* plugin = PluginOn(target))
+            plugin->Refresh(param != nullptr);
         return 1;
     }
     case ControlRedrawPanel:
     case ControlRedrawOtherPanel: {
-        Side const target = command == ControlRedrawPanel ? side : other;
+        int const target = command == ControlRedrawPanel ? side : other;
         ++redraws_;
-        ++sideRedraws_[target == Side::Passive ? 1 : 0];
+        ++sideRedraws_[target];
         auto const* redraw = static_cast<const RedrawInfo*>(param);
-        if (target == Side::Active && plugin_) {
+        if (auto* plugin = PluginOn(target)) {
             if (redraw)
-                plugin_->SetCursor(redraw->CurrentItem, redraw->TopPanelItem);
-            TellRedraw(redraw);
+                plugin->SetCursor(redraw->CurrentItem, redraw->TopPanelItem);
+            TellRedraw(target, redraw);
         } else if (redraw) {
-            FilePanel& files = target == Side::Active ? activeFiles_ : passiveFiles_;
+            FilePanel& files = Files(target);
             int const last = std::max(static_cast<int>(files.items.size()) - 1, 0);
             files.current = std::clamp(redraw->CurrentItem, 0, last);
             files.top = std::clamp(redraw->TopPanelItem, 0, last);
@@ -64,10 +77,10 @@ int Panels::Control(PanelHandle panel, int command, void* param) {
         if (!param)
             return 0;
         auto const& info = *static_cast<const PanelInfo*>(param);
-        if (pluginSide) {
-            plugin_->ApplySelection(info);
+        if (auto* plugin = PluginOn(side)) {
+            plugin->ApplySelection(info);
         } else if (info.PanelItems) {
-            FilePanel& files = side == Side::Active ? activeFiles_ : passiveFiles_;
+            FilePanel& files = Files(side);
             int const count = std::min(info.ItemsNumber, static_cast<int>(files.items.size()));
             for (int i = 0; i < count; ++i)
                 files.items[i].Flags = (files.items[i].Flags & ~ItemSelected) |
@@ -76,9 +89,9 @@ int Panels::Control(PanelHandle panel, int command, void* param) {
         return 1;
     }
     case ControlSetPanelDirectory:
-        return SetDirectory(side, static_cast<const char*>(param));
+        return SetDirectory(side, false, static_cast<const char*>(param));
     case ControlSetOtherPanelDirectory:
-        return SetDirectory(other, static_cast<const char*>(param));
+        return SetDirectory(other, true, static_cast<const char*>(param));
     case ControlSetViewMode:
     case ControlSetSortMode: {
         if (!param)
@@ -86,59 +99,69 @@ int Panels::Control(PanelHandle panel, int command, void* param) {
         int const value = *static_cast<const int*>(param);
         if (command == ControlSetViewMode && (value < 0 || value >= ViewModeCount))
             return 0;
-        if (pluginSide) {
+        if (auto* plugin = PluginOn(side)) {
             if (command == ControlSetViewMode)
-                plugin_->SetViewMode(value);
+                plugin->SetViewMode(value);
             else
-                plugin_->SetSortMode(value, plugin_->SortDescending());
+                plugin->SetSortMode(value, plugin->SortDescending());
         } else {
-            FilePanel& files = side == Side::Active ? activeFiles_ : passiveFiles_;
+            FilePanel& files = Files(side);
             (command == ControlSetViewMode ? files.viewMode : files.sortMode) = value;
         }
         return 1;
     }
     case ControlClosePlugin:
-        if (!pluginSide)
+        if (!PluginOn(side))
             return 0;
-        closeRequested_ = true;
+        sides_[side].closeRequested = true;
         if (param)
-            activeFiles_.folder = static_cast<const char*>(param);
+            Files(side).folder = static_cast<const char*>(param);
         return 1;
     default:
         return 0;
     }
 }
 
-void Panels::TellRedraw(const RedrawInfo* redraw) {
-    if (!redrawEvents_ || inRedrawEvent_ || !plugin_ || plugin_->Closed())
+void Panels::TellRedraw(int side, const RedrawInfo* redraw) {
+    auto* plugin = PluginOn(side);
+    if (!redrawEvents_ || inRedrawEvent_ || !plugin || plugin->Closed())
         return;
     inRedrawEvent_ = true;
-    plugin_->ProcessEvent(EventRedraw, const_cast<RedrawInfo*>(redraw));
+    plugin->ProcessEvent(EventRedraw, const_cast<RedrawInfo*>(redraw));
     inRedrawEvent_ = false;
 }
 
-int Panels::SetDirectory(Side side, const char* folder) {
+int Panels::SetDirectory(int side, bool otherPanel, const char* folder) {
     if (!folder)
         return 0;
-    directoryRequests_.push_back({side == Side::Passive, opening_, folder});
-    (side == Side::Active ? activeFiles_ : passiveFiles_).folder = folder;
-    // A folder shown where the plug-in's panel is replaces that panel.
-    if (side == Side::Active && plugin_)
-        closeRequested_ = true;
+    directoryRequests_.push_back({otherPanel, opening_, folder, side});
+    Files(side).folder = folder;
+    // A folder shown where a plug-in's panel is replaces that panel.
+    if (PluginOn(side))
+        sides_[side].closeRequested = true;
     return 1;
 }
 
-void Panels::FillInfo(Side side, PanelInfo& info) {
-    if (side == Side::Active && plugin_)
-        plugin_->FillInfo(info);
-    else
-        FillFileInfo(side == Side::Active ? activeFiles_ : passiveFiles_, side == Side::Active,
-                     info);
+PanelRect Panels::SideRect(int side) const {
+    return side == LeftSide ? PanelRect{0, 1, 39, 22} : PanelRect{40, 1, 79, 22};
 }
 
-void Panels::FillFileInfo(FilePanel& panel, bool focus, PanelInfo& info) {
-    auto& items = infoItems_[focus ? 0 : 1];
-    auto& selected = infoSelected_[focus ? 0 : 1];
+void Panels::FillInfo(int side, PanelInfo& info) {
+    if (auto* plugin = PluginOn(side)) {
+        plugin->FillInfo(info);
+        PanelRect const rect = SideRect(side);
+        info.Rect.Left = rect.Left;
+        info.Rect.Right = rect.Right;
+        info.Focus = side == active_ ? 1 : 0;
+    } else {
+        FillFileInfo(side, info);
+    }
+}
+
+void Panels::FillFileInfo(int side, PanelInfo& info) {
+    FilePanel& panel = Files(side);
+    auto& items = sides_[side].infoItems;
+    auto& selected = sides_[side].infoSelected;
     items = panel.items;
     selected.clear();
     for (auto const& item : items)
@@ -152,7 +175,7 @@ void Panels::FillFileInfo(FilePanel& panel, bool focus, PanelInfo& info) {
     info = PanelInfo{};
     info.PanelType = panel.type;
     info.Plugin = 0;
-    info.Rect = focus ? PanelRect{0, 1, 39, 22} : PanelRect{40, 1, 79, 22};
+    info.Rect = SideRect(side);
     info.PanelItems = items.empty() ? nullptr : items.data();
     info.ItemsNumber = count;
     info.SelectedItems = selected.empty() ? nullptr : selected.data();
@@ -160,11 +183,12 @@ void Panels::FillFileInfo(FilePanel& panel, bool focus, PanelInfo& info) {
     info.CurrentItem = current;
     info.TopPanelItem = panel.top;
     info.Visible = panel.visible ? 1 : 0;
-    info.Focus = focus ? 1 : 0;
+    info.Focus = side == active_ ? 1 : 0;
     info.ViewMode = panel.viewMode;
     std::snprintf(info.ColumnTypes, sizeof info.ColumnTypes, "%s", "N");
     std::snprintf(info.ColumnWidths, sizeof info.ColumnWidths, "%s", "0");
-    std::snprintf(info.CurDir, sizeof info.CurDir, "%s", panel.folder.c_str());
+    std::string const folder = interfacePath_ ? interfacePath_(panel.folder) : panel.folder;
+    std::snprintf(info.CurDir, sizeof info.CurDir, "%s", folder.c_str());
     info.SortMode = panel.sortMode;
 }
 

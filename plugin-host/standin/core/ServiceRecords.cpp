@@ -43,20 +43,20 @@ DialogShown MakeDialogShown(int x1, int y1, int x2, int y2, const char* helpTopi
     return dialog;
 }
 
-std::vector<std::string> ReadyMadeButtons(std::uint32_t flags) {
+std::vector<std::string> ReadyMadeButtons(std::uint32_t flags, const HostTexts& texts) {
     switch (flags & MessageButtonsMask) {
     case MessageOk:
-        return {"OK"};
+        return {texts.ok};
     case MessageOkCancel:
-        return {"OK", "Cancel"};
+        return {texts.ok, texts.cancel};
     case MessageAbortRetryIgnore:
-        return {"Abort", "Retry", "Ignore"};
+        return {texts.abort, texts.retry, texts.ignore};
     case MessageYesNo:
-        return {"Yes", "No"};
+        return {texts.yes, texts.no};
     case MessageYesNoCancel:
-        return {"Yes", "No", "Cancel"};
+        return {texts.yes, texts.no, texts.cancel};
     case MessageRetryCancel:
-        return {"Retry", "Cancel"};
+        return {texts.retry, texts.cancel};
     default:
         return {};
     }
@@ -64,12 +64,12 @@ std::vector<std::string> ReadyMadeButtons(std::uint32_t flags) {
 
 MessageShown MakeMessageShown(std::uint32_t flags, const char* helpTopic, const char* const* items,
                               int itemsNumber, int buttonsNumber,
-                              const std::optional<std::string>& errorLine) {
+                              const std::optional<std::string>& errorLine, const HostTexts& texts) {
     MessageShown message;
     message.flags = flags;
     message.helpTopic = Text(helpTopic);
     int const count = items ? std::max(itemsNumber, 0) : 0;
-    auto const readyMade = ReadyMadeButtons(flags);
+    auto const readyMade = ReadyMadeButtons(flags, texts);
     int const buttons = readyMade.empty() ? std::clamp(buttonsNumber, 0, count) : 0;
     for (int i = 0; i < count - buttons; ++i)
         message.lines.push_back(Text(items[i]));

@@ -1,5 +1,6 @@
 #include "plugin-host/standin/core/StandInHost.h"
 
+#include "plugin-host/standin/core/HostTexts.h"
 #include "plugin-host/standin/core/PanelView.h"
 #include "plugin-host/standin/core/ServiceRecords.h"
 #include "plugin-host/standin/core/Services.h"
@@ -16,6 +17,11 @@ namespace {
 // The services carry no context: they reach the host through this pointer, set by the one live
 // StandInHost.
 StandInHost* currentHost = nullptr;
+#if defined(_WIN32)
+char const PathDelimiter = '\\';
+#else
+char const PathDelimiter = '/';
+#endif
 // Every load gets a fresh module number, so a plug-in that passes a stale or made-up number
 // gets nothing back.
 int nextModuleNumber = 1;
@@ -26,6 +32,8 @@ StandInHost::StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform
     : options_(std::move(options)), ui_(ui), platform_(platform),
       screen_(options_.screenWidth, options_.screenHeight) {
     panels_.SetRedrawEvents(options_.redrawEvents);
+    panels_.SetInterfacePath(
+        [this](const std::string& path) { return platform_.InterfacePath(path); });
     if (currentHost)
         throw std::logic_error("only one StandInHost may live at a time");
     currentHost = this;
@@ -43,55 +51,73 @@ StandInHost* StandInHost::Current() {
     return currentHost;
 }
 
+const StandInHost::HostedPlugin& StandInHost::Plugin(int plugin) const {
+    static const HostedPlugin none;
+    return plugin >= 0 && plugin < PluginCount() ? *plugins_[static_cast<std::size_t>(plugin)]
+                                                 : none;
+}
+
+StandInHost::HostedPlugin* StandInHost::FindPlugin(int index) {
+    return index >= 0 && index < PluginCount() ? plugins_[static_cast<std::size_t>(index)].get()
+                                               : nullptr;
+}
+
 bool StandInHost::Load(const PluginEntryPoints& entryPoints, const std::string& modulePath,
                        std::unique_ptr<LoadedLibrary> library) {
-    if (loaded_)
+    if (Loaded())
         return false;
-    library_ = std::move(library);
-    entryPoints_ = entryPoints;
-    modulePath_ = modulePath;
-    retiredMessages_.clear();
-    messages_ = std::make_unique<LanguageTable>(
-        LoadLanguage(modulePath, options_.language, &languagePath_));
-    startupInfo_ = HostStartupInfo{};
-    startupInfo_.StructSize = sizeof(HostStartupInfo);
+    return AddPlugin(entryPoints, modulePath, std::move(library)) == 0;
+}
+
+int StandInHost::AddPlugin(const PluginEntryPoints& entryPoints, const std::string& modulePath,
+                           std::unique_ptr<LoadedLibrary> library) {
+    auto plugin = std::make_unique<HostedPlugin>();
+    plugin->library = std::move(library);
+    plugin->entryPoints = entryPoints;
+    plugin->modulePath = modulePath;
+    plugin->messages = std::make_unique<LanguageTable>(
+        LoadLanguage(modulePath, options_.language, &plugin->languagePath));
+    HostStartupInfo& info = plugin->startupInfo;
+    info.StructSize = sizeof(HostStartupInfo);
     // The path of the system's, the text the interface's: plug-ins read ModuleName as OEM.
-    std::snprintf(startupInfo_.ModuleName, sizeof startupInfo_.ModuleName, "%s",
+    std::snprintf(info.ModuleName, sizeof info.ModuleName, "%s",
                   platform_.InterfacePath(modulePath).c_str());
-    startupInfo_.ModuleNumber = nextModuleNumber++;
-    startupInfo_.RootKey = options_.rootKey.c_str();
-    services::Fill(startupInfo_);
-    loaded_ = true;
-    if (entryPoints_.SetStartupInfo) {
+    info.ModuleNumber = nextModuleNumber++;
+    info.RootKey = options_.rootKey.c_str();
+    services::Fill(info);
+    plugins_.push_back(std::move(plugin));
+    HostedPlugin const& added = *plugins_.back();
+    if (added.entryPoints.SetStartupInfo) {
         // The plug-in gets a record that dies after the call: one that keeps the pointer instead
         // of a copy fails at once rather than by chance later.
-        HostStartupInfo handedOut = startupInfo_;
-        entryPoints_.SetStartupInfo(&handedOut);
+        HostStartupInfo handedOut = added.startupInfo;
+        added.entryPoints.SetStartupInfo(&handedOut);
         std::memset(&handedOut, 0, sizeof handedOut);
     }
-    return true;
+    return PluginCount() - 1;
 }
 
 void StandInHost::Exit() {
-    if (!loaded_)
+    if (!Loaded())
         return;
-    if (Panel())
-        ClosePanel(true);
-    SetBreakTarget(InvalidPanel);
-    if (entryPoints_.ExitUlvar)
-        entryPoints_.ExitUlvar();
-    loaded_ = false;
-    entryPoints_ = {};
-    library_.reset();
+    for (int side : {ActiveSide(), panels_.PassiveSide()})
+        if (PanelOn(side))
+            ClosePanelOn(side, true);
+    UpdateBreakTarget(true);
+    for (auto& plugin : plugins_)
+        if (plugin->entryPoints.ExitUlvar)
+            plugin->entryPoints.ExitUlvar();
+    plugins_.clear();
 }
 
-PluginMenus StandInHost::GetPluginInfo() {
+PluginMenus StandInHost::GetPluginInfo(int plugin) {
     PluginMenus menus;
-    if (!loaded_ || !entryPoints_.GetPluginInfo)
+    auto const* hosted = FindPlugin(plugin);
+    if (!hosted || !hosted->entryPoints.GetPluginInfo)
         return menus;
     PluginInfoRecord record{};
     record.StructSize = sizeof record;
-    entryPoints_.GetPluginInfo(&record);
+    hosted->entryPoints.GetPluginInfo(&record);
     auto const copy = [](const char* const* texts, int count) {
         std::vector<std::string> result;
         for (int i = 0; texts && i < count; ++i)
@@ -108,45 +134,66 @@ PluginMenus StandInHost::GetPluginInfo() {
     return menus;
 }
 
-PanelHandle StandInHost::Open(int origin, std::intptr_t item) {
-    if (!loaded_ || !entryPoints_.OpenPlugin)
+PanelHandle StandInHost::Open(int origin, std::intptr_t item, int plugin) {
+    return OpenOn(ActiveSide(), origin, item, plugin);
+}
+
+PanelHandle StandInHost::OpenOn(int side, int origin, std::intptr_t item, int plugin) {
+    auto const* hosted = FindPlugin(plugin);
+    if (!hosted || !hosted->entryPoints.OpenPlugin)
         return InvalidPanel;
-    if (Panel() && !ClosePanel(true))
+    if (PanelOn(side) && !ClosePanelOn(side, true))
         return InvalidPanel;
     panels_.SetOpening(true);
-    PanelHandle const handle = entryPoints_.OpenPlugin(origin, item);
+    PanelHandle const handle = hosted->entryPoints.OpenPlugin(origin, item);
     panels_.SetOpening(false);
-    if (handle == InvalidPanel || handle == nullptr)
+    if (handle == InvalidPanel || handle == nullptr) {
+        CloseIfRequested();
         return handle;
-    auto& panel = panels_.AttachPlugin(entryPoints_, handle);
+    }
+    auto& panel = panels_.AttachPlugin(side, hosted->entryPoints, handle, plugin);
     panel.SetPageHeight(PanelRows(screen_.Height()));
-    SetBreakTarget(handle);
+    UpdateBreakTarget();
     panel.Refresh(false);
     CloseIfRequested();
     return handle;
 }
 
-PanelHandle StandInHost::OpenCommandLine(const std::string& text) {
-    return Open(OpenFromCommandLine, reinterpret_cast<std::intptr_t>(text.c_str()));
+PanelHandle StandInHost::OpenCommandLine(const std::string& text, int plugin) {
+    return Open(OpenFromCommandLine, reinterpret_cast<std::intptr_t>(text.c_str()), plugin);
 }
 
-bool StandInHost::ClosePanel(bool force) {
-    auto* panel = Panel();
+bool StandInHost::ClosePanelOn(int side, bool force) {
+    auto* panel = PanelOn(side);
     if (!panel)
         return false;
     if (!force && panel->ProcessEvent(EventClose, nullptr) != 0)
         return false;
-    SetBreakTarget(InvalidPanel);
+    if (side == ActiveSide())
+        UpdateBreakTarget(true);
     panel->Close();
-    panels_.DetachPlugin();
+    panels_.DetachPlugin(side);
+    UpdateBreakTarget();
     return true;
 }
 
 void StandInHost::CloseIfRequested() {
-    if (panels_.CloseRequested() && Panel()) {
-        panels_.ClearCloseRequest();
-        ClosePanel(true);
+    for (int side : {ActiveSide(), panels_.PassiveSide()}) {
+        if (panels_.CloseRequested(side) && PanelOn(side)) {
+            panels_.ClearCloseRequest(side);
+            ClosePanelOn(side, true);
+        }
     }
+}
+
+void StandInHost::SwitchActive() {
+    panels_.SwitchActive();
+    UpdateBreakTarget();
+}
+
+void StandInHost::SetActiveSide(int side) {
+    panels_.SetActiveSide(side);
+    UpdateBreakTarget();
 }
 
 int StandInHost::PressKey(int key, unsigned controlState) {
@@ -163,6 +210,15 @@ int StandInHost::SendEvent(int event, void* param) {
     if (!panel)
         return 0;
     int const result = panel->ProcessEvent(event, param);
+    CloseIfRequested();
+    return result;
+}
+
+int StandInHost::Idle() {
+    int result = 0;
+    for (int side : {ActiveSide(), panels_.PassiveSide()})
+        if (auto* panel = PanelOn(side))
+            result |= panel->ProcessEvent(EventIdle, nullptr);
     CloseIfRequested();
     return result;
 }
@@ -188,10 +244,12 @@ bool StandInHost::EnterCurrent() {
     return entered;
 }
 
-void StandInHost::SetBreakTarget(PanelHandle panel) {
+void StandInHost::UpdateBreakTarget(bool none) {
+    auto const* panel = none ? nullptr : Panel();
+    int const owner = panels_.OwnerOn(ActiveSide());
     std::lock_guard guard(breakLock_);
-    breakTarget_ = panel;
-    breakEntry_ = panel != InvalidPanel ? entryPoints_.ProcessEvent : nullptr;
+    breakTarget_ = panel ? panel->Handle() : InvalidPanel;
+    breakEntry_ = panel ? Plugin(owner).entryPoints.ProcessEvent : nullptr;
 }
 
 void StandInHost::SendBreak() {
@@ -200,11 +258,10 @@ void StandInHost::SendBreak() {
         breakEntry_(breakTarget_, EventBreak, nullptr);
 }
 
-int StandInHost::PutFiles(bool move, int opMode) {
-    auto* panel = Panel();
-    if (!panel)
-        return 0;
-    FilePanel const& source = panels_.PassiveFiles();
+namespace {
+
+// The items of a file panel an operation takes: the selected ones, else the current one.
+std::vector<PanelItem> OperationItems(const FilePanel& source) {
     std::vector<PanelItem> items;
     for (auto const& item : source.items)
         if (item.Flags & ItemSelected)
@@ -212,17 +269,32 @@ int StandInHost::PutFiles(bool move, int opMode) {
     if (items.empty() && !source.items.empty())
         items.push_back(source.items[static_cast<std::size_t>(
             std::clamp(source.current, 0, static_cast<int>(source.items.size()) - 1))]);
-    if (items.empty())
+    return items;
+}
+
+} // namespace
+
+int StandInHost::PutFilesFrom(int side, const std::string& folder, std::vector<PanelItem> items,
+                              bool move, int opMode) {
+    auto* panel = PanelOn(side);
+    if (!panel || items.empty())
         return 0;
     std::string const before = platform_.CurrentFolder();
-    platform_.SetCurrentFolder(source.folder);
+    platform_.SetCurrentFolder(folder);
     platform_.SetOemFileFunctions(true);
     int const result = panel->PutFiles(items, move, opMode);
     platform_.SetOemFileFunctions(false);
     if (!before.empty())
         platform_.SetCurrentFolder(before);
+    if (result && PanelOn(side) == panel && !panels_.CloseRequested(side))
+        panel->Refresh(true);
     CloseIfRequested();
     return result;
+}
+
+int StandInHost::PutFiles(bool move, int opMode) {
+    FilePanel const& source = panels_.PassiveFiles();
+    return PutFilesFrom(ActiveSide(), source.folder, OperationItems(source), move, opMode);
 }
 
 int StandInHost::GetFiles(bool move, int opMode) {
@@ -230,10 +302,52 @@ int StandInHost::GetFiles(bool move, int opMode) {
     if (!panel)
         return 0;
     int const result = panel->GetFiles(panels_.PassiveFiles().folder, move, opMode);
-    if (result && move)
+    if (result && move && Panel() == panel && !panels_.CloseRequested())
         panel->Refresh(false);
     CloseIfRequested();
     return result;
+}
+
+int StandInHost::CopyToPassive(bool move, int opMode, const std::string& transitFolder) {
+    int const from = ActiveSide();
+    int const to = panels_.PassiveSide();
+    auto* source = PanelOn(from);
+    auto* target = PanelOn(to);
+    if (source && !target)
+        return GetFiles(move, opMode);
+    if (!source && target) {
+        FilePanel const& files = panels_.Files(from);
+        return PutFilesFrom(to, files.folder, OperationItems(files), move, opMode);
+    }
+    if (!source || transitFolder.empty())
+        return 0;
+    return CopyBetweenPlugins(*source, to, move, opMode, transitFolder);
+}
+
+int StandInHost::CopyBetweenPlugins(PluginPanel& source, int to, bool move, int opMode,
+                                    const std::string& transitFolder) {
+    // The source copies, never moves: its items go only once the target has them.
+    int const got = source.GetFiles(transitFolder, false, opMode);
+    CloseIfRequested();
+    std::vector<FolderEntry> arrived;
+    platform_.ListFolder(transitFolder, arrived);
+    std::vector<PanelItem> items;
+    for (auto const& entry : arrived)
+        if (!entry.folder)
+            items.push_back(MakePanelItem(platform_.InterfacePath(entry.name), 0, entry.size));
+    int const put =
+        got && !items.empty() ? PutFilesFrom(to, transitFolder, items, move, opMode) : 0;
+    auto* still = Panel();
+    if (put && move && still == &source) {
+        source.DeleteFiles(opMode);
+        if (Panel() == &source && !panels_.CloseRequested())
+            source.Refresh(false);
+        CloseIfRequested();
+    }
+    for (auto const& entry : arrived)
+        if (!entry.folder)
+            platform_.RemoveFile(transitFolder + PathDelimiter + entry.name);
+    return put;
 }
 
 int StandInHost::DeleteFiles(int opMode) {
@@ -266,28 +380,30 @@ std::string StandInHost::View(const std::string& folder) {
     CloseIfRequested();
     if (!result)
         return "";
-#if defined(_WIN32)
-    char const delimiter = '\\';
-#else
-    char const delimiter = '/';
-#endif
-    return folder + delimiter +
+    return folder + PathDelimiter +
            (item.Data.AlternateFileName[0] ? item.Data.AlternateFileName : item.Data.FileName);
 }
 
 bool StandInHost::SwitchLanguage(const std::string& language) {
-    if (!loaded_)
+    if (!Loaded())
         return false;
     options_.language = language;
-    retiredMessages_.push_back(std::move(messages_));
-    messages_ =
-        std::make_unique<LanguageTable>(LoadLanguage(modulePath_, language, &languagePath_));
-    Redraw();
+    for (auto& plugin : plugins_) {
+        plugin->retiredMessages.push_back(std::move(plugin->messages));
+        plugin->messages = std::make_unique<LanguageTable>(
+            LoadLanguage(plugin->modulePath, language, &plugin->languagePath));
+    }
+    Redraw(ActiveSide());
+    Redraw(panels_.PassiveSide());
     return true;
 }
 
 void StandInHost::Redraw() {
-    panels_.TellRedraw(nullptr);
+    Redraw(ActiveSide());
+}
+
+void StandInHost::Redraw(int side) {
+    panels_.TellRedraw(side, nullptr);
     CloseIfRequested();
 }
 
@@ -299,12 +415,21 @@ std::vector<std::string> StandInHost::Search(const std::string& text, const std:
     return found;
 }
 
-int StandInHost::Configure(int itemNumber) {
-    return loaded_ && entryPoints_.Configure ? entryPoints_.Configure(itemNumber) : 0;
+int StandInHost::Configure(int itemNumber, int plugin) {
+    auto const* hosted = FindPlugin(plugin);
+    return hosted && hosted->entryPoints.Configure ? hosted->entryPoints.Configure(itemNumber) : 0;
+}
+
+std::vector<std::string> StandInHost::History(const std::string& name) const {
+    auto const found = histories_.find(name);
+    return found != histories_.end() ? found->second : std::vector<std::string>{};
 }
 
 const char* StandInHost::ServiceGetMsg(int module, int number) {
-    return loaded_ && module == ModuleNumber() ? messages_->Get(number) : "";
+    for (auto const& plugin : plugins_)
+        if (plugin->startupInfo.ModuleNumber == module)
+            return plugin->messages->Get(number);
+    return "";
 }
 
 int StandInHost::ServiceMenu(int, int x, int y, int maxHeight, std::uint32_t flags,
@@ -323,15 +448,36 @@ int StandInHost::ServiceMenu(int, int x, int y, int maxHeight, std::uint32_t fla
 
 int StandInHost::ServiceDialog(int, int x1, int y1, int x2, int y2, const char* helpTopic,
                                DialogItem* items, int itemsNumber) {
-    auto const dialog = MakeDialogShown(x1, y1, x2, y2, helpTopic, items, itemsNumber);
+    auto dialog = MakeDialogShown(x1, y1, x2, y2, helpTopic, items, itemsNumber);
+    auto const historyName = [&](std::size_t i) -> const char* {
+        auto const& item = dialog.items[i];
+        bool const edit = item.Type == DialogEdit || item.Type == DialogFixEdit;
+        return edit && (item.Flags & DialogHistory) && item.History && item.History[0]
+                   ? item.History
+                   : nullptr;
+    };
+    dialog.histories.resize(dialog.items.size());
+    for (std::size_t i = 0; i < dialog.items.size(); ++i)
+        if (const char* name = historyName(i))
+            dialog.histories[i] = histories_[name];
     auto edited = dialog.items;
-    int const result = ui_.Dialog(dialog, edited);
+    int result = ui_.Dialog(dialog, edited);
+    result = result >= 0 && result < itemsNumber ? result : -1;
     for (std::size_t i = 0; i < edited.size() && i < dialog.items.size(); ++i) {
         items[i].Selected = edited[i].Selected;
         std::memcpy(items[i].Data, edited[i].Data, sizeof items[i].Data);
         items[i].Data[sizeof items[i].Data - 1] = '\0';
+        // A dialog closed by an item adds each history edit's text to the front of its list.
+        if (const char* name = historyName(i); name && result >= 0 && items[i].Data[0]) {
+            auto& history = histories_[name];
+            std::string const text = items[i].Data;
+            history.erase(std::remove(history.begin(), history.end(), text), history.end());
+            history.insert(history.begin(), text);
+            if (history.size() > HistoryLength)
+                history.pop_back();
+        }
     }
-    return result >= 0 && result < itemsNumber ? result : -1;
+    return result;
 }
 
 int StandInHost::ServiceMessage(int, std::uint32_t flags, const char* helpTopic,
@@ -340,8 +486,8 @@ int StandInHost::ServiceMessage(int, std::uint32_t flags, const char* helpTopic,
     std::optional<std::string> errorLine;
     if (flags & MessageErrorLine)
         errorLine = platform_.ErrorText(lastError);
-    auto const message =
-        MakeMessageShown(flags, helpTopic, items, itemsNumber, buttonsNumber, errorLine);
+    auto const message = MakeMessageShown(flags, helpTopic, items, itemsNumber, buttonsNumber,
+                                          errorLine, TextsFor(options_.language));
     int const result = ui_.Message(message);
     if (message.buttons.empty())
         return result;

@@ -1,7 +1,8 @@
 #pragma once
 
-// Our stand-in for Ulvar: takes a plug-in's entry points (looked up in a DLL by standin/win, or
-// linked into a test), calls them as the host does and implements every host service. What the
+// Our stand-in for Ulvar: takes the entry points of one plug-in or several (looked up in a DLL by
+// standin/win, or linked into a test), calls them as the host does and implements every host
+// service. Two panels, left and right, each show a file panel or a plug-in's panel. What the
 // plug-in shows in menus, dialogs and messages is recorded and answered by a HostUi: scripted in
 // tests, the real console in the interactive program. What the services need from the system (the
 // last error code, error texts, the console window) comes through a HostPlatform.
@@ -19,6 +20,7 @@
 #include "ulvar/Plugin.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -71,74 +73,114 @@ public:
     // The plug-in's entry points; modulePath is the library's full path (it picks the language
     // file, and the plug-in derives its own files from it), library what keeps them loaded (null
     // for entry points linked into the caller). Calls SetStartupInfo. False when a plug-in is
-    // loaded already.
+    // loaded already (AddPlugin loads more).
     bool Load(const PluginEntryPoints& entryPoints, const std::string& modulePath,
               std::unique_ptr<LoadedLibrary> library = nullptr);
-    bool Loaded() const { return loaded_; }
-    // Closes an open panel, calls ExitUlvar and unloads the library.
+    // Loads one more plug-in beside those loaded (the first one, when none is): its own module
+    // number and language file. Returns its index, the order of loading from 0.
+    int AddPlugin(const PluginEntryPoints& entryPoints, const std::string& modulePath,
+                  std::unique_ptr<LoadedLibrary> library = nullptr);
+    bool Loaded() const { return !plugins_.empty(); }
+    int PluginCount() const { return static_cast<int>(plugins_.size()); }
+    // Closes the open panels, calls ExitUlvar of every plug-in and unloads the libraries.
     void Exit();
 
-    const HostStartupInfo& StartupInfo() const { return startupInfo_; }
-    int ModuleNumber() const { return startupInfo_.ModuleNumber; }
-    const std::string& ModulePath() const { return modulePath_; }
-    const PluginEntryPoints& EntryPoints() const { return entryPoints_; }
+    // The first plug-in's (the one Load loaded), or of plug-in index.
+    const HostStartupInfo& StartupInfo(int plugin = 0) const { return Plugin(plugin).startupInfo; }
+    int ModuleNumber(int plugin = 0) const { return Plugin(plugin).startupInfo.ModuleNumber; }
+    const std::string& ModulePath(int plugin = 0) const { return Plugin(plugin).modulePath; }
+    const PluginEntryPoints& EntryPoints(int plugin = 0) const {
+        return Plugin(plugin).entryPoints;
+    }
     // The language file read for the plug-in ("" when none).
-    const std::string& LanguagePath() const { return languagePath_; }
-    const LanguageTable& Messages() const { return *messages_; }
+    const std::string& LanguagePath(int plugin = 0) const { return Plugin(plugin).languagePath; }
+    const LanguageTable& Messages(int plugin = 0) const { return *Plugin(plugin).messages; }
     // The user switches the host's language at run time: HostGetMsg answers from that language's
     // file from now on, with texts at new addresses (the old ones stay valid while the plug-in is
-    // loaded), and the panel is redrawn. False when nothing is loaded.
+    // loaded), and the panels are redrawn. False when nothing is loaded.
     bool SwitchLanguage(const std::string& language);
-    // Copy (F5) and move (F6) from the other panel, a folder of files, into the plug-in's panel:
-    // PutFiles with that panel's selected items (the current one when none is selected), the
-    // host's current folder set to that panel's folder and the file functions in the OEM code
-    // page for the call, both put back afterwards. The plug-in's panel is listed again on
-    // success. Returns what PutFiles returned (0 without a panel or items).
+
+    // The side a plug-in's panel opens on and the keys go to; Tab switches it.
+    int ActiveSide() const { return panels_.ActiveSide(); }
+    void SwitchActive();
+    void SetActiveSide(int side);
+
+    // Copy (F5) and move (F6) from the active panel to the passive one. From a file panel into a
+    // plug-in's: PutFiles with the file panel's selected items (the current one when none is
+    // selected) while the host's current folder is that panel's folder. From a plug-in's panel
+    // into a file panel: GetFiles into its folder. Between two plug-in panels, through
+    // transitFolder (an empty folder of the caller's; none given: nothing is done): GetFiles there
+    // as a copy, PutFiles of what arrived, and for a move DeleteFiles of the source items only
+    // once PutFiles succeeded; the transit folder is emptied afterwards. A plug-in panel given
+    // files is listed again on success, as is one that gave them away by a move. Returns what the
+    // receiving plug-in returned (0 between two file panels, without items, or when a step
+    // failed).
+    int CopyToPassive(bool move, int opMode = 0, const std::string& transitFolder = "");
+    // Copy and move from the passive file panel into the active plug-in panel (PutFiles, as
+    // above), and out of it into the passive panel's folder (GetFiles).
     int PutFiles(bool move, int opMode = 0);
-    // Copy and move out of the plug-in's panel into the other panel's folder: GetFiles.
     int GetFiles(bool move, int opMode = 0);
-    // Delete (F8): DeleteFiles with the selection.
+    // PutFiles of a side's plug-in panel with files of folder (names relative to it, or full
+    // paths): the host's current folder is folder and the file functions take OEM text during
+    // the call, both put back afterwards. The panel is listed again on success. 0 without a
+    // plug-in panel there or without items.
+    int PutFilesFrom(int side, const std::string& folder, std::vector<PanelItem> items, bool move,
+                     int opMode = 0);
+    // Delete (F8): DeleteFiles with the active plug-in panel's selection.
     int DeleteFiles(int opMode = 0);
     // View (F3): GetFiles in view mode of the current item into folder; the path of the file
     // the plug-in wrote (named after the item's short name, else its name), or "" when it wrote
     // none.
     std::string View(const std::string& folder);
-    // The host redraws the panel (with redraw events, the plug-in is told).
+    // The host redraws the active panel (with redraw events, the plug-in is told).
     void Redraw();
+    // The host redraws a side's panel.
+    void Redraw(int side);
     // The host's search: the plug-in's items listed in find mode, each non-folder item copied
     // with GetFiles in find mode into folder (a folder of the caller's, emptied of the copies
     // afterwards is the caller's business) and searched for text. The names of the items whose
     // copy holds it, in the listing's order. The panel's own listing stays as it is.
     std::vector<std::string> Search(const std::string& text, const std::string& folder);
 
-    // GetPluginInfo, with the texts copied out. Empty when the plug-in does not export it.
-    PluginMenus GetPluginInfo();
-    // OpenPlugin. When it returns a panel, that panel becomes the active one and is listed.
+    // GetPluginInfo of a plug-in, with the texts copied out. Empty when the plug-in does not
+    // export it.
+    PluginMenus GetPluginInfo(int plugin = 0);
+    // OpenPlugin of a plug-in. When it returns a panel, that panel becomes the one of the active
+    // side (a plug-in panel there is closed first) and is listed; the other side stays as it is.
     // Returns what OpenPlugin returned (InvalidPanel when nothing was opened).
-    PanelHandle Open(int origin, std::intptr_t item = 0);
-    PanelHandle OpenCommandLine(const std::string& text);
-    // The plug-in's open panel, or null.
+    PanelHandle Open(int origin, std::intptr_t item = 0, int plugin = 0);
+    // The same on a side of the caller's choice, active or not.
+    PanelHandle OpenOn(int side, int origin, std::intptr_t item = 0, int plugin = 0);
+    PanelHandle OpenCommandLine(const std::string& text, int plugin = 0);
+    // The plug-in panel on the active side, on a side, or null.
     PluginPanel* Panel() { return panels_.Plugin(); }
+    PluginPanel* PanelOn(int side) { return panels_.PluginOn(side); }
     // ProcessEvent(EventClose) first: a nonzero answer keeps the panel; then ClosePlugin. True
     // when the panel was closed. force skips the question.
-    bool ClosePanel(bool force = false);
-    // Panel operations the user makes; each closes the panel afterwards if the plug-in asked
-    // for that through HostControl.
+    bool ClosePanel(bool force = false) { return ClosePanelOn(ActiveSide(), force); }
+    bool ClosePanelOn(int side, bool force = false);
+    // Panel operations the user makes on the active panel; each closes a panel afterwards if
+    // the plug-in asked for that through HostControl.
     int PressKey(int key, unsigned controlState = 0);
-    int Idle() { return SendEvent(EventIdle, nullptr); }
+    // A while without keys: EventIdle to the plug-in panels of both sides (the active one first).
+    int Idle();
     int SendEvent(int event, void* param);
     bool EnterFolder(const std::string& name);
     // Enter on the current item; ".." that the plug-in refuses (its top folder) closes the panel.
     bool EnterCurrent();
-    // Ctrl+Break: ProcessEvent(EventBreak) of the open panel; may be called from another thread
-    // while the plug-in is busy in an entry point.
+    // Ctrl+Break: ProcessEvent(EventBreak) of the active plug-in panel; may be called from
+    // another thread while the plug-in is busy in an entry point.
     void SendBreak();
-    int Configure(int itemNumber);
+    int Configure(int itemNumber, int plugin = 0);
 
     Panels& GetPanels() { return panels_; }
     VirtualScreen& Screen() { return screen_; }
     HostUi& Ui() { return ui_; }
     const HostOptions& Options() const { return options_; }
+    // The texts entered in dialog edits with a history name, the latest first; kept for the
+    // host's lifetime, at most HistoryLength a name.
+    static constexpr std::size_t HistoryLength = 32;
+    std::vector<std::string> History(const std::string& name) const;
     HostPlatform& Platform() { return platform_; }
 
     // The services, as the C functions of HostStartupInfo forward them to the current host.
@@ -158,6 +200,22 @@ public:
     std::intptr_t ServiceAdvControl(int module, int command, void* param);
 
 private:
+    // A loaded plug-in: its entry points, the record it got, its language and its library.
+    struct HostedPlugin {
+        PluginEntryPoints entryPoints;
+        HostStartupInfo startupInfo{};
+        std::string modulePath;
+        std::string languagePath;
+        std::unique_ptr<LanguageTable> messages = std::make_unique<LanguageTable>();
+        // Tables of languages switched away from: the plug-in may still hold their texts.
+        std::vector<std::unique_ptr<LanguageTable>> retiredMessages;
+        std::unique_ptr<LoadedLibrary> library;
+    };
+    const HostedPlugin& Plugin(int plugin) const;
+    HostedPlugin* FindPlugin(int index);
+    int CopyBetweenPlugins(PluginPanel& source, int to, bool move, int opMode,
+                           const std::string& transitFolder);
+    // Closes the panels, on either side, whose plug-in asked for that through HostControl.
     void CloseIfRequested();
 
     HostOptions options_;
@@ -165,18 +223,12 @@ private:
     HostPlatform& platform_;
     VirtualScreen screen_;
     Panels panels_;
-    std::unique_ptr<LoadedLibrary> library_;
-    PluginEntryPoints entryPoints_;
-    HostStartupInfo startupInfo_{};
-    std::string modulePath_;
-    std::string languagePath_;
-    std::unique_ptr<LanguageTable> messages_ = std::make_unique<LanguageTable>();
-    // Tables of languages switched away from: plug-ins may still hold their texts.
-    std::vector<std::unique_ptr<LanguageTable>> retiredMessages_;
-    bool loaded_ = false;
-    // Sets the panel a break goes to (InvalidPanel: none); once it returns, no break is inside
-    // the plug-in and none enters it for the old panel.
-    void SetBreakTarget(PanelHandle panel);
+    std::vector<std::unique_ptr<HostedPlugin>> plugins_;
+    std::map<std::string, std::vector<std::string>> histories_;
+    // Sets the panel a break goes to: the active side's plug-in panel (none: no break goes in).
+    // Once it returns, no break is inside a plug-in for the old target and none enters it.
+    // Called after an open, a close and Tab.
+    void UpdateBreakTarget(bool none = false);
 
     // The open panel's handle and ProcessEvent for SendBreak, which may run on another thread.
     // The lock is held while the break is inside the plug-in, so closing the panel or unloading

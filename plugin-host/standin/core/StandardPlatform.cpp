@@ -32,4 +32,33 @@ bool StandardPlatform::SetCurrentFolder(const std::string& folder) {
     return !error;
 }
 
+bool StandardPlatform::ListFolder(const std::string& folder,
+                                  std::vector<FolderEntry>& entries) const {
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    if (error)
+        return false;
+    for (auto const& entry : it) {
+        FolderEntry found;
+        found.name = entry.path().filename().string();
+        found.folder = entry.is_directory(error);
+        if (!found.folder) {
+            auto const size = entry.file_size(error);
+            found.size = error ? 0 : size;
+        }
+        entries.push_back(std::move(found));
+    }
+    return true;
+}
+
+bool StandardPlatform::MakeFolder(const std::string& folder) {
+    std::error_code error;
+    return std::filesystem::create_directory(folder, error) && !error;
+}
+
+bool StandardPlatform::RemoveFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::remove(path, error) && !error;
+}
+
 } // namespace ulvar::standin

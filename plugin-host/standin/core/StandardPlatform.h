@@ -15,6 +15,9 @@ public:
     std::intptr_t ConsoleWindow() const override { return 0; }
     std::string CurrentFolder() const override;
     bool SetCurrentFolder(const std::string& folder) override;
+    bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) const override;
+    bool MakeFolder(const std::string& folder) override;
+    bool RemoveFile(const std::string& path) override;
 };
 
 } // namespace ulvar::standin

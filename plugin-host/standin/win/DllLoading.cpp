@@ -42,4 +42,17 @@ bool LoadDll(StandInHost& host, const std::string& path, std::string* error) {
     return host.Load(entryPoints, fullPath, std::move(kept));
 }
 
+int AddDll(StandInHost& host, const std::string& path, std::string* error) {
+    PluginLibrary library(path);
+    if (!library.Loaded()) {
+        Tell(error, library.Error());
+        return -1;
+    }
+    auto kept = std::make_unique<KeptLibrary>(std::move(library));
+    const PluginEntryPoints entryPoints = kept->Library().EntryPoints();
+    const std::string fullPath = kept->Library().Path();
+    Tell(error, "");
+    return host.AddPlugin(entryPoints, fullPath, std::move(kept));
+}
+
 } // namespace ulvar::standin

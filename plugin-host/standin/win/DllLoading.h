@@ -13,5 +13,8 @@ namespace ulvar::standin {
 // host has a plug-in loaded already or the library cannot be loaded; *error (when given) then
 // tells why, in the system's words for a library that did not load.
 bool LoadDll(StandInHost& host, const std::string& path, std::string* error = nullptr);
+// Loads one more plug-in library beside those loaded (host.AddPlugin). Its index in the host, or
+// -1 when the library cannot be loaded (*error then tells why).
+int AddDll(StandInHost& host, const std::string& path, std::string* error = nullptr);
 
 } // namespace ulvar::standin

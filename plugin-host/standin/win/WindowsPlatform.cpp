@@ -1,7 +1,10 @@
 #include "plugin-host/standin/win/WindowsPlatform.h"
 
 #include "plugin-host/standin/win/SystemText.h"
+#include "win32/Handle.h"
 #include "win32/Text.h"
+
+#include <cstring>
 
 #include <windows.h>
 
@@ -42,6 +45,36 @@ void WindowsPlatform::SetOemFileFunctions(bool oem) {
         SetFileApisToOEM();
     else
         SetFileApisToANSI();
+}
+
+bool WindowsPlatform::ListFolder(const std::string& folder,
+                                 std::vector<FolderEntry>& entries) const {
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/')
+        pattern += '\\';
+    pattern += '*';
+    WIN32_FIND_DATAA data{};
+    win32::FindHandle const find(FindFirstFileA(pattern.c_str(), &data));
+    if (!find.Valid())
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    do {
+        if (std::strcmp(data.cFileName, ".") == 0 || std::strcmp(data.cFileName, "..") == 0)
+            continue;
+        FolderEntry entry;
+        entry.name = data.cFileName;
+        entry.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        entry.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+        entries.push_back(std::move(entry));
+    } while (FindNextFileA(find.Get(), &data));
+    return true;
+}
+
+bool WindowsPlatform::MakeFolder(const std::string& folder) {
+    return CreateDirectoryA(folder.c_str(), nullptr) != FALSE;
+}
+
+bool WindowsPlatform::RemoveFile(const std::string& path) {
+    return DeleteFileA(path.c_str()) != FALSE;
 }
 
 HostPlatform& SystemPlatform() {

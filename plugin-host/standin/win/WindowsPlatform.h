@@ -16,6 +16,9 @@ public:
     std::string InterfacePath(const std::string& systemPath) const override;
     std::string CurrentFolder() const override;
     bool SetCurrentFolder(const std::string& folder) override;
+    bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) const override;
+    bool MakeFolder(const std::string& folder) override;
+    bool RemoveFile(const std::string& path) override;
     void SetOemFileFunctions(bool oem) override;
 };
 

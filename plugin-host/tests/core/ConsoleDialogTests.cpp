@@ -172,4 +172,35 @@ TEST(ConsoleDialog, DrawsCentredWithGroupedButtonsAndCursorInTheEdit) {
     EXPECT_EQ(screen.TextAt(x, top + 8, 17), buttons);
 }
 
+TEST(ConsoleDialog, HistoryStepsOlderAndNewerBackToTheTextTyped) {
+    DialogShown shown = Sample();
+    shown.items[2].Flags |= DialogHistory;
+    shown.histories.resize(shown.items.size());
+    shown.histories[2] = {"latest", "older"};
+    ConsoleDialog dialog(shown, 80, 25);
+    auto const text = [&] {
+        return std::string(dialog.Items()[2].Data);
+    };
+    struct Step {
+        KeyPress key;
+        const char* text;
+    };
+    const Step steps[] = {
+        {{vk::Up, KeyCtrl, 0}, "latest"}, {{'E', KeyCtrl, 0}, "older"},
+        {{vk::Up, KeyCtrl, 0}, "older"},  {{vk::Down, KeyCtrl, 0}, "latest"},
+        {{'X', KeyCtrl, 0}, "ab"},        {{vk::Up, KeyCtrl, 0}, "latest"},
+        {{'s', 0, 's'}, "latests"},       {{vk::Down, KeyCtrl, 0}, "latests"},
+    };
+    for (auto const& step : steps) {
+        dialog.Key(step.key);
+        EXPECT_EQ(text(), step.text);
+    }
+    EXPECT_EQ(dialog.Focus(), 2) << "Ctrl+Up and Ctrl+Down do not move the focus";
+
+    // An edit without a history moves the focus on Ctrl+Down as on Down.
+    ConsoleDialog plain(Sample(), 80, 25);
+    plain.Key({vk::Down, KeyCtrl, 0});
+    EXPECT_EQ(plain.Focus(), 3);
+}
+
 } // namespace

@@ -42,6 +42,7 @@ void GetOpenPluginInfo(PanelHandle, OpenPluginInfoRecord* info) {
     info->CurDir = curDir.c_str();
     info->PanelTitle = "Fake";
     modes[3] = PanelMode{"N,S,C0", "0,6,8", columnTitles, 0, 0, 0, 0, nullptr, nullptr, {}};
+    modes[5] = PanelMode{"N,C0", "0,8", nullptr, 1, 0, 0, 0, nullptr, nullptr, {}}; // full screen
     info->PanelModesArray = modes;
     info->PanelModesNumber = ViewModeCount;
     info->StartPanelMode = state.startPanelMode;

@@ -13,6 +13,7 @@ TEST(HostArguments, ParsesOptionsAndRefusesBadOnes) {
         int width, height;
         std::string plugin;
         bool ok;
+        std::vector<std::string> more = {};
     };
     const Case cases[] = {
         {{"echo.dll"}, "en", 0, 0, "echo.dll", true},
@@ -24,7 +25,13 @@ TEST(HostArguments, ParsesOptionsAndRefusesBadOnes) {
         {{"--size", "100x40x2", "b.dll"}, "en", 0, 0, "", false},
         {{"--size", "big", "b.dll"}, "en", 0, 0, "", false},
         {{"--verbose", "b.dll"}, "en", 0, 0, "", false},
-        {{"a.dll", "b.dll"}, "en", 0, 0, "a.dll", false},
+        {{"a.dll", "b.dll", "--lang", "ru", "c.dll"},
+         "ru",
+         0,
+         0,
+         "a.dll",
+         true,
+         {"b.dll", "c.dll"}},
     };
     for (auto const& c : cases) {
         auto const parsed = ParseHostArguments(c.arguments);
@@ -36,6 +43,7 @@ TEST(HostArguments, ParsesOptionsAndRefusesBadOnes) {
         EXPECT_EQ(parsed.width, c.width) << what;
         EXPECT_EQ(parsed.height, c.height) << what;
         EXPECT_EQ(parsed.plugin, c.plugin) << what;
+        EXPECT_EQ(parsed.morePlugins, c.more) << what;
     }
 }
 

@@ -98,4 +98,62 @@ TEST(PanelView, DrawsColumnsCursorSelectionAndKeyBar) {
     fake::Reset();
 }
 
+TEST(PanelView, TwoPanelsSideBySideTheCursorOnlyOnTheActiveOne) {
+    fake::Reset();
+    {
+        PluginPanel panel(fake::EntryPoints(), fake::Handle);
+        panel.Refresh();
+        FilePanel files;
+        files.items = {MakePanelItem("..", AttributeDirectory), MakePanelItem("one.txt", 0, 7),
+                       MakePanelItem("two.txt", 0, 9)};
+        files.items[2].Flags |= ItemSelected;
+        files.current = 1;
+        VirtualScreen screen(80, 25);
+        auto const& english = TextsFor("en");
+        DrawPanel(screen, panel, SideArea(80, 0, true), english);
+        DrawFilePanel(screen, files, "C:\\Work", SideArea(80, 1, false), english);
+        DrawKeyBar(screen, &panel.Description(), PanelDescription::Ctrl, english);
+
+        EXPECT_EQ(screen.CharAt(39, 5), '\xBA') << "the left frame ends at the middle";
+        EXPECT_EQ(screen.CharAt(40, 5), '\xBA') << "the right one starts there";
+        EXPECT_NE(screen.Row(0).find(" C:\\Work "), std::string::npos);
+        EXPECT_EQ(screen.TextAt(41, 3, 7), "one.txt");
+        EXPECT_EQ(screen.AttrAt(41, 3), 0x1B) << "no cursor on the passive panel";
+        EXPECT_EQ(screen.AttrAt(41, 4), 0x1E) << "its selection shows";
+        EXPECT_EQ(screen.TextAt(41, 22, 10), "one.txt  7");
+        EXPECT_NE(screen.Row(23).find(" 1 selected "), std::string::npos);
+        EXPECT_EQ(screen.TextAt(16, 24, 5), "3Name") << "the Ctrl row: sort by name";
+        EXPECT_EQ(screen.TextAt(48, 24, 7), "7Unsort");
+
+        // Alone, a panel takes the whole width; in Russian the host's texts are Russian.
+        VirtualScreen alone(80, 25);
+        auto const& russian = TextsFor("ru");
+        DrawFilePanel(alone, files, "C:\\Work", SideArea(80, 1, true, true), russian);
+        DrawKeyBar(alone, nullptr, PanelDescription::Plain, russian);
+        EXPECT_EQ(alone.CharAt(0, 5), '\xBA');
+        EXPECT_EQ(alone.AttrAt(1, 3), 0x30) << "the cursor of the active panel";
+        EXPECT_NE(alone.Row(23).find(" 1 \xa2\xeb\xa1\xe0\xa0\xad\xae "), std::string::npos);
+        EXPECT_EQ(alone.TextAt(72, 24, 7), "10\x82\xeb\xe5\xae\xa4");
+        EXPECT_EQ(alone.TextAt(1, 1, 3), "\x88\xac\xef");
+    }
+    fake::Reset();
+}
+
+TEST(PanelView, AFullScreenModeIsTold) {
+    fake::Reset();
+    {
+        PluginPanel panel(fake::EntryPoints(), fake::Handle);
+        panel.Refresh();
+        struct Case {
+            int mode;
+            bool full;
+        };
+        for (auto const c : {Case{3, false}, Case{5, true}, Case{0, false}}) {
+            panel.SetViewMode(c.mode);
+            EXPECT_EQ(WantsFullScreen(panel), c.full) << c.mode;
+        }
+    }
+    fake::Reset();
+}
+
 } // namespace

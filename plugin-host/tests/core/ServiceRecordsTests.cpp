@@ -56,6 +56,8 @@ TEST(MessageShown, SplitsLinesButtonsAndTheErrorLine) {
 }
 
 TEST(MessageShown, ReadyMadeRows) {
+    EXPECT_EQ(ReadyMadeButtons(MessageYesNo, TextsFor("ru")), (Texts{"\x84\xa0", "\x8d\xa5\xe2"}))
+        << "the host's language, in code page 866";
     EXPECT_EQ(ReadyMadeButtons(MessageOk), Texts{"OK"});
     EXPECT_EQ(ReadyMadeButtons(MessageAbortRetryIgnore), (Texts{"Abort", "Retry", "Ignore"}));
     EXPECT_EQ(ReadyMadeButtons(MessageYesNoCancel | MessageWarning),

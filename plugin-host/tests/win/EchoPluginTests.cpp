@@ -1,6 +1,7 @@
 // The stand-in host driving a real plug-in library (the echo plug-in) through every service. The
 // plug-in notes what it got back; the tests compare that with what the scripted UI recorded.
 
+#include "plugin-host/standin/core/FolderListing.h"
 #include "plugin-host/standin/core/ScriptedUi.h"
 #include "plugin-host/standin/core/StandInHost.h"
 #include "plugin-host/standin/win/DllLoading.h"
@@ -220,7 +221,8 @@ TEST_F(EchoPluginTest, TourUsesEveryServiceAndGetsTheAnswersBack) {
     EXPECT_EQ(Last("lastErrorAfterMessage"), std::to_string(ERROR_ACCESS_DENIED));
     auto const& question = ui.Messages().at(1).shown;
     EXPECT_EQ(question.lines, (std::vector<std::string>{"Echo", "Go on?"}));
-    EXPECT_EQ(question.buttons, (std::vector<std::string>{"Yes", "No"}));
+    // The ready-made row is the host's: in the host's language (Russian, code page 866).
+    EXPECT_EQ(question.buttons, (std::vector<std::string>{"\x84\xa0", "\x8d\xa5\xe2"}));
     EXPECT_EQ(Last("yesNo"), "0");
 
     ASSERT_EQ(flushedRow0.size(), 2u);
@@ -373,6 +375,65 @@ TEST_F(EchoPluginTest, FileOperationsGetTheSelection) {
     EXPECT_EQ(panel->PutFiles(incoming, true, 0), 0) << "the echo plug-in refuses moves";
     EXPECT_EQ(panel->PutFiles(incoming, false, 0), 1);
     EXPECT_EQ(Last("putFiles"), "new.txt move:0");
+}
+
+// Two echo panels side by side, and a folder whose name and file are Cyrillic: the file panel lists
+// it as the system spells it, the plug-in gets the names in OEM with the file functions in OEM
+// and the current folder set, and finds the file.
+TEST_F(EchoPluginTest, TwoEchoPanelsAndACyrillicFolderCopiedFrom) {
+    if (GetACP() != 1251)
+        GTEST_SKIP() << "needs the ANSI code page 1251 (LANG=ru_RU.UTF-8)";
+    Start();
+    // "папка" and "файл.txt" in code page 1251, as the system names them.
+    std::string const sub = folder.File("\xef\xe0\xef\xea\xe0");
+    ASSERT_TRUE(CreateDirectoryA(sub.c_str(), nullptr));
+    std::string const file = "\xf4\xe0\xe9\xeb.txt";
+    WriteBytes(sub + "\\" + file, "text");
+
+    PanelHandle const left = host->Open(OpenFromPluginsMenu, 0);
+    host->SwitchActive();
+    PanelHandle const right = host->Open(OpenFromPluginsMenu, 0);
+    ASSERT_NE(left, right);
+    host->PressKey('V');
+    EXPECT_EQ(Last("setViewMode"), "1");
+    EXPECT_EQ(host->PanelOn(RightSide)->ViewMode(), 0);
+    EXPECT_EQ(host->PanelOn(LeftSide)->ViewMode(), 3) << "the other echo panel keeps its mode";
+
+    host->ClosePanelOn(LeftSide);
+    auto& files = host->GetPanels().Files(LeftSide);
+    files.folder = sub;
+    ASSERT_TRUE(ListFiles(files, host->Platform()));
+    ASSERT_EQ(files.items.size(), 2u);
+    EXPECT_EQ(std::string(files.items[1].Data.FileName), win32::OemFromAnsi(file));
+    files.current = 1;
+    host->SwitchActive();
+    EXPECT_EQ(host->CopyToPassive(false), 1);
+    EXPECT_EQ(Last("putFiles"), win32::OemFromAnsi(file) + " move:0");
+    EXPECT_EQ(Last("putFound"), win32::OemFromAnsi(file)) << "found with the OEM file functions";
+    EXPECT_EQ(Last("putFolder"), win32::OemFromAnsi(sub)) << "the current folder, read in OEM";
+}
+
+// The echo panel refreshes the other side only when it is the information panel, and sorts
+// itself through HostControl.
+TEST_F(EchoPluginTest, TheOtherPanelRefreshedWhenItIsTheInformationPanel) {
+    Start();
+    ASSERT_NE(host->OpenOn(RightSide, OpenFromPluginsMenu, 0), InvalidPanel);
+    host->SwitchActive();
+    auto const& panels = host->GetPanels();
+    host->PressKey('O');
+    EXPECT_EQ(Last("otherRefreshed"), "0") << "a file panel is left alone";
+    EXPECT_EQ(panels.UpdateCountOn(LeftSide), 0);
+    host->GetPanels().Files(LeftSide).type = PanelTypeInfo;
+    host->PressKey('O');
+    EXPECT_EQ(Last("otherRefreshed"), "1");
+    EXPECT_EQ(panels.UpdateCountOn(LeftSide), 1);
+    EXPECT_EQ(panels.RedrawCountOn(LeftSide), 1);
+    EXPECT_EQ(panels.RedrawCountOn(RightSide), 0);
+
+    host->PressKey('B');
+    EXPECT_EQ(Last("setSortMode"), "1");
+    EXPECT_EQ(host->Panel()->SortMode(), SortBySize);
+    EXPECT_EQ(host->Panel()->Name(2), "readme") << "the plug-in's own order: largest first";
 }
 
 TEST_F(EchoPluginTest, BreakArrivesFromAnotherThreadWhileThePluginIsBusy) {

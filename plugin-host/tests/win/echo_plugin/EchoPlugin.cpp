@@ -4,7 +4,9 @@
 //
 // Plug-ins menu: 0 opens a panel (a few items with custom columns, a sub-folder), 1 runs a tour of
 // the services (menu, dialog, message with the error line, text and screen save and restore,
-// panel information, a folder shown while opening) and opens no panel. From the command line
+// panel information, a folder shown while opening) and opens no panel. In the panel, V switches
+// the view mode and B sorts by size through HostControl, O updates and redraws the other panel
+// when it is the information panel. From the command line
 // ("echo:") the text "tour" runs the tour and anything else opens the panel.
 
 #include "ulvar/Plugin.h"
@@ -327,6 +329,18 @@ ULVAR_EXPORT int GetFiles(PanelHandle, PanelItem* items, int count, int move, ch
 
 ULVAR_EXPORT int PutFiles(PanelHandle, PanelItem* items, int count, int move, int) {
     Note("putFiles", Joined(items, count) + " move:" + std::to_string(move));
+    // The names are relative to the host's current folder: what is found there goes, with that
+    // folder, into "<module>.put" for the terminal tests.
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    std::string found;
+    for (int i = 0; i < count; ++i)
+        if (GetFileAttributesA(items[i].Data.FileName) != INVALID_FILE_ATTRIBUTES)
+            found += std::string(found.empty() ? "" : ",") + items[i].Data.FileName;
+    Note("putFolder", folder);
+    Note("putFound", found);
+    std::ofstream(std::string(host.ModuleName) + ".put", std::ios::binary)
+        << "folder=" << folder << "\r\nfound=" << found << "\r\n";
     return move ? 0 : 1;
 }
 
@@ -363,6 +377,31 @@ ULVAR_EXPORT int ProcessKey(PanelHandle panel, int key, unsigned) {
     case 'Q':
         host.Control(panel, ControlClosePlugin, nullptr);
         return 1;
+    case 'O': {
+        // As the services plug-in does: the other panel is updated and redrawn when it is the
+        // information panel.
+        PanelInfo other{};
+        host.Control(panel, ControlGetOtherPanelInfo, &other);
+        bool info = other.PanelType == PanelTypeInfo;
+        if (info)
+            info = host.Control(panel, ControlUpdateOtherPanel, nullptr) &&
+                   host.Control(panel, ControlRedrawOtherPanel, nullptr);
+        Note("otherRefreshed", info ? "1" : "0");
+        return 1;
+    }
+    case 'B': {
+        int mode = SortBySize;
+        Note("setSortMode", std::to_string(host.Control(panel, ControlSetSortMode, &mode)));
+        return 1;
+    }
+    case 'V': {
+        // Between the name alone (mode 0) and the start mode's columns (3).
+        PanelInfo info{};
+        host.Control(panel, ControlGetPanelInfo, &info);
+        int mode = info.ViewMode == 3 ? 0 : 3;
+        Note("setViewMode", std::to_string(host.Control(panel, ControlSetViewMode, &mode)));
+        return 1;
+    }
     case 'K':
         keepOpenOnClose = !keepOpenOnClose;
         return 1;

@@ -66,6 +66,9 @@ host_session_start "$wine" 110 60 --lang en sockwell.dll
 
 wait_for "Network connections"
 keys Enter
+# The panel alone on the screen (Ctrl+P hides the folder beside it): its columns want the width.
+wait_for "Local address"
+keys C-p
 wait_for "127.0.0.1:$first"
 wait_for "LISTENING"
 wait_for "Local address"
