@@ -66,26 +66,20 @@ void BringToFront(HWND window) {
 }
 
 bool DragFromTo(POINT from, POINT to, const std::function<void()>& settle) {
-    // Absolute moves are given in 0..65535 over the primary screen.
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    const auto send = [&](DWORD flags, int x, int y) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = static_cast<LONG>((x * 65535LL + width / 2) / (width - 1));
-        input.mi.dy = static_cast<LONG>((y * 65535LL + height / 2) / (height - 1));
-        input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        const bool sent = SendInput(1, &input, sizeof(INPUT)) == 1;
+    const auto send = [&](POINT point, DWORD button) {
+        const bool sent = MouseAt(point, button);
         settle();
         return sent;
     };
     SetCursorPos(from.x, from.y);
-    bool sent = send(MOUSEEVENTF_LEFTDOWN, from.x, from.y);
+    bool sent = send(from, MOUSEEVENTF_LEFTDOWN);
     constexpr int Steps = 8;
     for (int step = 1; step <= Steps; ++step)
-        sent = send(0, from.x + (to.x - from.x) * step / Steps,
-                    from.y + (to.y - from.y) * step / Steps) &&
-               sent;
-    return send(MOUSEEVENTF_LEFTUP, to.x, to.y) && sent;
+        sent =
+            send({from.x + (to.x - from.x) * step / Steps, from.y + (to.y - from.y) * step / Steps},
+                 0) &&
+            sent;
+    return send(to, MOUSEEVENTF_LEFTUP) && sent;
 }
 
 } // namespace testsupport
