@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,13 @@ inline std::vector<std::string_view> Parts(std::string_view text, char separator
     while (parts.size() < count)
         parts.emplace_back();
     return parts;
+}
+
+// A property the target asserts: a failure aborts, which the fuzzer reports as a crash with its
+// input.
+inline void Check(bool holds) {
+    if (!holds)
+        std::abort();
 }
 
 // The input taken from the front, piece by piece: bytes, 32-bit numbers and texts up to a

@@ -11,10 +11,7 @@
 
 namespace {
 
-void Check(bool holds) {
-    if (!holds)
-        std::abort();
-}
+using testsupport::fuzz::Check;
 
 class InputMappingStore final : public sentrel::MappingStore {
 public:

@@ -9,10 +9,7 @@
 
 namespace {
 
-void Check(bool holds) {
-    if (!holds)
-        std::abort();
-}
+using testsupport::fuzz::Check;
 
 void Fill(launchet::test::MemoryStore& store, testsupport::fuzz::Reader& input) {
     using launchet::StartupSources;

@@ -6,14 +6,7 @@
 
 #include <cstdlib>
 
-namespace {
-
-void Check(bool holds) {
-    if (!holds)
-        std::abort();
-}
-
-} // namespace
+using testsupport::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     testsupport::fuzz::Reader input(testsupport::fuzz::Text(data, size));

@@ -27,10 +27,7 @@ private:
     std::size_t next_ = 0;
 };
 
-void Check(bool holds) {
-    if (!holds)
-        std::abort();
-}
+using testsupport::fuzz::Check;
 
 // Every line "Section/Key=value" of the input as a text value of the store.
 void Fill(cobwen::test::MemorySettingsStore& store, std::string_view text) {
