@@ -86,6 +86,8 @@ public:
             assertion.out = next;
             return Add(assertion);
         }
+        case Kind::BackReference:
+            throw TooBig{}; // a built tree has none
         }
         return next;
     }

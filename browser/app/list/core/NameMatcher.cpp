@@ -403,8 +403,12 @@ public:
             }
         }
         if (engine == NameEngine::Automaton) {
-            automaton_ = ExpressionAutomaton::Build(ReadExpressionTree(folded), fold_);
+            const ExpressionTree tree = ReadExpressionTree(folded);
+            automaton_ = ExpressionAutomaton::Build(tree, fold_);
             if (automaton_) {
+                // Long texts miss an expression with back-references, as with the standard
+                // engine below.
+                longTextsMiss_ = tree.backReferences;
                 return;
             }
         }
@@ -440,6 +444,9 @@ public:
             return false;
         }
         if (automaton_) {
+            if (longTextsMiss_ && text.size() > LongText) {
+                return false;
+            }
             return automaton_->Search(text); // it folds the text as it reads
         }
         folded_.resize(text.size());
@@ -476,6 +483,7 @@ private:
     std::optional<std::regex> regex_;
     std::optional<std::regex> longTextRegex_;
     std::unique_ptr<ExpressionAutomaton> automaton_;
+    bool longTextsMiss_ = false;
     std::vector<FoldedLiteral> prefilter_; // one of them is in every text the expression matches
     mutable std::string folded_;
 };

@@ -15,11 +15,14 @@ class TextLocale;
 // "|", is searched for directly; for other expressions a plain part that every match must contain
 // is looked for first, so that most texts are turned down without the expression engine.
 //
-// Expressions are matched by a deterministic automaton, in time linear in the text. Those it
-// cannot follow (back-references, look-aheads) go to the standard library's backtracking engine,
-// which matches no text longer than 1024 bytes when the expression has back-references: its
-// recursion per character would overflow the stack. NameEngine::Backtracking sends every
-// expression there, the way the filter matched before the automaton, for comparison.
+// Expressions are matched by a deterministic automaton, in time linear in the text; so are
+// back-references to a group of one character ("(\w)\1"), spelled out per character. Those it
+// cannot follow (other back-references, look-aheads) go to the standard library's backtracking
+// engine, which matches no text longer than 1024 bytes when the expression has back-references
+// (its recursion per character would overflow the stack); the automaton keeps that rule for them,
+// so that the filter shows the same rows whichever engine follows the expression.
+// NameEngine::Backtracking sends every expression there, the way the filter matched before the
+// automaton, for comparison.
 enum class NameEngine { Automaton, Backtracking };
 
 class NameMatcher {

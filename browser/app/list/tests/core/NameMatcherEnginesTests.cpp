@@ -101,6 +101,15 @@ std::vector<EngineCase> Cases() {
         {"()", "x", std::nullopt},
         {"x?|y", "", std::nullopt},
         {"(|a)b", "b", "a"},
+        // Back-references to a group of one character, spelled out per character.
+        {"(\\w)\\1\\1", "xAaaz", "aab"},
+        {"(.)x\\1", "-X-", "-x+"},
+        {"([a-c])\\1{2,}", "bBb", "bbc"},
+        {"(a|b|\\d)\\1", "1a11", "ab"},
+        {"(\\d)(\\d)\\2\\1", "x1221", "1212"},
+        {"^(.).*\\1$", "abca", "abc"},
+        {"(\\w)(?:-\\1)+", "a-A-a", "a-b"},
+        {Cp("([а-яё])\\1"), Cp("ЁЁ"), Cp("её")},
     };
 }
 
@@ -126,10 +135,15 @@ TEST(NameMatcherEngines, AgreeOnGeneratedTexts) {
     }
 }
 
-// Expressions the automaton does not follow stay with the backtracking engine.
-TEST(NameMatcherEngines, BackReferencesAndLookAheadsStayWithBacktracking) {
+// Expressions the automaton does not follow stay with the backtracking engine: back-references
+// to a group of more than one character, to a group that is repeated or in an alternative, with
+// two digits, or to groups that would take too many copies; look-aheads; and repetition counts
+// past the limit.
+TEST(NameMatcherEngines, OtherBackReferencesAndLookAheadsStayWithBacktracking) {
     const BuiltinRussianLocale locale;
-    for (const char* pattern : {"(ab)\\1", "a(?=b)", "a(?!b)c", "x{1001}"}) {
+    for (const char* pattern :
+         {"(ab)\\1", "(a)+\\1", "(?:(a)|b)\\1", "(a|b)\\1|c", "(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\\10",
+          "(a*)\\1", "(.)(.)\\1\\2", "a(?=b)", "a(?!b)c", "x{1001}"}) {
         const NameMatcher matcher(pattern, locale);
         EXPECT_EQ(matcher.UsedMethod(), NameMatcher::Method::Backtracking) << pattern;
     }
