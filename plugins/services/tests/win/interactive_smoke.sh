@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Drives ulvar-host with sentrel in a real terminal (tmux) under Wine: opens the panel, enters the
 # services folder of the prefix's service control manager, views the report of the first service
-# with F3, names another computer (F6; Wine's manager answers for any name, so only the title
-# changes) and goes back to the local one (Shift+F6). Exit code 77 (skipped) when tmux is missing.
+# with F3, shows the panel's information lines on the other side (Ctrl+L), names another computer
+# (F6; Wine's manager answers for any name, so only the title changes), goes back to the local one
+# (Shift+F6) and finds the name again in the F6 dialog's history (Ctrl+E). Exit code 77 (skipped)
+# when tmux is missing.
 #   interactive_smoke.sh WINE_LOADER BIN_FOLDER
 set -uo pipefail
 
@@ -33,12 +35,26 @@ keys F3
 wait_for "Service name:"
 wait_for "Start type:"
 keys Escape
+screen | grep -q "Running services" && { screen; echo "information lines shown before Ctrl+L"; exit 1; }
+keys C-l
+wait_for "Running services"
+keys C-l
 keys F6
 wait_for "Computer name:"
 keys S M O K E P C Enter
 wait_for "\\\\SMOKEPC: Services"
 keys S-F6
-wait_for "Services"
+# Back on the local computer the name leaves the screen; then only the history can bring it back.
+for _ in $(seq 50); do
+    screen | grep -q SMOKEPC || break
+    sleep 0.2
+done
+screen | grep -q SMOKEPC && { screen; echo "SMOKEPC still shown after Shift+F6"; exit 1; }
+keys F6
+wait_for "Computer name:"
+keys C-e
+wait_for "SMOKEPC"
+keys Escape
 keys Escape
 wait_for "Esc quits"
 keys Escape
