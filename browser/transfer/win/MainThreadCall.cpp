@@ -1,5 +1,6 @@
 #include "browser/transfer/win/MainThreadCall.h"
 
+#include "win32/WindowClass.h"
 #include "win32/WindowProc.h"
 
 namespace cobwen {
@@ -76,13 +77,8 @@ struct MainThreadCall::Request {
 };
 
 MainThreadCall::MainThreadCall() : threadId_(GetCurrentThreadId()) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = ClassName;
     // A second queue finds the class registered already.
-    RegisterClassExW(&windowClass);
+    win32::RegisterWindowClassOnce(ClassName, WindowProc, {nullptr, nullptr, false, false});
     window_ = CreateWindowExW(0, ClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     if (window_ != nullptr)

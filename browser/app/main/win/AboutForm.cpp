@@ -6,6 +6,7 @@
 #include "browser/app/main/win/Texts.h"
 #include "browser/app/main/win/ToolbarImages.h"
 #include "win32/Text.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowProc.h"
 
 #include <algorithm>
@@ -41,24 +42,10 @@ HFONT VariantOf(HFONT font, bool bold, bool underline) {
     return CreateFontIndirectW(&face);
 }
 
-void RegisterWindowClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), WindowClass, &windowClass))
-        return;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor =
-        LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW)));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = WindowClass;
-    RegisterClassExW(&windowClass);
-}
-
 } // namespace
 
 TCobwenAboutForm::TCobwenAboutForm(AboutInput input) : input_(std::move(input)) {
-    RegisterWindowClass(WindowProc);
+    win32::RegisterWindowClassOnce(WindowClass, WindowProc);
     RECT owner{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (input_.Owner)
         GetWindowRect(input_.Owner, &owner);

@@ -1,6 +1,7 @@
 #include "browser/app/main/win/IconManager.h"
 
 #include "browser/app/main/win/TrayNotifyIcon.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowProc.h"
 
 #include <stdexcept>
@@ -18,14 +19,7 @@ UINT TIconManager::TrayMessage() {
 }
 
 TIconManager::TIconManager() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (!GetClassInfoExW(GetModuleHandleW(nullptr), WindowClass, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = WindowClass;
-        RegisterClassExW(&windowClass);
-    }
+    win32::RegisterWindowClassOnce(WindowClass, WindowProc, {nullptr, nullptr, false, false});
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     // A hidden top-level window (not message-only: those do not get the taskbar's broadcast).
     CreateWindowExW(WS_EX_TOOLWINDOW, WindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,

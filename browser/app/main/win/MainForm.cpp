@@ -20,6 +20,7 @@
 #include "browser/catalogue/win/ReplaceFile.h"
 #include "browser/catalogue/win/VersionInfo.h"
 #include "win32/Text.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowProc.h"
 
 #include <algorithm>
@@ -53,22 +54,6 @@ std::wstring ThisProgramPath() {
 std::wstring FolderWithDelimiter(const std::wstring& file) {
     const auto slash = file.find_last_of(L'\\');
     return slash == std::wstring::npos ? std::wstring() : file.substr(0, slash + 1);
-}
-
-void RegisterWindowClass(HICON icon, HICON smallIcon, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), WindowClass, &windowClass))
-        return;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = icon;
-    windowClass.hIconSm = smallIcon;
-    windowClass.hCursor =
-        LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW)));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = WindowClass;
-    RegisterClassExW(&windowClass);
 }
 
 } // namespace
@@ -108,7 +93,10 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
 
     icon_.Reset(CreateProgramIcon(GetSystemMetrics(SM_CXICON)));
     smallIcon_.Reset(CreateProgramIcon(GetSystemMetrics(SM_CXSMICON)));
-    RegisterWindowClass(icon_.Get(), smallIcon_.Get(), WindowProc);
+    win32::WindowClassLook look;
+    look.icon = icon_.Get();
+    look.smallIcon = smallIcon_.Get();
+    win32::RegisterWindowClassOnce(WindowClass, WindowProc, look);
     const std::wstring caption =
         std::wstring(ApplicationTitle) + L" " + win32::ToWide(programVersion_, BrowserCodePage);
     const WindowPlacement designed;

@@ -7,6 +7,7 @@
 #include "browser/catalogue/core/CobwenArchive.h"
 #include "browser/catalogue/core/Cp1251.h"
 #include "win32/Text.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowProc.h"
 
 #include <algorithm>
@@ -24,20 +25,6 @@ constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD FormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int TemplateFields[] = {IdAddInfoFormat, IdDescriptionFormat, IdStatusInfoFormat,
                                   IdClipboardFormat};
-
-void RegisterFormClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), SettingsFormClass, &windowClass))
-        return;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor =
-        LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW)));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = SettingsFormClass;
-    RegisterClassExW(&windowClass);
-}
 
 // A number field's value within its range; digits only, as the field takes nothing else.
 std::int64_t NumberIn(const std::wstring& text, std::int64_t first, std::int64_t last) {
@@ -67,7 +54,7 @@ TCobwenSettingsForm::TCobwenSettingsForm(HWND owner, const TCobwenSettings& sett
     metrics.lfMessageFont.lfUnderline = TRUE;
     underlinedFont_.Reset(CreateFontIndirectW(&metrics.lfMessageFont));
 
-    RegisterFormClass(WindowProc);
+    win32::RegisterWindowClassOnce(SettingsFormClass, WindowProc);
     RECT frame{0, 0, ClientWidth, ClientHeight};
     AdjustWindowRectEx(&frame, FormStyle, FALSE, FormExStyle);
     const int width = frame.right - frame.left;

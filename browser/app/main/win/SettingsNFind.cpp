@@ -3,6 +3,7 @@
 #include "browser/app/search/core/FindInFrame.h"
 #include "browser/catalogue/core/Cp1251.h"
 #include "win32/Text.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowProc.h"
 
 namespace cobwen {
@@ -16,17 +17,7 @@ constexpr int Margin = 4;
 
 TCobwenSettingsNFind::TCobwenSettingsNFind(HWND dialog, HFONT font, std::function<void()> changed)
     : changed_(std::move(changed)) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (!GetClassInfoExW(GetModuleHandleW(nullptr), SettingsNFindClass, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor =
-            LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW)));
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = SettingsNFindClass;
-        RegisterClassExW(&windowClass);
-    }
+    win32::RegisterWindowClassOnce(SettingsNFindClass, WindowProc);
     window_ = CreateWindowExW(WS_EX_CONTROLPARENT, SettingsNFindClass, nullptr,
                               WS_CHILD | WS_BORDER | WS_CLIPSIBLINGS, 0, 0, 10, 10, dialog, nullptr,
                               GetModuleHandleW(nullptr), this);

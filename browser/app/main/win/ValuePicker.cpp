@@ -5,6 +5,7 @@
 #include "browser/app/search/core/FilterPicker.h"
 #include "browser/catalogue/core/Cp1251.h"
 #include "win32/Text.h"
+#include "win32/WindowClass.h"
 #include "win32/WindowProc.h"
 
 #include <commctrl.h>
@@ -49,22 +50,8 @@ private:
     std::optional<int> result_;
 };
 
-void RegisterPickerClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), PickerClass, &windowClass))
-        return;
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor =
-        LoadCursorW(nullptr, MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(IDC_ARROW)));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = PickerClass;
-    RegisterClassExW(&windowClass);
-}
-
 void PickerWindow::Create(HWND owner, const RECT& place) {
-    RegisterPickerClass();
+    win32::RegisterWindowClassOnce(PickerClass, DefWindowProcW);
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, PickerClass, nullptr,
                               WS_POPUP | WS_BORDER, place.left, place.top, place.right - place.left,
                               place.bottom - place.top, owner, nullptr, GetModuleHandleW(nullptr),
