@@ -6,9 +6,11 @@
 #include "browser/catalogue/core/TextLocale.h"
 #include "tools/testsupport/FuzzInput.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -16,6 +18,52 @@ namespace {
 constexpr std::size_t MaxPattern = 64;
 constexpr std::size_t MaxText = 256;
 constexpr std::size_t LongText = 1100;
+// The backtracking engine takes time exponential in the text, with the depth of repetitions in
+// the exponent, for a repetition of something repeated ("(a*)*", "a**"): an expression with
+// repetitions two deep gets short texts only, one with deeper ones is not tried.
+constexpr std::size_t MaxTextForNestedRepetition = 8;
+
+// How deep repetitions are nested in the pattern: 1 for "a*", 2 for "(a*)*" or "a**". A scan of
+// the pattern's characters, good enough to keep the reference engine fast.
+int RepetitionDepth(std::string_view pattern) {
+    std::vector<int> groupDepth{0}; // per open group: the deepest repetition in it
+    int atomDepth = 0;              // of the atom before the next quantifier
+    bool afterQuantifier = false;   // a "?" here makes the quantifier lazy
+    int deepest = 0;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '?' && afterQuantifier) {
+            afterQuantifier = false;
+            continue;
+        }
+        afterQuantifier = false;
+        if (c == '*' || c == '+' || c == '?' || c == '{') {
+            while (c == '{' && i < pattern.size() && pattern[i] != '}') {
+                ++i;
+            }
+            ++atomDepth;
+            deepest = std::max(deepest, atomDepth);
+            groupDepth.back() = std::max(groupDepth.back(), atomDepth);
+            afterQuantifier = true;
+            continue;
+        }
+        atomDepth = 0;
+        if (c == '\\') {
+            ++i;
+        } else if (c == '[') {
+            for (++i; i < pattern.size() && pattern[i] != ']'; ++i) {
+                i += pattern[i] == '\\' ? 1 : 0;
+            }
+        } else if (c == '(') {
+            groupDepth.push_back(0);
+        } else if (c == ')' && groupDepth.size() > 1) {
+            atomDepth = groupDepth.back();
+            groupDepth.pop_back();
+            groupDepth.back() = std::max(groupDepth.back(), atomDepth);
+        }
+    }
+    return deepest;
+}
 
 void Disagree(std::string_view pattern, std::string_view text, bool automaton) {
     std::fprintf(stderr, "the engines disagree: the automaton says %s for \"%.*s\" in %zu bytes\n",
@@ -32,6 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view pattern = parts[0];
     const std::string_view text = parts[1];
     if (pattern.size() > MaxPattern || text.size() > MaxText) {
+        return 0;
+    }
+    const int depth = RepetitionDepth(pattern);
+    if (depth > 2 || (depth == 2 && text.size() > MaxTextForNestedRepetition)) {
         return 0;
     }
     const cobwen::NameMatcher automaton(pattern, locale, cobwen::NameEngine::Automaton);
