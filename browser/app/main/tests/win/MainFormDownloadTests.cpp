@@ -402,6 +402,43 @@ TEST_F(MainFormDownloadTest, SaveDirectoryStructureWithTwoFoldersOfTheSite) {
     EXPECT_EQ(form.BasketList().RowCount(), 0);
 }
 
+// On a Western system (ANSI code page 1252) the catalogue's Cyrillic still reaches the description
+// line as the console's code page spells the letters, and the text file as the ANSI code page
+// does, never as the 1251 bytes taken for Western letters.
+TEST_F(MainFormDownloadTest, DescriptionsOfCyrillicTextOutsideTheAnsiCodePage) {
+    if (GetACP() == 1251)
+        GTEST_SKIP() << "shows only under an ANSI code page other than 1251";
+    PutOldCatalogue();
+    Put("CreateTextDescriptFile", "1");
+    Put("DescriptIonFormat", "%Category");
+    Put("DownloadFolder", DownFolder());
+    std::int32_t id = -1;
+    {
+        TCobwenMainForm& probe = Open();
+        const std::string files = probe.Archive().FilesURL();
+        for (int n = 0; n < probe.Archive().Count() && id < 0; ++n) {
+            const TCobwenData& record = *probe.Archive().GetItem(n);
+            const bool cyrillic = std::ranges::any_of(
+                record.Category, [](char c) { return static_cast<unsigned char>(c) >= 0xC0; });
+            if (cyrillic && record.URL.rfind(files, 0) == 0 &&
+                record.URL.find('/', files.size()) == std::string::npos)
+                id = record.Id;
+        }
+        SendMessageW(probe.Window(), WM_CLOSE, 0, 0);
+    }
+    ASSERT_GE(id, 0) << "no record with a Cyrillic category";
+    PutBasket({id});
+    TCobwenMainForm& form = Open();
+    const TCobwenData& record = *ById(form, id);
+    RunDownload(form);
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u);
+    const std::string name = UrlFileName(record.URL);
+    const std::wstring category = win32::ToWide(record.Category, BrowserCodePage);
+    EXPECT_EQ(Descriptions(), name + " " + win32::FromWide(category, win32::OemCodePage));
+    EXPECT_EQ(testsupport::ReadBytes(DownFolder() + "\\" + name + ".txt"),
+              win32::FromWide(category, win32::AnsiCodePage));
+}
+
 // Every archive of this site answers 404: the first transfer of two fails, the question whether
 // to go on comes with its error, and No ends the run before the second transfer.
 TEST_F(MainFormDownloadTest, AFailingFirstTransferAnsweredNoEndsTheRunAndKeepsTheBasket) {
