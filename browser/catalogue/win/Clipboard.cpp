@@ -1,5 +1,6 @@
 #include "browser/catalogue/win/Clipboard.h"
 
+#include "browser/catalogue/core/Cp1251.h"
 #include "browser/catalogue/win/KeyboardLayouts.h"
 #include "win32/Text.h"
 
@@ -99,7 +100,8 @@ bool CopyTextRussianLocale(const std::string& text) {
 }
 
 bool CopyTextUnicode(const std::string& text) {
-    const std::wstring wide = win32::ToWide(text, CP_ACP);
+    // The browser's texts are code page 1251 whatever the system's ANSI code page is.
+    const std::wstring wide = win32::ToWide(text, BrowserCodePage);
     return SetClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
 }
 

@@ -9,7 +9,7 @@ namespace cobwen {
 // again afterwards. False when the clipboard could not be set.
 bool CopyTextRussianLocale(const std::string& text);
 
-// Puts the text, read in the ANSI code page, on the clipboard as Unicode text.
+// Puts code page 1251 text on the clipboard as Unicode text, whatever the system's ANSI code page.
 bool CopyTextUnicode(const std::string& text);
 
 } // namespace cobwen

@@ -6,10 +6,6 @@
 
 namespace cobwen {
 
-std::string AnsiToOem(std::string_view text) {
-    return win32::FromWide(win32::ToWide(text, CP_ACP), CP_OEMCP);
-}
-
 ByteCaseTable OemUpperCase() {
     ByteCaseTable table{};
     for (std::size_t code = 0; code < table.size(); ++code) {

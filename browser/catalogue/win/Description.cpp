@@ -4,6 +4,7 @@
 #include "browser/catalogue/core/Trim.h"
 #include "browser/catalogue/win/ConsoleText.h"
 #include "win32/SystemError.h"
+#include "win32/Text.h"
 
 #include <utility>
 #include <windows.h>
@@ -124,10 +125,12 @@ void TDescription::Create(const std::string& path) {
         RaiseLastError("cannot open", path);
 }
 
-void TDescription::SetDescription(const std::string& fileName, const std::string& text) {
+void TDescription::SetDescription(const std::string& fileName, const std::string& text,
+                                  unsigned textCodePage) {
     if (!file_.Valid())
         throw CobwenError("the description file is not open");
-    std::string content = DescribeInText(text_, fileName, AnsiToOem(text), upperCase_);
+    std::string content = DescribeInText(
+        text_, fileName, win32::Recode(text, textCodePage, win32::OemCodePage), upperCase_);
 
     TemporaryFile temporary(FolderOfFile(path_));
     temporary.Write(content);

@@ -2,6 +2,7 @@
 
 #include "browser/catalogue/core/DescriptionText.h"
 #include "win32/Handle.h"
+#include "win32/Text.h"
 
 #include <string>
 
@@ -27,10 +28,12 @@ public:
     // the file for writing, creating it when missing.
     void Create(const std::string& path);
 
-    // Records `text` (ANSI code page) as the description of `fileName` and writes the complete new
-    // content in place of the old one. The name is taken as it is, without conversion. Needs a
-    // successful Create; one object serves one call.
-    void SetDescription(const std::string& fileName, const std::string& text);
+    // Records `text` (of `textCodePage`, the system's ANSI code page unless told) as the
+    // description of `fileName` and writes the complete new content in place of the old one. The
+    // name is taken as it is, without conversion. Needs a successful Create; one object serves one
+    // call.
+    void SetDescription(const std::string& fileName, const std::string& text,
+                        unsigned textCodePage = win32::AnsiCodePage);
 
     const std::string& Text() const { return text_; }
 

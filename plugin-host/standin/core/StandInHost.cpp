@@ -26,6 +26,35 @@ char const PathDelimiter = '/';
 // gets nothing back.
 int nextModuleNumber = 1;
 
+// While a plug-in works over a panel of files, the process's current folder is that panel's
+// folder and the file functions take OEM text, as in Ulvar: the plug-in finds the panel's items,
+// named as the panel lists them, there. Both are put back afterwards.
+class OverFolder {
+public:
+    OverFolder(HostPlatform& platform, const std::string& folder) : platform_(platform) {
+        if (folder.empty())
+            return;
+        before_ = platform_.CurrentFolder();
+        platform_.SetCurrentFolder(folder);
+        platform_.SetOemFileFunctions(true);
+        set_ = true;
+    }
+    OverFolder(const OverFolder&) = delete;
+    OverFolder& operator=(const OverFolder&) = delete;
+    ~OverFolder() {
+        if (!set_)
+            return;
+        platform_.SetOemFileFunctions(false);
+        if (!before_.empty())
+            platform_.SetCurrentFolder(before_);
+    }
+
+private:
+    HostPlatform& platform_;
+    std::string before_;
+    bool set_ = false;
+};
+
 } // namespace
 
 StandInHost::StandInHost(HostOptions options, HostUi& ui, HostPlatform& platform)
@@ -145,7 +174,14 @@ PanelHandle StandInHost::OpenOn(int side, int origin, std::intptr_t item, int pl
     if (PanelOn(side) && !ClosePanelOn(side, true))
         return InvalidPanel;
     panels_.SetOpening(true);
-    PanelHandle const handle = hosted->entryPoints.OpenPlugin(origin, item);
+    PanelHandle handle = InvalidPanel;
+    {
+        // From the plug-ins menu over a panel of files, the plug-in may take that panel's
+        // selection (HostControl) and resolve its names.
+        OverFolder const over(platform_,
+                              PanelOn(ActiveSide()) ? std::string() : panels_.ActiveFiles().folder);
+        handle = hosted->entryPoints.OpenPlugin(origin, item);
+    }
     panels_.SetOpening(false);
     if (handle == InvalidPanel || handle == nullptr) {
         CloseIfRequested();

@@ -2,11 +2,13 @@
 
 #include "browser/app/templates/core/InfoTemplate.h"
 #include "browser/catalogue/core/BrowserMessages.h"
+#include "browser/catalogue/core/Cp1251.h"
 #include "browser/catalogue/core/TextHelpers.h"
 #include "browser/catalogue/core/UrlHelpers.h"
 #include "browser/catalogue/win/Description.h"
 #include "browser/catalogue/win/SystemError.h"
 #include "win32/Handle.h"
+#include "win32/Text.h"
 
 #include <exception>
 #include <windows.h>
@@ -45,7 +47,7 @@ void DescribeDownload(const std::string& destFolder, const std::string& url,
         try {
             TDescription description;
             description.Create(folder + settings.DescriptionFile);
-            description.SetDescription(name, text);
+            description.SetDescription(name, text, BrowserCodePage);
         } catch (const std::exception&) {
             // A download is no worse for a description line that could not be written.
         }
@@ -53,7 +55,9 @@ void DescribeDownload(const std::string& destFolder, const std::string& url,
 
     if (settings.CreateTextDescriptFile) {
         const std::string path = folder + name + ".txt";
-        const DWORD error = WriteTextFile(path, WrapText(text, TextFileWidth));
+        const DWORD error =
+            WriteTextFile(path, win32::Recode(WrapText(text, TextFileWidth), BrowserCodePage,
+                                              win32::AnsiCodePage));
         if (error != ERROR_SUCCESS) {
             const std::string format = BrowserMessageText(IDS_CANNOT_CREATE_TEXT_FILE);
             // The dialog reports the thread's last error.

@@ -127,5 +127,25 @@ TEST_F(ClipboardTest, UnicodeCopyConvertsFromTheAnsiCodePage) {
     }
 }
 
+// The browser's texts are code page 1251 on any system: a Western one (ANSI code page 1252) still
+// gets the Cyrillic letters as Unicode, not the bytes taken for Western letters.
+TEST_F(ClipboardTest, UnicodeCopyOfCyrillicOutsideTheAnsiCodePageIsReadAsCodePage1251) {
+    if (GetACP() == 1251)
+        GTEST_SKIP() << "shows only under an ANSI code page other than 1251";
+    const struct {
+        std::string text;
+        std::wstring expected;
+    } cases[] = {
+        {"\xA8\xE6 \xE8 \xB8\xEB\xEA\xE0, \xAB\xF2\xE5\xF1\xF2\xBB", L"Ёж и ёлка, «тест»"},
+        {"plain ASCII", L"plain ASCII"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(CopyTextUnicode(c.text));
+        const OpenedClipboard clipboard;
+        ASSERT_TRUE(clipboard.Open());
+        EXPECT_EQ(clipboard.UnicodeText(), std::optional<std::wstring>(c.expected)) << c.text;
+    }
+}
+
 } // namespace
 } // namespace cobwen

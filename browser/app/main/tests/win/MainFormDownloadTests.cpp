@@ -367,6 +367,124 @@ TEST_F(MainFormDownloadTest, SaveDirectoryStructureKeepsTheSitesFolder) {
     EXPECT_EQ(descriptions.rfind(UrlFileName(record.URL) + " ", 0), 0u) << descriptions;
 }
 
+TEST_F(MainFormDownloadTest, SaveDirectoryStructureWithTwoFoldersOfTheSite) {
+    const std::string deep = test::Environment("COBWEN_TEST_DEEP_CATALOGUE");
+    if (deep.empty())
+        GTEST_SKIP() << "needs the catalogue with an archive two folders deep of run_with_site.py";
+    ASSERT_TRUE(CopyFileA(deep.c_str(), folder_.File("plugins.dat.gz").c_str(), FALSE));
+    Put("SaveDirectoryStructure", "1");
+    Put("DownloadFolder", DownFolder());
+    TCobwenMainForm& probe = Open();
+    const std::string files = probe.Archive().FilesURL();
+    std::int32_t id = -1;
+    for (int n = 0; n < probe.Archive().Count() && id < 0; ++n) {
+        const std::string& url = probe.Archive().GetItem(n)->URL;
+        if (url.rfind(files, 0) == 0 &&
+            std::count(url.begin() + static_cast<std::ptrdiff_t>(files.size()), url.end(), '/') ==
+                2)
+            id = probe.Archive().GetItem(n)->Id;
+    }
+    SendMessageW(probe.Window(), WM_CLOSE, 0, 0);
+    ASSERT_GE(id, 0) << "no record two folders below " << files;
+    PutBasket({id});
+    TCobwenMainForm& form = Open();
+    const TCobwenData& record = *ById(form, id);
+    std::string below = record.URL.substr(files.size());
+    std::ranges::replace(below, '/', '\\');
+    RunDownload(form);
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u)
+        << win32::FromWide(prompts_.Last(Shown::Error), BrowserCodePage);
+    EXPECT_EQ(testsupport::ReadBytes(DownFolder() + "\\" + below),
+              testsupport::ReadBytes(SiteFile(form, record)))
+        << below;
+    EXPECT_FALSE(testsupport::FileExists(DownFolder() + "\\" + UrlFileName(record.URL)));
+    EXPECT_EQ(Descriptions().rfind(UrlFileName(record.URL) + " ", 0), 0u) << Descriptions();
+    EXPECT_EQ(form.BasketList().RowCount(), 0);
+}
+
+// On a Western system (ANSI code page 1252) the catalogue's Cyrillic still reaches the description
+// line as the console's code page spells the letters, and the text file as the ANSI code page
+// does, never as the 1251 bytes taken for Western letters.
+TEST_F(MainFormDownloadTest, DescriptionsOfCyrillicTextOutsideTheAnsiCodePage) {
+    if (GetACP() == 1251)
+        GTEST_SKIP() << "shows only under an ANSI code page other than 1251";
+    PutOldCatalogue();
+    Put("CreateTextDescriptFile", "1");
+    Put("DescriptIonFormat", "%Category");
+    Put("DownloadFolder", DownFolder());
+    std::int32_t id = -1;
+    {
+        TCobwenMainForm& probe = Open();
+        const std::string files = probe.Archive().FilesURL();
+        for (int n = 0; n < probe.Archive().Count() && id < 0; ++n) {
+            const TCobwenData& record = *probe.Archive().GetItem(n);
+            const bool cyrillic = std::ranges::any_of(
+                record.Category, [](char c) { return static_cast<unsigned char>(c) >= 0xC0; });
+            if (cyrillic && record.URL.rfind(files, 0) == 0 &&
+                record.URL.find('/', files.size()) == std::string::npos)
+                id = record.Id;
+        }
+        SendMessageW(probe.Window(), WM_CLOSE, 0, 0);
+    }
+    ASSERT_GE(id, 0) << "no record with a Cyrillic category";
+    PutBasket({id});
+    TCobwenMainForm& form = Open();
+    const TCobwenData& record = *ById(form, id);
+    RunDownload(form);
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u);
+    const std::string name = UrlFileName(record.URL);
+    const std::wstring category = win32::ToWide(record.Category, BrowserCodePage);
+    EXPECT_EQ(Descriptions(), name + " " + win32::FromWide(category, win32::OemCodePage));
+    EXPECT_EQ(testsupport::ReadBytes(DownFolder() + "\\" + name + ".txt"),
+              win32::FromWide(category, win32::AnsiCodePage));
+}
+
+// Every archive of this site answers 404: the first transfer of two fails, the question whether
+// to go on comes with its error, and No ends the run before the second transfer.
+TEST_F(MainFormDownloadTest, AFailingFirstTransferAnsweredNoEndsTheRunAndKeepsTheBasket) {
+    PutOldCatalogue();
+    const std::vector<std::int32_t> ids = SmallRecords(2);
+    ASSERT_EQ(ids.size(), 2u);
+    Put("DownloadFolder", DownFolder());
+    PutBasket(ids);
+    TCobwenMainForm& form = Open("/missing");
+    ASSERT_EQ(form.BasketList().RowCount(), 2);
+    prompts_.Answer(Answer::Yes); // the run
+    prompts_.Answer(Answer::No);  // go on with the next files?
+    form.RunCommand({Command::Download});
+    ASSERT_TRUE(form.Downloading());
+    ASSERT_TRUE(PumpWindow(
+        form, [&] { return !form.Downloading(); }, 30000));
+    ASSERT_EQ(prompts_.Count(Shown::Question), 2u);
+    const std::wstring goOn = prompts_.Last(Shown::Question);
+    EXPECT_NE(goOn.find(L"\r\rПродолжать загрузку следующих файлов ?"), std::wstring::npos)
+        << win32::FromWide(goOn, BrowserCodePage);
+    EXPECT_GT(goOn.find(L"\r\r"), 0u) << "the worker's error comes first";
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u) << "the second transfer never ran";
+    // Nothing arrived, nothing is described, both stay in the basket; the window is idle.
+    for (const std::int32_t id : ids)
+        EXPECT_FALSE(
+            testsupport::FileExists(DownFolder() + "\\" + UrlFileName(ById(form, id)->URL)));
+    EXPECT_FALSE(testsupport::FileExists(DownFolder() + "\\Descript.ion"));
+    EXPECT_EQ(form.BasketList().RowCount(), 2);
+    EXPECT_EQ(form.Settings().BasketIds.Count(), 2);
+    ExpectIdle(form);
+    EXPECT_TRUE(form.Tools().Enabled(ToolButton::Download));
+
+    // The next run starts afresh: the first failure asks again, Yes goes on, and the second
+    // failure, the last transfer, is told alone.
+    prompts_.Answer(Answer::Yes);
+    prompts_.Answer(Answer::Yes);
+    form.RunCommand({Command::Download});
+    ASSERT_TRUE(form.Downloading());
+    ASSERT_TRUE(PumpWindow(
+        form, [&] { return !form.Downloading(); }, 30000));
+    EXPECT_EQ(prompts_.Count(Shown::Question), 4u);
+    EXPECT_EQ(prompts_.Count(Shown::Error), 1u);
+    EXPECT_EQ(form.BasketList().RowCount(), 2);
+    ExpectIdle(form);
+}
+
 TEST_F(MainFormDownloadTest, WithoutTheBasketTheSelectedRowsAreFetched) {
     PutOldCatalogue();
     const std::vector<std::int32_t> ids = SmallRecords(2);
@@ -431,6 +549,58 @@ TEST_F(MainFormDownloadTest, ScanOfTheProgramsFolderMarksDownloadedAndBasketsUpd
     EXPECT_TRUE(form.Settings().BasketIds.Contains(ids[1]));
     EXPECT_FALSE(form.Settings().BasketIds.Contains(ids[0]));
     EXPECT_EQ(form.BasketList().RowCount(), 1);
+}
+
+// A download folder of tens of thousands of files: the scan started with the window is ended
+// by a refresh's new catalogue, the scan after it finds everything, and closing the window during
+// a scan ends it before it has walked the tree, with nothing delivered afterwards.
+TEST_F(MainFormDownloadTest, ScansOfALargeTreeEndForTheRefreshAndForTheClosingWindow) {
+    const std::string tree = test::Environment("COBWEN_TEST_LARGE_TREE");
+    if (tree.empty())
+        GTEST_SKIP() << "needs the large download folder of run_with_site.py";
+    // The site's own catalogue: the refresh brings the same one again.
+    ASSERT_TRUE(CopyFileA(SiteCatalogue().c_str(), folder_.File("plugins.dat.gz").c_str(), FALSE));
+    Put("DownloadFolder", tree);
+    Put("CheckUpdatedPlugins", "0");
+
+    // The whole walk, for reference.
+    TCobwenMainForm& whole = Open();
+    ULONGLONG const started = GetTickCount64();
+    ASSERT_TRUE(whole.Scanning());
+    ASSERT_TRUE(PumpWindow(
+        whole, [&] { return !whole.Scanning(); }, 120000));
+    ULONGLONG const walk = GetTickCount64() - started;
+    const std::vector<std::int32_t> found = whole.DownloadedIds().Items();
+    ASSERT_FALSE(found.empty()) << "the tree holds archives of the catalogue";
+    // Closing costs its own time (the settings are saved); a scan adds at most a few entries.
+    ULONGLONG const idleStarted = GetTickCount64();
+    SendMessageW(whole.Window(), WM_CLOSE, 0, 0);
+    ULONGLONG const idleClose = GetTickCount64() - idleStarted;
+
+    // A refresh while the first scan walks: the scan ends before the catalogue is replaced, and
+    // the one after the refresh finds the same archives.
+    TCobwenMainForm& form = Open();
+    ASSERT_TRUE(form.Scanning());
+    Refresh(form);
+    EXPECT_EQ(prompts_.Count(Shown::Error), 0u)
+        << win32::FromWide(prompts_.Last(Shown::Error), BrowserCodePage);
+    ASSERT_TRUE(PumpWindow(
+        form, [&] { return !form.Scanning(); }, 120000));
+    EXPECT_EQ(form.DownloadedIds().Items(), found);
+    SendMessageW(form.Window(), WM_CLOSE, 0, 0);
+
+    // Closing at once: the scan ends after its current entry, and its finds never arrive.
+    TCobwenMainForm& closing = Open();
+    ASSERT_TRUE(closing.Scanning());
+    ULONGLONG const closeStarted = GetTickCount64();
+    SendMessageW(closing.Window(), WM_CLOSE, 0, 0);
+    ULONGLONG const closed = GetTickCount64() - closeStarted;
+    EXPECT_FALSE(closing.Scanning());
+    EXPECT_LT(closed, idleClose + walk / 2) << "a walk of the whole tree took " << walk
+                                            << " ms, closing without a scan " << idleClose << " ms";
+    PumpWindow(
+        closing, [] { return false; }, 300);
+    EXPECT_EQ(closing.DownloadedIds().Count(), 0);
 }
 
 } // namespace

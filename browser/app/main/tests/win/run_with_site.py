@@ -9,7 +9,10 @@ server answers under three path prefixes the way a stock server cannot be told t
 The program finds the site in COBWEN_TEST_SERVER ("127.0.0.1:PORT"), its folder in
 COBWEN_TEST_SITE and an older catalogue (the site's
 catalogue without its newest records) in COBWEN_TEST_OLD_CATALOGUE; where tinyproxy is installed, an
-authenticating proxy in COBWEN_TEST_PROXY."""
+authenticating proxy in COBWEN_TEST_PROXY. Two more for single tests: COBWEN_TEST_DEEP_CATALOGUE, the
+older catalogue with one archive two folders deep (the site serves it there too), and
+COBWEN_TEST_LARGE_TREE, a download folder of tens of thousands of files in nested folders that holds
+copies of the site's archives in its first and its last folder."""
 import gzip
 import os
 import shutil
@@ -44,6 +47,47 @@ def make_old_catalogue(site, target):
     kept = [line for line in lines if line.split(b"\x14")[18] <= newest_kept]
     with gzip.open(target, "wb") as out:
         out.write(b"".join(line + b"\r\n" for line in kept))
+
+
+DEEP_FOLDERS = b"deep/er/"
+TREE_FOLDERS = 200
+TREE_FILES = 400
+
+
+def make_deep_catalogue(site, old, target):
+    """The older catalogue in which the first record with a bare ASCII file name lies two folders
+    deeper; its archive is copied there on the site."""
+    with gzip.open(old, "rb") as source:
+        lines = [line for line in source.read().split(b"\r\n") if line]
+    for n, line in enumerate(lines):
+        fields = line.split(b"\x14")
+        url = fields[6]
+        if b"/" in url or not url.isascii():
+            continue
+        files = os.path.join(site, "downld", "files")
+        deep = os.path.join(files, DEEP_FOLDERS.decode())
+        os.makedirs(deep, exist_ok=True)
+        shutil.copy(os.path.join(files, url.decode()), deep)
+        fields[6] = DEEP_FOLDERS + url
+        lines[n] = b"\x14".join(fields)
+        break
+    with gzip.open(target, "wb") as out:
+        out.write(b"".join(line + b"\r\n" for line in lines))
+
+
+def make_large_tree(site, target):
+    """Folders of files that match no record, the site's archives in the first and the last."""
+    for folder in range(TREE_FOLDERS):
+        path = os.path.join(target, "f%02d" % (folder // 10), "g%02d" % folder)
+        os.makedirs(path)
+        for n in range(TREE_FILES):
+            open(os.path.join(path, "unlisted_%d_%d.bin" % (folder, n)), "wb").close()
+    files = os.path.join(site, "downld", "files")
+    for ends in ("a-first", "z-last"):
+        os.makedirs(os.path.join(target, ends))
+        for name in os.listdir(files):
+            if os.path.isfile(os.path.join(files, name)) and name.isascii():
+                shutil.copy(os.path.join(files, name), os.path.join(target, ends))
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -94,6 +138,10 @@ def main():
         make_site(site)
         old = os.path.join(work, "old-plugins.dat.gz")
         make_old_catalogue(site, old)
+        deep = os.path.join(work, "deep-plugins.dat.gz")
+        make_deep_catalogue(site, old, deep)
+        tree = os.path.join(work, "large-tree")
+        make_large_tree(site, tree)
         Handler.site = os.path.abspath(site)
         server = local_servers.serve_in_thread(ThreadingHTTPServer, Handler)
         port = server.server_address[1]
@@ -104,6 +152,8 @@ def main():
         env["COBWEN_TEST_SERVER"] = "127.0.0.1:%d" % port
         env["COBWEN_TEST_SITE"] = "Z:" + site.replace("/", "\\")
         env["COBWEN_TEST_OLD_CATALOGUE"] = "Z:" + old.replace("/", "\\")
+        env["COBWEN_TEST_DEEP_CATALOGUE"] = "Z:" + deep.replace("/", "\\")
+        env["COBWEN_TEST_LARGE_TREE"] = "Z:" + tree.replace("/", "\\")
         # The proxy with basic authentication ("user", "secret"), where tinyproxy is installed.
         proxy, proxy_address = local_servers.start_tinyproxy(work)
         if proxy_address:

@@ -3,6 +3,7 @@
 #include "browser/catalogue/core/TextLocale.h"
 #include "browser/catalogue/win/SystemError.h"
 #include "win32/SystemError.h"
+#include "win32/Text.h"
 
 #include "browser/app/templates/tests/core/SampleRecord.h"
 #include "browser/catalogue/tests/win/RecordingDialog.h"
@@ -133,6 +134,22 @@ TEST_F(DescribeDownloadTest, ReplacesTheArchivesLineOnTheNextDownload) {
                      settings_, locale_, dialog_);
     EXPECT_EQ(Content(folder_.File("Descript.ion")),
               "sentry.rar Sentry Tools 2.0\r\nother.zip Sentry Tools 2.0");
+}
+
+// Catalogue text is code page 1251 whatever the system's code pages are. On a Western system the
+// description line holds what the console's code page makes of the Cyrillic letters and the text
+// file what the ANSI code page makes of them, never the 1251 bytes taken for Western letters.
+TEST_F(DescribeDownloadTest, CyrillicOutsideTheAnsiCodePageIsReadAsCodePage1251) {
+    if (GetACP() == 1251)
+        GTEST_SKIP() << "shows only under an ANSI code page other than 1251";
+    settings_.CreateTextDescriptFile = true;
+    settings_.DescriptIonFormat = "%Name (%Category)";
+    Describe(folder_.Path());
+    const std::wstring text = L"Sentry Tools (Система)";
+    EXPECT_EQ(Content(folder_.File("Descript.ion")),
+              "sentry.rar " + win32::FromWide(text, win32::OemCodePage));
+    EXPECT_EQ(Content(folder_.File("sentry.rar.txt")), win32::FromWide(text, win32::AnsiCodePage));
+    EXPECT_TRUE(dialog_.shown.empty());
 }
 
 } // namespace
