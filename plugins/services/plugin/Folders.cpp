@@ -2,11 +2,14 @@
 
 #include "plugin-host/kit/core/PanelItems.h"
 #include "plugins/services/core/Enumeration.h"
+#include "plugins/services/core/KeyDispatch.h"
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/Messages.h"
 #include "plugins/services/core/Report.h"
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/core/Sorting.h"
+#include "plugins/services/plugin/Creation.h"
+#include "plugins/services/plugin/Descriptions.h"
 #include "plugins/services/win/ReportFile.h"
 
 #include <cstdio>
@@ -330,10 +333,19 @@ void ServiceFolder::ProcessEvent(int event, void*) {
     }
 }
 
-int ServiceFolder::ProcessKey(int, unsigned) {
-    // The operations on services and drivers (KeyActionFor's Start, Stop, ... ) are not offered
-    // yet: their keys go to the host.
-    return 0;
+int ServiceFolder::ProcessKey(int key, unsigned controlState) {
+    switch (KeyActionFor(key, controlState)) {
+    case KeyAction::CreateService:
+        if (drivers_)
+            return 0;
+        CreateNewService(*this);
+        return 1;
+    case KeyAction::EditDescriptions:
+        return EditDescriptions(*this);
+    default:
+        // The keys of the operations not offered here go to the host.
+        return 0;
+    }
 }
 
 int ServiceFolder::Compare(const ulvar::PanelItem& a, const ulvar::PanelItem& b, unsigned mode) {
