@@ -109,7 +109,8 @@ protected:
     // A program on drive C: for the services the plug-in creates.
     std::string Program() {
         if (!program_) {
-            program_ = std::make_unique<TestService>(UniqueName("Prog"), "program", "");
+            program_ = std::make_unique<TestService>(UniqueName("Prog"),
+                                                     "Program of " + UniqueName("Prog"), "");
             EXPECT_TRUE(program_->Created());
         }
         return program_->ProgramPath();
