@@ -10,6 +10,7 @@
 #include "plugins/services/core/Sorting.h"
 #include "plugins/services/plugin/Creation.h"
 #include "plugins/services/plugin/Descriptions.h"
+#include "plugins/services/plugin/HardwareProfileMenu.h"
 #include "plugins/services/win/ReportFile.h"
 
 #include <cstdio>
@@ -342,6 +343,9 @@ int ServiceFolder::ProcessKey(int key, unsigned controlState) {
         return 1;
     case KeyAction::EditDescriptions:
         return EditDescriptions(*this);
+    case KeyAction::HardwareProfiles:
+        EditHardwareProfiles(*this);
+        return 1;
     default:
         // The keys of the operations not offered here go to the host.
         return 0;

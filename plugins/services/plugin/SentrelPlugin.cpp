@@ -20,6 +20,8 @@ ulvar::kit::PluginDefinition SentrelDefinition(PluginOptions options) {
 SentrelPlugin::SentrelPlugin(PluginOptions options) : options_(std::move(options)) {
     if (options_.opener)
         library_.opener = *options_.opener;
+    if (options_.configManager)
+        library_.configManager = options_.configManager;
 }
 
 SentrelPlugin::~SentrelPlugin() {
