@@ -10,6 +10,7 @@
 #include "plugins/services/core/Sorting.h"
 #include "plugins/services/plugin/Creation.h"
 #include "plugins/services/plugin/Descriptions.h"
+#include "plugins/services/plugin/DriverProperties.h"
 #include "plugins/services/plugin/HardwareProfileMenu.h"
 #include "plugins/services/win/ReportFile.h"
 
@@ -343,6 +344,12 @@ int ServiceFolder::ProcessKey(int key, unsigned controlState) {
         return 1;
     case KeyAction::EditDescriptions:
         return EditDescriptions(*this);
+    case KeyAction::EditProperties:
+        // The services folder's properties editor is not part of this folder's keys yet.
+        if (!drivers_)
+            return 0;
+        EditDriverProperties(*this);
+        return 1;
     case KeyAction::HardwareProfiles:
         EditHardwareProfiles(*this);
         return 1;

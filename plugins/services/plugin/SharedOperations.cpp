@@ -14,6 +14,28 @@ constexpr std::uint32_t ReadAndChangeConfig = 0x20003;
 constexpr int CannotLock = 130;
 constexpr int CannotOpenForChange = 131; // drivers: 132
 constexpr int CannotChange = 133;        // drivers: 134
+constexpr int CannotReadChanged = 135;   // drivers: 136
+
+const char* OrNull(const std::optional<std::string>& text) {
+    return text ? text->c_str() : nullptr;
+}
+
+// The manager of the panel's computer with its database locked; false when given up.
+bool OpenLocked(PanelInstance& panel, win32::ServiceHandle& manager,
+                win32::ServiceDatabaseLock& lock) {
+    const Library& lib = panel.Lib();
+    manager = panel.OpenManager(ConnectAndLock, 0);
+    if (!manager.Valid())
+        return false;
+    for (;;) {
+        lock = win32::ServiceDatabaseLock(LockServiceDatabase(manager.Get()));
+        if (lock.Valid())
+            return true;
+        const unsigned long error = GetLastError();
+        if (lib.ErrorPrompt(error, CannotLock, panel.ComputerText()) != 0)
+            return false;
+    }
+}
 
 } // namespace
 
@@ -34,18 +56,10 @@ bool WriteDescription(ServiceFolder& folder, const ServiceNode& record, const st
     const Library& lib = panel.Lib();
     if (!lib.functions.changeConfig2)
         return true;
-    win32::ServiceHandle manager = panel.OpenManager(ConnectAndLock, 0);
-    if (!manager.Valid())
-        return false;
+    win32::ServiceHandle manager;
     win32::ServiceDatabaseLock lock;
-    for (;;) {
-        lock = win32::ServiceDatabaseLock(LockServiceDatabase(manager.Get()));
-        if (lock.Valid())
-            break;
-        const unsigned long error = GetLastError();
-        if (lib.ErrorPrompt(error, CannotLock, panel.ComputerText()) != 0)
-            return false;
-    }
+    if (!OpenLocked(panel, manager, lock))
+        return false;
     const int variant = folder.Drivers() ? 1 : 0;
     int heading = 0;
     unsigned long error = 0;
@@ -71,6 +85,70 @@ bool WriteDescription(ServiceFolder& folder, const ServiceNode& record, const st
         return true;
     lib.ErrorNotice(error, heading, lib.text.OemFromAnsi(record.config.displayName));
     return false;
+}
+
+// The services folder's ApplyConfig is not linked into this step: the driver's changes are
+// written here with ChangeServiceConfigA.
+bool ApplyDriverChanges(ServiceFolder& folder, ServiceNode& record, const DriverChanges& changes) {
+    PanelInstance& panel = folder.Panel();
+    const Library& lib = panel.Lib();
+    win32::ServiceHandle manager;
+    win32::ServiceDatabaseLock lock;
+    if (!OpenLocked(panel, manager, lock))
+        return false;
+    const int variant = folder.Drivers() ? 1 : 0;
+    int heading = 0;
+    std::uint32_t error = 0;
+    {
+        const win32::ServiceHandle service(
+            OpenServiceA(manager.Get(), record.name.c_str(), ReadAndChangeConfig));
+        std::optional<std::string> dependencies;
+        if (changes.dependencies) {
+            dependencies.emplace();
+            for (const std::string& entry : *changes.dependencies) {
+                *dependencies += entry;
+                *dependencies += '\0';
+            }
+            *dependencies += '\0';
+        }
+        if (!service.Valid()) {
+            error = GetLastError();
+            heading = CannotOpenForChange + variant;
+        } else if (!ChangeServiceConfigA(service.Get(), SERVICE_NO_CHANGE,
+                                         changes.startType.value_or(SERVICE_NO_CHANGE),
+                                         changes.errorControl.value_or(SERVICE_NO_CHANGE),
+                                         OrNull(changes.binaryPath), OrNull(changes.loadOrderGroup),
+                                         nullptr, dependencies ? dependencies->data() : nullptr,
+                                         OrNull(changes.objectName), nullptr,
+                                         OrNull(changes.displayName))) {
+            error = GetLastError();
+            heading = CannotChange + variant;
+        } else {
+            std::optional<ServiceNode> fresh = win::ReadServiceRecord(
+                service.Get(), record.name,
+                panel.IsLocal() || lib.settings.remoteDescrs ? lib.functions.queryConfig2 : nullptr,
+                error);
+            if (!fresh) {
+                heading = CannotReadChanged + variant;
+            } else {
+                fresh->state = record.state;
+                fresh->readTime = record.readTime;
+                fresh->mark = record.mark;
+                record = std::move(*fresh);
+            }
+        }
+    }
+    lock.Reset();
+    manager.Reset();
+    if (heading == 0)
+        return true;
+    lib.ErrorNotice(error, heading, lib.text.OemFromAnsi(record.config.displayName));
+    return false;
+}
+
+// The dependency editor of the services folder is not linked into this step: the list stays as
+// it is.
+void EditDependencyList(ServiceFolder&, const ServiceNode&, std::vector<std::string>&) {
 }
 
 } // namespace sentrel

@@ -1,10 +1,12 @@
 #pragma once
 
-// The operations creation, deletion and descriptions share with the properties and control side
-// of the services folder: the properties editor, the account's logon right, the description
-// change and the stop before a deletion. This is the one place where they are reached.
+// The operations creation, deletion, descriptions and the driver properties share with the
+// properties and control side of the services folder: the properties editor, the account's
+// logon right, the configuration and description changes, the dependency editor and the stop
+// before a deletion. This is the one place where they are reached.
 
 #include "plugins/services/core/Creation.h"
+#include "plugins/services/core/DriverConfig.h"
 #include "plugins/services/core/ServiceNode.h"
 
 #include <string>
@@ -20,5 +22,11 @@ void GrantLogonRightAfterCreation(ServiceFolder& folder, const NewService& servi
 // Writes only the description (ANSI; "" clears it) of a service. False on failure, which has been
 // shown.
 bool WriteDescription(ServiceFolder& folder, const ServiceNode& record, const std::string& ansi);
+// Writes a driver's changes under the database lock and reads its record anew into record (its
+// state, state time and mark kept). False on failure, which has been shown.
+bool ApplyDriverChanges(ServiceFolder& folder, ServiceNode& record, const DriverChanges& changes);
+// The dependency editor on a copy of a list (ANSI entries, "+" marking a group).
+void EditDependencyList(ServiceFolder& folder, const ServiceNode& record,
+                        std::vector<std::string>& dependencies);
 
 } // namespace sentrel
