@@ -9,6 +9,7 @@
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/core/Sorting.h"
 #include "plugins/services/plugin/Creation.h"
+#include "plugins/services/plugin/Deletion.h"
 #include "plugins/services/plugin/Descriptions.h"
 #include "plugins/services/plugin/DriverProperties.h"
 #include "plugins/services/plugin/HardwareProfileMenu.h"
@@ -349,6 +350,9 @@ int ServiceFolder::ProcessKey(int key, unsigned controlState) {
         if (!drivers_)
             return 0;
         EditDriverProperties(*this);
+        return 1;
+    case KeyAction::DeleteItem:
+        DeleteItem(*this);
         return 1;
     case KeyAction::HardwareProfiles:
         EditHardwareProfiles(*this);
