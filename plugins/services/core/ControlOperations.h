@@ -6,6 +6,7 @@
 // complete reading of dependent services, the records a start may have started too, and the
 // splitting of start parameters.
 
+#include "plugins/services/core/Enumeration.h"
 #include "plugins/services/core/ServiceNode.h"
 
 #include <cstdint>
@@ -57,7 +58,6 @@ inline constexpr std::uint32_t ErrorServiceAlreadyRunning = 1056;
 inline constexpr std::uint32_t ErrorCannotAcceptControl = 1061;
 inline constexpr std::uint32_t ErrorServiceNotActive = 1062;
 inline constexpr std::uint32_t ErrorServiceSpecific = 1066;
-inline constexpr std::uint32_t ErrorMoreData = 234;
 inline constexpr std::uint32_t ErrorCancelled = 1223;
 
 // How a failed operation is reported.

@@ -2,11 +2,13 @@
 
 #include "plugin-host/kit/core/PanelItems.h"
 #include "plugins/services/core/Enumeration.h"
+#include "plugins/services/core/KeyDispatch.h"
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/Messages.h"
 #include "plugins/services/core/Report.h"
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/core/Sorting.h"
+#include "plugins/services/plugin/Control.h"
 #include "plugins/services/win/ReportFile.h"
 
 #include <cstdio>
@@ -330,10 +332,31 @@ void ServiceFolder::ProcessEvent(int event, void*) {
     }
 }
 
-int ServiceFolder::ProcessKey(int, unsigned) {
-    // The operations on services and drivers (KeyActionFor's Start, Stop, ... ) are not offered
-    // yet: their keys go to the host.
-    return 0;
+int ServiceFolder::ProcessKey(int key, unsigned controlState) {
+    switch (KeyActionFor(key, controlState)) {
+    case KeyAction::Start:
+        ControlSelected(*this, KeyOperation::Start);
+        return 1;
+    case KeyAction::Stop:
+        ControlSelected(*this, KeyOperation::Stop);
+        return 1;
+    case KeyAction::Pause:
+        ControlSelected(*this, KeyOperation::Pause);
+        return 1;
+    case KeyAction::Restart:
+        ControlSelected(*this, KeyOperation::Restart);
+        return 1;
+    case KeyAction::StartWithParameters:
+        StartWithParameters(*this);
+        return 1;
+    case KeyAction::RereadState:
+        RefreshStates(*this);
+        return 1;
+    default:
+        // The other operations (properties, descriptions, profiles, creation, deletion) are not
+        // offered yet: their keys go to the host.
+        return 0;
+    }
 }
 
 int ServiceFolder::Compare(const ulvar::PanelItem& a, const ulvar::PanelItem& b, unsigned mode) {

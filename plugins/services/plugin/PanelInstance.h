@@ -40,6 +40,7 @@ public:
     }
 
     bool rereadRequested = false;
+    PanelInstance& Panel() const { return panel_; }
 
 protected:
     PanelInstance& panel_;
