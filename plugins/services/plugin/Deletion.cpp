@@ -52,7 +52,7 @@ void DeleteItem(ServiceFolder& folder) {
     const std::string name = record->name;
     folder.MarkSelection(info);
 
-    if (!StopForDeletion(folder, *record)) {
+    if (!StopForDeletion(folder, manager.Get(), *record)) {
         const int choice = lib.ShowMessage(
             {text(Confirmation), FillInserts(lib.Msg(CannotStopDelete + variant), {displayName}),
              text(DeleteAnyway), text(DontDelete)},

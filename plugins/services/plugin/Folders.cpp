@@ -8,6 +8,7 @@
 #include "plugins/services/core/Report.h"
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/core/Sorting.h"
+#include "plugins/services/plugin/Control.h"
 #include "plugins/services/plugin/Creation.h"
 #include "plugins/services/plugin/Deletion.h"
 #include "plugins/services/plugin/Descriptions.h"
@@ -356,6 +357,24 @@ int ServiceFolder::ProcessKey(int key, unsigned controlState) {
         return 1;
     case KeyAction::HardwareProfiles:
         EditHardwareProfiles(*this);
+        return 1;
+    case KeyAction::Start:
+        ControlSelected(*this, KeyOperation::Start);
+        return 1;
+    case KeyAction::Stop:
+        ControlSelected(*this, KeyOperation::Stop);
+        return 1;
+    case KeyAction::Pause:
+        ControlSelected(*this, KeyOperation::Pause);
+        return 1;
+    case KeyAction::Restart:
+        ControlSelected(*this, KeyOperation::Restart);
+        return 1;
+    case KeyAction::StartWithParameters:
+        StartWithParameters(*this);
+        return 1;
+    case KeyAction::RereadState:
+        RefreshStates(*this);
         return 1;
     default:
         // The keys of the operations not offered here go to the host.

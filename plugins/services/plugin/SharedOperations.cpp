@@ -1,5 +1,6 @@
 #include "plugins/services/plugin/SharedOperations.h"
 
+#include "plugins/services/plugin/Control.h"
 #include "plugins/services/plugin/Folders.h"
 #include "win32/ServiceHandle.h"
 
@@ -146,21 +147,10 @@ bool ApplyDriverChanges(ServiceFolder& folder, ServiceNode& record, const Driver
     return false;
 }
 
-// The folder's control run (the stop with its progress box and the question about dependents) is
-// not linked into this step: a service that is not stopped counts as one that could not be
-// stopped, so that the deletion asks whether to delete it anyway.
-bool StopForDeletion(ServiceFolder& folder, ServiceNode& record) {
-    PanelInstance& panel = folder.Panel();
-    win32::ServiceHandle manager = panel.OpenManager(SC_MANAGER_CONNECT, 0);
-    if (!manager.Valid())
-        return false;
-    const win32::ServiceHandle service(
-        OpenServiceA(manager.Get(), record.name.c_str(), SERVICE_QUERY_STATUS));
-    SERVICE_STATUS status{};
-    if (!service.Valid() || !QueryServiceStatus(service.Get(), &status))
-        return false;
-    record.state = status.dwCurrentState;
-    return status.dwCurrentState == SERVICE_STOPPED;
+// The control run's stop: no question of its own (the deletion asked), a stopped service is done
+// at once, active dependents are stopped first after asking.
+bool StopForDeletion(ServiceFolder& folder, SC_HANDLE manager, ServiceNode& record) {
+    return RunControl(folder, manager, record, OpStop, ControlNoConfirm | ControlTargetIsDone) == 1;
 }
 
 // The dependency editor of the services folder is not linked into this step: the list stays as

@@ -10,6 +10,7 @@
 #include "plugins/services/core/ServiceNode.h"
 
 #include <string>
+#include <windows.h>
 
 namespace sentrel {
 
@@ -25,9 +26,9 @@ bool WriteDescription(ServiceFolder& folder, const ServiceNode& record, const st
 // Writes a driver's changes under the database lock and reads its record anew into record (its
 // state, state time and mark kept). False on failure, which has been shown.
 bool ApplyDriverChanges(ServiceFolder& folder, ServiceNode& record, const DriverChanges& changes);
-// Stops a service or driver before its deletion (dependents asked about). True when it is
-// stopped.
-bool StopForDeletion(ServiceFolder& folder, ServiceNode& record);
+// Stops a service or driver before its deletion, through the manager the deletion opened
+// (dependents asked about). True when it is stopped.
+bool StopForDeletion(ServiceFolder& folder, SC_HANDLE manager, ServiceNode& record);
 // The dependency editor on a copy of a list (ANSI entries, "+" marking a group).
 void EditDependencyList(ServiceFolder& folder, const ServiceNode& record,
                         std::vector<std::string>& dependencies);
