@@ -7,6 +7,7 @@
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/tests/win/PluginFixture.h"
 #include "plugins/services/tests/win/TestService.h"
+#include "plugins/services/win/ErrorText.h"
 #include "plugins/services/win/ServiceManager.h"
 
 #include <windows.h>
@@ -201,6 +202,8 @@ TEST_F(CreationTest, AFailedCreationShowsTheErrorWithRetry) {
     EXPECT_EQ(ShiftF4(), 1);
     ASSERT_EQ(ui.Messages().size(), 2u);
     EXPECT_EQ(ui.Messages()[0].shown.lines[0], Msg(msg::Error));
+    // The reason shown is the failed creation's code.
+    EXPECT_EQ(ui.Messages()[0].shown.lines.back(), win::ErrorText(ERROR_SERVICE_EXISTS));
     EXPECT_EQ(ReadFromManager(existing.Name()).displayName, "Existing");
 }
 
