@@ -62,6 +62,14 @@ wine_env_start() {
   fi
   "$WINE_LOADER" wineboot --init >/dev/null 2>&1 ||
     { echo "wine-env: wineboot failed for $WINEPREFIX" >&2; return 1; }
+  # The service control manager that wineboot's session leaves behind starts the automatic
+  # services again for the next program and holds the start-up lock for most of a minute, and a
+  # service started then never reports (errors 1055 and 1053): the tests get a server of their own.
+  "$WINESERVER" -k >/dev/null 2>&1
+  "$WINESERVER" -w >/dev/null 2>&1
+  "$WINESERVER" -p || { echo "wine-env: the wineserver did not start" >&2; return 1; }
+  # The system processes start with this session, not with a test whose output they would keep.
+  "$WINE_LOADER" wineboot >/dev/null 2>&1
 }
 
 wine_env_stop() {

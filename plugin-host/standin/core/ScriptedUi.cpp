@@ -74,6 +74,10 @@ int ScriptedUi::Dialog(const DialogShown& dialog, std::vector<DialogItem>& items
 
 int ScriptedUi::Message(const MessageShown& message) {
     log_.push_back("Message");
+    if (noticesPass_ && message.buttons.empty()) {
+        messages_.push_back(MessageCall{message, -1, false});
+        return -1;
+    }
     MessageCall call{message, -1, !messageQueue_.empty()};
     if (call.scripted) {
         auto script = std::move(messageQueue_.front());

@@ -54,6 +54,10 @@ public:
     void QueueMessage(int button);
     void QueueMessage(MessageScript script);
 
+    // A message without buttons does not wait for the user (a progress box): with this set, it
+    // is recorded but takes no answer from the queue and does not count as unscripted.
+    void LetNoticesPass(bool pass = true) { noticesPass_ = pass; }
+
     // Called on every flush, after it was counted (e.g. to check the screen at that moment).
     void OnFlush(std::function<void(const VirtualScreen&)> callback) {
         onFlush_ = std::move(callback);
@@ -88,6 +92,7 @@ private:
     int flushes_ = 0;
     int restores_ = 0;
     int unscripted_ = 0;
+    bool noticesPass_ = false;
 };
 
 // The index of the first dialog item of a type at or after from, or -1.

@@ -120,3 +120,25 @@ TEST(ScriptedUi, FlushesAndRestoresAreCountedInOrder) {
 }
 
 } // namespace
+
+namespace ulvar::standin {
+
+TEST(ScriptedUi, NoticesWithoutButtonsCanPassTheQueue) {
+    ScriptedUi ui;
+    ui.LetNoticesPass();
+    ui.QueueMessage(1);
+    MessageShown notice;
+    notice.lines = {"Progress", "Starting"};
+    MessageShown question;
+    question.lines = {"Title"};
+    question.buttons = {"Yes", "No"};
+    EXPECT_EQ(ui.Message(notice), -1);
+    EXPECT_EQ(ui.Message(notice), -1);
+    EXPECT_EQ(ui.Message(question), 1);
+    EXPECT_EQ(ui.UnscriptedCount(), 0);
+    EXPECT_EQ(ui.PendingCount(), 0);
+    ASSERT_EQ(ui.Messages().size(), 3u);
+    EXPECT_EQ(ui.Messages()[1].shown.lines[1], "Starting");
+}
+
+} // namespace ulvar::standin

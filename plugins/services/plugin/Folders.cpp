@@ -2,11 +2,18 @@
 
 #include "plugin-host/kit/core/PanelItems.h"
 #include "plugins/services/core/Enumeration.h"
+#include "plugins/services/core/KeyDispatch.h"
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/Messages.h"
 #include "plugins/services/core/Report.h"
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/core/Sorting.h"
+#include "plugins/services/plugin/Control.h"
+#include "plugins/services/plugin/Creation.h"
+#include "plugins/services/plugin/Deletion.h"
+#include "plugins/services/plugin/Descriptions.h"
+#include "plugins/services/plugin/DriverProperties.h"
+#include "plugins/services/plugin/HardwareProfileMenu.h"
 #include "plugins/services/win/ReportFile.h"
 
 #include <cstdio>
@@ -330,10 +337,49 @@ void ServiceFolder::ProcessEvent(int event, void*) {
     }
 }
 
-int ServiceFolder::ProcessKey(int, unsigned) {
-    // The operations on services and drivers (KeyActionFor's Start, Stop, ... ) are not offered
-    // yet: their keys go to the host.
-    return 0;
+int ServiceFolder::ProcessKey(int key, unsigned controlState) {
+    switch (KeyActionFor(key, controlState)) {
+    case KeyAction::CreateService:
+        if (drivers_)
+            return 0;
+        CreateNewService(*this);
+        return 1;
+    case KeyAction::EditDescriptions:
+        return EditDescriptions(*this);
+    case KeyAction::EditProperties:
+        // The services folder's properties editor is not part of this folder's keys yet.
+        if (!drivers_)
+            return 0;
+        EditDriverProperties(*this);
+        return 1;
+    case KeyAction::DeleteItem:
+        DeleteItem(*this);
+        return 1;
+    case KeyAction::HardwareProfiles:
+        EditHardwareProfiles(*this);
+        return 1;
+    case KeyAction::Start:
+        ControlSelected(*this, KeyOperation::Start);
+        return 1;
+    case KeyAction::Stop:
+        ControlSelected(*this, KeyOperation::Stop);
+        return 1;
+    case KeyAction::Pause:
+        ControlSelected(*this, KeyOperation::Pause);
+        return 1;
+    case KeyAction::Restart:
+        ControlSelected(*this, KeyOperation::Restart);
+        return 1;
+    case KeyAction::StartWithParameters:
+        StartWithParameters(*this);
+        return 1;
+    case KeyAction::RereadState:
+        RefreshStates(*this);
+        return 1;
+    default:
+        // The keys of the operations not offered here go to the host.
+        return 0;
+    }
 }
 
 int ServiceFolder::Compare(const ulvar::PanelItem& a, const ulvar::PanelItem& b, unsigned mode) {

@@ -2,13 +2,16 @@
 
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/Messages.h"
+#include "plugins/services/win/ConfigManager.h"
 #include "plugins/services/win/ErrorText.h"
 
 #include <windows.h>
 
 namespace sentrel {
 
-Library::Library() : opener(win::SystemManagerOpener()) {
+Library::Library()
+    : opener(win::SystemManagerOpener()),
+      configManager([] { return std::make_unique<win::SystemConfigManager>(); }) {
 }
 
 const char* Library::Msg(int number) const {
@@ -44,7 +47,8 @@ int Library::ErrorPrompt(unsigned long code, int number, const std::string& inse
         texts.push_back(std::nullopt);
     texts.push_back(std::string(Msg(msg::Retry)));
     texts.push_back(std::string(Msg(msg::Cancel)));
-    const std::uint32_t flags = ulvar::MessageWarning | (code != 0 ? std::uint32_t{ulvar::MessageErrorLine} : 0u);
+    const std::uint32_t flags =
+        ulvar::MessageWarning | (code != 0 ? std::uint32_t{ulvar::MessageErrorLine} : 0u);
     return ShowMessage(texts, flags, 2, code) == 0 ? 0 : 1;
 }
 
@@ -55,7 +59,8 @@ void Library::ErrorNotice(unsigned long code, int number, const std::string& ins
     if (code != 0)
         texts.push_back(std::nullopt);
     texts.push_back(std::string(Msg(msg::Ok)));
-    const std::uint32_t flags = ulvar::MessageWarning | (code != 0 ? std::uint32_t{ulvar::MessageErrorLine} : 0u);
+    const std::uint32_t flags =
+        ulvar::MessageWarning | (code != 0 ? std::uint32_t{ulvar::MessageErrorLine} : 0u);
     ShowMessage(texts, flags, 1, code);
 }
 

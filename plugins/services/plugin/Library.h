@@ -7,12 +7,15 @@
 
 #include "plugin-host/kit/core/HostServices.h"
 #include "plugins/services/core/AttrMappings.h"
+#include "plugins/services/core/HardwareProfiles.h"
 #include "plugins/services/core/MachineCache.h"
 #include "plugins/services/core/Settings.h"
 #include "plugins/services/win/ServiceManager.h"
 #include "plugins/services/win/WindowsText.h"
 
 #include <atomic>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +37,8 @@ public:
     std::string localName, localNameOem;
     win::OptionalFunctions functions;
     win::ManagerOpener opener;
+    // Makes the configuration manager the hardware-profile menu talks to.
+    std::function<std::unique_ptr<ConfigManager>()> configManager;
     // The text object of message 60 at the first redraw: a new one means a new language.
     const char* languageMarker = nullptr;
 

@@ -39,6 +39,8 @@ public:
         return ulvar::CompareUseHostOrder;
     }
 
+    PanelInstance& Panel() const { return panel_; }
+
     bool rereadRequested = false;
 
 protected:

@@ -3,6 +3,7 @@
 #include "plugin-host/kit/core/PanelItems.h"
 #include "plugin-host/kit/win/RegistryValues.h"
 #include "plugins/services/core/Messages.h"
+#include "plugins/services/plugin/Configuration.h"
 #include "plugins/services/plugin/PanelInstance.h"
 #include "plugins/services/win/RegistryMappings.h"
 #include "win32/Registry.h"
@@ -19,6 +20,8 @@ ulvar::kit::PluginDefinition SentrelDefinition(PluginOptions options) {
 SentrelPlugin::SentrelPlugin(PluginOptions options) : options_(std::move(options)) {
     if (options_.opener)
         library_.opener = *options_.opener;
+    if (options_.configManager)
+        library_.configManager = options_.configManager;
 }
 
 SentrelPlugin::~SentrelPlugin() {
@@ -146,9 +149,8 @@ int SentrelPlugin::Compare(ulvar::PanelHandle handle, const ulvar::PanelItem* a,
     return panel->Folder().Compare(*a, *b, sortMode);
 }
 
-int SentrelPlugin::Configure(int) {
-    // The configuration dialog is not offered yet.
-    return 0;
+int SentrelPlugin::Configure(int itemNumber) {
+    return itemNumber == 0 ? RunConfiguration(library_) : 0;
 }
 
 void SentrelPlugin::ExitUlvar() {

@@ -22,6 +22,8 @@ struct PluginOptions {
     std::optional<win::ManagerOpener> opener;
     // Pretends the system has no QueryServiceConfig2A / ChangeServiceConfig2A.
     bool withoutDescriptions = false;
+    // The configuration manager of the hardware-profile menu instead of the system's.
+    std::function<std::unique_ptr<ConfigManager>()> configManager;
 };
 
 // Made by the first entry point and kept while the library is loaded, so that the remembered path

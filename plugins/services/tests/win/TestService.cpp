@@ -7,13 +7,16 @@
 
 namespace sentrel::test {
 
-TestService::TestService(std::string name, std::string displayName, std::string description)
+TestService::TestService(std::string name, std::string displayName, std::string description,
+                         const std::string& behaviour)
     : name_(std::move(name)), displayName_(std::move(displayName)),
       program_(folder_.File("sentrel_test_service.exe")) {
     std::filesystem::copy_file(
         std::filesystem::path(testsupport::ProgramFolder()) / "sentrel_test_service.exe", program_);
     manager_ = win32::ServiceHandle(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    const std::string command = "\"" + program_ + "\" " + name_;
+    std::string command = "\"" + program_ + "\" " + name_;
+    if (!behaviour.empty())
+        command += " " + behaviour;
     service_ = win32::ServiceHandle(
         CreateServiceA(manager_.Get(), name_.c_str(), displayName_.c_str(), SERVICE_ALL_ACCESS,
                        SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
@@ -41,9 +44,21 @@ TestService::~TestService() {
 }
 
 bool TestService::Start() {
-    if (!service_.Valid() || !StartServiceA(service_.Get(), 0, nullptr)) {
-        std::fprintf(stderr, "StartService %s: error %lu\n", program_.c_str(), GetLastError());
+    if (!service_.Valid())
         return false;
+    // While the manager starts the automatic services (after the wineserver started, and again
+    // whenever the system processes were ended and come back), StartService waits 3 s for the
+    // start-up lock and fails with ERROR_SERVICE_DATABASE_LOCKED: try again, bounded.
+    const ULONGLONG deadline = GetTickCount64() + 90000;
+    for (;;) {
+        if (StartServiceA(service_.Get(), 0, nullptr))
+            break;
+        const DWORD error = GetLastError();
+        if (error != ERROR_SERVICE_DATABASE_LOCKED || GetTickCount64() > deadline) {
+            std::fprintf(stderr, "StartService %s: error %lu\n", program_.c_str(), error);
+            return false;
+        }
+        std::fprintf(stderr, "StartService %s: database locked, again\n", name_.c_str());
     }
     for (int i = 0; i < 200; ++i) {
         if (State() == SERVICE_RUNNING)
@@ -51,6 +66,16 @@ bool TestService::Start() {
         Sleep(50);
     }
     return false;
+}
+
+bool TestService::WaitForManagerStartup() {
+    static const bool started = [] {
+        TestService probe("SentrelWarmUp" + std::to_string(GetCurrentProcessId()) + "x" +
+                              std::to_string(GetTickCount64() % 1000000),
+                          "Sentrel warm-up", "");
+        return probe.Created() && probe.Start();
+    }();
+    return started;
 }
 
 unsigned long TestService::State() const {

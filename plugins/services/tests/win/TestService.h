@@ -14,8 +14,10 @@ namespace sentrel::test {
 
 class TestService {
 public:
-    // name: unique per test; the display name and description are the service's.
-    TestService(std::string name, std::string displayName, std::string description);
+    // name: unique per test; the display name and description are the service's; behaviour: the
+    // options of the service program (service_program/TestService.cpp) after the name.
+    TestService(std::string name, std::string displayName, std::string description,
+                const std::string& behaviour = "");
     ~TestService();
     TestService(const TestService&) = delete;
     TestService& operator=(const TestService&) = delete;
@@ -24,8 +26,13 @@ public:
     const std::string& Name() const { return name_; }
     const std::string& DisplayName() const { return displayName_; }
     const std::string& ProgramPath() const { return program_; }
+    // A file in the service's own folder (for what the service writes).
+    std::string File(const std::string& name) const { return folder_.File(name); }
     // StartService, then waits (bounded) for the running state; false when it did not run.
     bool Start();
+    // Once per test program: a service of its own started and stopped, so that the manager has
+    // finished starting the automatic services (until then a start fails as locked).
+    static bool WaitForManagerStartup();
     // The state the manager reports now (0 when it cannot be read).
     unsigned long State() const;
     // ChangeServiceConfig: a new display name and start type.

@@ -3,8 +3,8 @@
 # services folder of the prefix's service control manager, views the report of the first service
 # with F3, shows the panel's information lines on the other side (Ctrl+L), names another computer
 # (F6; Wine's manager answers for any name, so only the title changes), goes back to the local one
-# (Shift+F6) and finds the name again in the F6 dialog's history (Ctrl+E). Exit code 77 (skipped)
-# when tmux is missing.
+# (Shift+F6), finds the name again in the F6 dialog's history (Ctrl+E), creates a service
+# (Shift+F4) and deletes it again (Shift+F8). Exit code 77 (skipped) when tmux is missing.
 #   interactive_smoke.sh WINE_LOADER BIN_FOLDER
 set -uo pipefail
 
@@ -14,8 +14,11 @@ command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
 
 work=$(mktemp -d)
 socket="sentrel-smoke-$$"
+service="SentrelSmoke$$"
 cleanup() {
     tmux -L "$socket" kill-server 2>/dev/null
+    # The service the test created, should the test have ended before deleting it.
+    "$wine" sc delete "$service" >/dev/null 2>&1
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -55,6 +58,25 @@ wait_for "Computer name:"
 keys C-e
 wait_for "SMOKEPC"
 keys Escape
+wait_for "Services"
+keys S-F4
+wait_for "Create a service"
+keys -l "$service"
+keys Down
+keys -l "Sentrel smoke service"
+keys Down
+keys -l 'C:\windows\notepad.exe'
+keys Enter
+# The new service is listed with the cursor on it (its name on the status line).
+wait_for "║$service  "
+keys S-F8
+wait_for "Delete the service Sentrel smoke service?"
+keys Right Enter
+for _ in $(seq 1 50); do
+    screen | grep -q "$service" || break
+    sleep 0.2
+done
+screen | grep -q "$service" && { echo "the deleted service is still listed"; screen; exit 1; }
 keys Escape
 wait_for "Esc quits"
 keys Escape

@@ -1,8 +1,18 @@
 // A service program for the plug-in's tests: reports running once started and stopped when asked
-// to stop, and accepts pause and continue. Registered by a test with CreateService and deleted
-// afterwards.
+// to stop. Registered by a test with CreateService and deleted afterwards. Its command line is the
+// service's name followed by the behaviour the test chose:
+//   --no-pause          does not accept pause and continue
+//   --start-delay=N     stays start-pending for N seconds before running
+//   --exit-code=N       stops right after starting, with the service-specific exit code N
+//   --stay-pending      never leaves start-pending (until it is stopped)
+//   --args-file=PATH    writes the arguments its main function got to PATH, one a line
 
 #include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -10,11 +20,27 @@ SERVICE_STATUS_HANDLE statusHandle = nullptr;
 HANDLE stopEvent = nullptr;
 SERVICE_STATUS status{};
 
-void Report(DWORD state) {
+bool acceptPause = true;
+DWORD startDelay = 0;
+bool stopsWithCode = false;
+DWORD exitCode = 0;
+bool stayPending = false;
+std::string argsFile;
+
+void Report(DWORD state, DWORD win32Exit = 0, DWORD specificExit = 0) {
     status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
     status.dwCurrentState = state;
-    status.dwControlsAccepted =
-        state == SERVICE_START_PENDING ? 0 : SERVICE_ACCEPT_STOP | SERVICE_ACCEPT_PAUSE_CONTINUE;
+    status.dwWin32ExitCode = win32Exit;
+    status.dwServiceSpecificExitCode = specificExit;
+    status.dwWaitHint = state == SERVICE_START_PENDING ? 5000 : 0;
+    ++status.dwCheckPoint;
+    if (state == SERVICE_STOPPED || state == SERVICE_STOP_PENDING)
+        status.dwControlsAccepted = 0;
+    else if (state == SERVICE_START_PENDING)
+        status.dwControlsAccepted = stayPending ? SERVICE_ACCEPT_STOP : 0;
+    else
+        status.dwControlsAccepted =
+            SERVICE_ACCEPT_STOP | (acceptPause ? SERVICE_ACCEPT_PAUSE_CONTINUE : 0);
     SetServiceStatus(statusHandle, &status);
 }
 
@@ -25,9 +51,13 @@ DWORD WINAPI Handler(DWORD control, DWORD, LPVOID, LPVOID) {
         SetEvent(stopEvent);
         return NO_ERROR;
     case SERVICE_CONTROL_PAUSE:
+        if (!acceptPause)
+            return ERROR_CALL_NOT_IMPLEMENTED;
         Report(SERVICE_PAUSED);
         return NO_ERROR;
     case SERVICE_CONTROL_CONTINUE:
+        if (!acceptPause)
+            return ERROR_CALL_NOT_IMPLEMENTED;
         Report(SERVICE_RUNNING);
         return NO_ERROR;
     case SERVICE_CONTROL_INTERROGATE:
@@ -37,22 +67,68 @@ DWORD WINAPI Handler(DWORD control, DWORD, LPVOID, LPVOID) {
     }
 }
 
-void WINAPI ServiceMain(DWORD, LPSTR* arguments) {
+void WriteArguments(DWORD count, LPSTR* arguments) {
+    if (argsFile.empty())
+        return;
+    if (FILE* file = std::fopen(argsFile.c_str(), "w")) {
+        for (DWORD i = 0; i < count; ++i)
+            std::fprintf(file, "%s\n", arguments[i]);
+        std::fclose(file);
+    }
+}
+
+void WINAPI ServiceMain(DWORD count, LPSTR* arguments) {
     statusHandle = RegisterServiceCtrlHandlerExA(arguments[0], Handler, nullptr);
     if (!statusHandle)
         return;
+    WriteArguments(count, arguments);
     stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    Report(SERVICE_START_PENDING);
+    if (stopsWithCode) {
+        Report(SERVICE_STOPPED, ERROR_SERVICE_SPECIFIC_ERROR, exitCode);
+        return;
+    }
+    if (stayPending) {
+        WaitForSingleObject(stopEvent, INFINITE);
+        Report(SERVICE_STOPPED);
+        return;
+    }
+    if (startDelay > 0 && WaitForSingleObject(stopEvent, startDelay * 1000) == WAIT_OBJECT_0) {
+        Report(SERVICE_STOPPED);
+        return;
+    }
     Report(SERVICE_RUNNING);
     WaitForSingleObject(stopEvent, INFINITE);
     Report(SERVICE_STOPPED);
 }
 
+bool Option(const char* argument, const char* name, std::string& value) {
+    const std::size_t length = std::strlen(name);
+    if (std::strncmp(argument, name, length) != 0)
+        return false;
+    value = argument + length;
+    return true;
+}
+
 } // namespace
 
-// The service's name is the first argument of its command line.
 int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
+    for (int i = 2; i < argc; ++i) {
+        std::string value;
+        if (std::strcmp(argv[i], "--no-pause") == 0)
+            acceptPause = false;
+        else if (std::strcmp(argv[i], "--stay-pending") == 0)
+            stayPending = true;
+        else if (Option(argv[i], "--start-delay=", value))
+            startDelay = static_cast<DWORD>(std::strtoul(value.c_str(), nullptr, 10));
+        else if (Option(argv[i], "--exit-code=", value)) {
+            stopsWithCode = true;
+            exitCode = static_cast<DWORD>(std::strtoul(value.c_str(), nullptr, 10));
+        } else if (Option(argv[i], "--args-file=", value))
+            argsFile = value;
+    }
     SERVICE_TABLE_ENTRYA table[] = {{argv[1], ServiceMain}, {nullptr, nullptr}};
     return StartServiceCtrlDispatcherA(table) ? 0 : 1;
 }
