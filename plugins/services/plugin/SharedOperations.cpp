@@ -1,6 +1,7 @@
 #include "plugins/services/plugin/SharedOperations.h"
 
 #include "plugins/services/plugin/Control.h"
+#include "plugins/services/plugin/Dependencies.h"
 #include "plugins/services/plugin/Folders.h"
 #include "win32/ServiceHandle.h"
 
@@ -153,9 +154,9 @@ bool StopForDeletion(ServiceFolder& folder, SC_HANDLE manager, ServiceNode& reco
     return RunControl(folder, manager, record, OpStop, ControlNoConfirm | ControlTargetIsDone) == 1;
 }
 
-// The dependency editor of the services folder is not linked into this step: the list stays as
-// it is.
-void EditDependencyList(ServiceFolder&, const ServiceNode&, std::vector<std::string>&) {
+void EditDependencyList(ServiceFolder& folder, const ServiceNode& record,
+                        std::vector<std::string>& dependencies) {
+    EditDependencies(folder, record.config.displayName, record.name, dependencies);
 }
 
 } // namespace sentrel

@@ -244,4 +244,39 @@ TEST_F(DriverPropertiesTest, CancellingChangesNothing) {
     EXPECT_EQ(after.errorControl, before.config.errorControl);
 }
 
+// The advanced dialog's dependency button opens the dependency editor over the computer's
+// services; what is added there is among the changes OK gives.
+TEST_F(DriverPropertiesTest, TheDependencyButtonEditsTheListTheChangesCarry) {
+    OpenDevices();
+    ServiceNode record;
+    record.name = "nopath";
+    record.config.serviceType = 1;
+    record.config.startType = 3;
+    record.config.errorControl = 1;
+    record.config.displayName = "No path";
+    record.config.account = "\\Driver\\nopath";
+    ui.QueueDialog(ulvar::standin::DialogAnswer{devdlg::Advanced, {}, {}});
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>&) {
+        return AdvancedItems(false).dependencies;
+    });
+    ui.QueueMenu(ulvar::standin::MenuAnswer{-1, 0}); // Ins on the empty list
+    std::string added;
+    ui.QueueMenu([&added](const ulvar::standin::MenuShown& menu) {
+        // Groups first, then the records, each line beginning with the record's name.
+        const std::string line = menu.items.empty() ? "" : menu.items.back().Text;
+        added = line.substr(0, line.find(' '));
+        return ulvar::standin::MenuAnswer{static_cast<int>(menu.items.size()) - 1, -1};
+    });
+    ui.QueueMenu(ulvar::standin::MenuAnswer{-1, -1}); // Escape leaves the editor
+    ui.QueueDialog(
+        [](const DialogShown&, std::vector<DialogItem>&) { return AdvancedItems(false).ok; });
+    ui.QueueDialog(ulvar::standin::DialogAnswer{devdlg::Ok, {}, {}});
+    DriverChanges changes;
+    EXPECT_EQ(EditDriverDialog(Devices(), record, changes), 1);
+    ASSERT_FALSE(added.empty());
+    ASSERT_TRUE(changes.dependencies);
+    EXPECT_EQ(*changes.dependencies, std::vector<std::string>{added});
+    EXPECT_EQ(ui.PendingCount(), 0);
+}
+
 } // namespace sentrel::test
