@@ -311,6 +311,38 @@ std::optional<std::string> RequiredRun(std::string_view pattern) {
     return best;
 }
 
+// Whether a number the expression engine reads as a value (a back-reference "\\N", or a count
+// within "{...}") has more digits than fit its integer: the standard library's reader overflows on
+// such a number, and what it then refers to or counts is undefined.
+bool HasOverlongNumber(std::string_view pattern) {
+    constexpr std::size_t MaxDigits = 9;
+    bool inBraces = false;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        const bool opensNumber = c == '\\' || (c == '{') || (inBraces && c == ',');
+        if (c == '{') {
+            inBraces = true;
+        } else if (c == '}') {
+            inBraces = false;
+        }
+        if (!opensNumber) {
+            continue;
+        }
+        std::size_t digits = 0;
+        while (i + 1 + digits < pattern.size() && pattern[i + 1 + digits] >= '0' &&
+               pattern[i + 1 + digits] <= '9') {
+            ++digits;
+        }
+        if (digits > MaxDigits) {
+            return true;
+        }
+        if (c == '\\') {
+            i += digits == 0 ? 1 : digits; // past the escaped character or the number
+        }
+    }
+    return false;
+}
+
 // The top-level alternatives of a pattern (split at "|" outside groups, classes and escapes).
 std::vector<std::string_view> TopLevelAlternatives(std::string_view pattern) {
     std::vector<std::string_view> alternatives;
@@ -391,6 +423,10 @@ public:
             return;
         }
         const std::string folded = FoldPattern(pattern, fold_);
+        if (HasOverlongNumber(folded)) {
+            valid_ = false;
+            return;
+        }
         try {
             regex_.emplace(folded, std::regex::ECMAScript);
         } catch (const std::regex_error&) {

@@ -71,7 +71,9 @@ TEST(NameMatcher, MatchesAnywhereWithoutRegardToCase) {
 
 TEST(NameMatcher, AnInvalidExpressionMatchesNothing) {
     const BuiltinRussianLocale locale;
-    for (const char* bad : {"(", "[a-", "a)", "+a", "a{2,1}", "\\"}) {
+    // Numbers too long for the engine's integers: a back-reference and repetition counts.
+    for (const char* bad : {"(", "[a-", "a)", "+a", "a{2,1}", "\\", "(\\w)\\88888888888888888888",
+                            "a{99999999999999999999}", "a{1,99999999999999999999}"}) {
         const NameMatcher matcher(bad, locale);
         EXPECT_FALSE(matcher.Valid()) << bad;
         EXPECT_FALSE(matcher.Matches(bad)) << bad;
