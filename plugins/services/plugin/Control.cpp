@@ -174,10 +174,7 @@ void StartWithParameters(ServiceFolder& folder) {
     PanelInstance& panel = folder.Panel();
     Library& lib = panel.Lib();
     ulvar::PanelInfo info;
-    if (!PanelInfoOf(folder, info) || info.ItemsNumber < 1 || info.CurrentItem <= 0 ||
-        info.CurrentItem >= info.ItemsNumber || !info.PanelItems)
-        return;
-    ServiceNode* record = RecordOf(info.PanelItems[info.CurrentItem]);
+    ServiceNode* record = folder.CurrentRecord(info);
     if (!record)
         return;
 

@@ -21,12 +21,6 @@ const char* OrNull(const std::optional<std::string>& text) {
     return text ? text->c_str() : nullptr;
 }
 
-void ClearMarks(const ulvar::PanelInfo& info) {
-    for (int i = 0; info.SelectedItems && i < info.SelectedItemsNumber; ++i)
-        if (ServiceNode* record = RecordOf(info.SelectedItems[i]))
-            record->mark = 0;
-}
-
 } // namespace
 
 void CreateNewService(ServiceFolder& folder) {
@@ -93,7 +87,7 @@ void CreateNewService(ServiceFolder& folder) {
         created.Reset();
         manager.Reset();
         if (!record) {
-            ClearMarks(info);
+            ServiceFolder::ClearMarks(info);
             lib.ErrorNotice(error, CannotReadState, shownName);
             return;
         }

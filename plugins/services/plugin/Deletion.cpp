@@ -27,10 +27,7 @@ void DeleteItem(ServiceFolder& folder) {
     PanelInstance& panel = folder.Panel();
     Library& lib = panel.Lib();
     ulvar::PanelInfo info{};
-    if (!lib.host.Control(panel.Handle(), ulvar::ControlGetPanelInfo, &info) || !info.PanelItems ||
-        info.ItemsNumber <= 0 || info.CurrentItem <= 0 || info.CurrentItem >= info.ItemsNumber)
-        return;
-    ServiceNode* record = RecordOf(info.PanelItems[info.CurrentItem]);
+    ServiceNode* record = folder.CurrentRecord(info);
     if (!record)
         return;
     const int variant = folder.Drivers() ? 1 : 0;
@@ -58,9 +55,7 @@ void DeleteItem(ServiceFolder& folder) {
              text(DeleteAnyway), text(DontDelete)},
             ulvar::MessageWarning, 2);
         if (choice != 0) {
-            for (int i = 0; info.SelectedItems && i < info.SelectedItemsNumber; ++i)
-                if (ServiceNode* selected = RecordOf(info.SelectedItems[i]))
-                    selected->mark = 0;
+            ServiceFolder::ClearMarks(info);
             return;
         }
     }

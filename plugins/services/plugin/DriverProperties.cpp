@@ -75,10 +75,7 @@ void EditDriverProperties(ServiceFolder& folder) {
     PanelInstance& panel = folder.Panel();
     Library& lib = panel.Lib();
     ulvar::PanelInfo info{};
-    if (!lib.host.Control(panel.Handle(), ulvar::ControlGetPanelInfo, &info) || !info.PanelItems ||
-        info.ItemsNumber <= 0 || info.CurrentItem <= 0 || info.CurrentItem >= info.ItemsNumber)
-        return;
-    ServiceNode* record = RecordOf(info.PanelItems[info.CurrentItem]);
+    ServiceNode* record = folder.CurrentRecord(info);
     if (!record)
         return;
     DriverChanges changes;
@@ -87,9 +84,7 @@ void EditDriverProperties(ServiceFolder& folder) {
     folder.MarkSelection(info);
     const std::string name = record->name;
     if (!ApplyDriverChanges(folder, *record, changes)) {
-        for (int i = 0; info.SelectedItems && i < info.SelectedItemsNumber; ++i)
-            if (ServiceNode* selected = RecordOf(info.SelectedItems[i]))
-                selected->mark = 0;
+        ServiceFolder::ClearMarks(info);
         return;
     }
     lib.host.Control(panel.Handle(), ulvar::ControlUpdatePanel, nullptr);

@@ -281,10 +281,25 @@ int ServiceFolder::GetFiles(ulvar::PanelItem* items, int count, int, char* desti
     return win::WriteReportFile(path, BuildReport(*record, texts)) ? 1 : 0;
 }
 
+ServiceNode* ServiceFolder::CurrentRecord(ulvar::PanelInfo& info) {
+    info = {};
+    if (!panel_.Lib().host.Control(panel_.Handle(), ulvar::ControlGetPanelInfo, &info) ||
+        !info.PanelItems || info.ItemsNumber <= 0 || info.CurrentItem <= 0 ||
+        info.CurrentItem >= info.ItemsNumber)
+        return nullptr;
+    return RecordOf(info.PanelItems[info.CurrentItem]);
+}
+
 void ServiceFolder::MarkSelection(const ulvar::PanelInfo& info) {
     for (int i = 0; info.SelectedItems && i < info.SelectedItemsNumber; ++i)
         if (ServiceNode* record = RecordOf(info.SelectedItems[i]))
             record->mark = 1;
+}
+
+void ServiceFolder::ClearMarks(const ulvar::PanelInfo& info) {
+    for (int i = 0; info.SelectedItems && i < info.SelectedItemsNumber; ++i)
+        if (ServiceNode* record = RecordOf(info.SelectedItems[i]))
+            record->mark = 0;
 }
 
 void ServiceFolder::Reselect(const std::string* cursorName) {

@@ -39,8 +39,12 @@ public:
 
     // Enumerates the panel's computer afresh into the cache; null when nothing was read.
     ListPtr ReadList(int mode);
-    // The selection marks of the items the host reports as selected.
+    // The record under the cursor with info filled, or null: an empty panel, the cursor on the
+    // first item, or an item that carries no record.
+    ServiceNode* CurrentRecord(ulvar::PanelInfo& info);
+    // The selection marks of the items the host reports as selected, set or cleared.
     void MarkSelection(const ulvar::PanelInfo& info);
+    static void ClearMarks(const ulvar::PanelInfo& info);
     // The host's selection from the marks, then a redraw (on the named service when given).
     void Reselect(const std::string* cursorName);
 

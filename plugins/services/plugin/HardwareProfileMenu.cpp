@@ -54,10 +54,7 @@ void EditHardwareProfiles(ServiceFolder& folder) {
     PanelInstance& panel = folder.Panel();
     Library& lib = panel.Lib();
     ulvar::PanelInfo info{};
-    if (!lib.host.Control(panel.Handle(), ulvar::ControlGetPanelInfo, &info) || !info.PanelItems ||
-        info.ItemsNumber <= 0 || info.CurrentItem <= 0 || info.CurrentItem >= info.ItemsNumber)
-        return;
-    const ServiceNode* record = RecordOf(info.PanelItems[info.CurrentItem]);
+    const ServiceNode* record = folder.CurrentRecord(info);
     if (!record)
         return;
     ProfileRequest request;
