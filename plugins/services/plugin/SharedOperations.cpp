@@ -1,8 +1,10 @@
 #include "plugins/services/plugin/SharedOperations.h"
 
+#include "plugins/services/core/ServiceDialog.h"
 #include "plugins/services/plugin/Control.h"
 #include "plugins/services/plugin/Dependencies.h"
 #include "plugins/services/plugin/Folders.h"
+#include "plugins/services/plugin/ServiceProperties.h"
 #include "win32/ServiceHandle.h"
 
 #include <windows.h>
@@ -41,10 +43,34 @@ bool OpenLocked(PanelInstance& panel, win32::ServiceHandle& manager,
 
 } // namespace
 
-// The properties editor of the services folder is not linked into this step: the new service
-// keeps what the creation dialog gave it (own process, manual start, normal error control, the
-// local system account).
-bool EditNewServiceProperties(ServiceFolder&, NewService&) {
+// The new service's values go through the services properties editor as an edit record; what
+// it leaves unchanged (-1) is what the service started with.
+bool EditNewServiceProperties(ServiceFolder& folder, NewService& service) {
+    ServiceConfigEdit edit;
+    edit.startType = service.startType;
+    edit.serviceType = service.serviceType;
+    edit.errorControl = service.errorControl;
+    edit.displayName = service.displayName;
+    edit.account = service.account;
+    edit.binaryPath = service.binaryPath;
+    edit.loadOrderGroup = service.loadOrderGroup;
+    edit.dependencies = edit.dependenciesAsRead = service.dependencies;
+    edit.serviceName = service.name;
+    if (!EditServiceDialog(folder, edit))
+        return false;
+    service.serviceType =
+        edit.serviceType == NoChange ? OwnProcess : static_cast<std::uint32_t>(edit.serviceType);
+    service.startType =
+        edit.startType == NoChange ? 3u : static_cast<std::uint32_t>(edit.startType);
+    service.errorControl =
+        edit.errorControl == NoChange ? 1u : static_cast<std::uint32_t>(edit.errorControl);
+    service.displayName = edit.displayName;
+    service.binaryPath = edit.binaryPath;
+    service.loadOrderGroup = edit.loadOrderGroup;
+    service.dependencies = edit.dependencies;
+    service.account = edit.account;
+    if (edit.changedPassword)
+        service.password = edit.password;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "plugins/services/core/Creation.h"
 #include "plugins/services/core/Descriptions.h"
 #include "plugins/services/core/Messages.h"
+#include "plugins/services/core/ServiceDialog.h"
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/tests/win/PluginFixture.h"
 #include "plugins/services/tests/win/TestService.h"
@@ -99,6 +100,13 @@ protected:
             return closing;
         });
     }
+    // The services properties editor the creation goes through, confirmed as it comes.
+    void QueueProperties() {
+        ui.QueueDialog([](const DialogShown& shown, std::vector<DialogItem>&) {
+            EXPECT_EQ(shown.helpTopic, "SvcPropDlg");
+            return svcdlg::Ok;
+        });
+    }
     int ShiftF4() { return Host().PressKey(F4, ulvar::KeyShift); }
     const ServiceNode* RecordNamed(const std::string& name) {
         for (int i = 0; i < Panel().Count(); ++i)
@@ -131,6 +139,7 @@ TEST_F(CreationTest, ANewServiceWithTheDefaultAccountIsCreatedAndListed) {
     CreatedService guard(name);
     const std::string path = "\"" + Program() + "\" " + name;
     QueueCreate(name, "Created by the test", path);
+    QueueProperties();
     EXPECT_EQ(ShiftF4(), 1);
     ASSERT_GE(ui.Dialogs().size(), 1u);
     EXPECT_EQ(ui.Dialogs()[0].shown.helpTopic, "CreateDlg");
@@ -154,6 +163,42 @@ TEST_F(CreationTest, ANewServiceWithTheDefaultAccountIsCreatedAndListed) {
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->state, static_cast<std::uint32_t>(SERVICE_STOPPED));
     EXPECT_EQ(record->config.displayName, "Created by the test");
+}
+
+// The properties editor of the creation names the account; the manager gets it in its stored
+// form, with the password.
+TEST_F(CreationTest, ANewServiceWithANamedAccountIsCreatedWithIt) {
+    LoadLinked();
+    Open();
+    EnterServices();
+    const std::string name = UniqueName("Acct");
+    CreatedService guard(name);
+    const std::string path = "\"" + Program() + "\" " + name;
+    QueueCreate(name, "Runs as a user", path);
+    ui.QueueDialog([](const DialogShown& shown, std::vector<DialogItem>& items) {
+        EXPECT_EQ(shown.helpTopic, "SvcPropDlg");
+        EXPECT_STREQ(items[2].Data, "Runs as a user");
+        items[svcdlg::FirstStart + 1].Selected = 0;
+        items[svcdlg::FirstStart + 2].Selected = 1;
+        items[svcdlg::LocalSystem].Selected = 0;
+        items[svcdlg::OtherAccount].Selected = 1;
+        SetText(items[svcdlg::Account], "sentreluser");
+        SetText(items[svcdlg::Password], "secret");
+        SetText(items[svcdlg::Confirmed], "secret");
+        return svcdlg::Ok;
+    });
+    EXPECT_EQ(ShiftF4(), 1);
+    EXPECT_EQ(ui.PendingCount(), 0);
+    const ReadBack back = ReadFromManager(name);
+    ASSERT_TRUE(back.found);
+    EXPECT_EQ(back.account, ".\\sentreluser");
+    EXPECT_EQ(back.startType, 4u);
+    EXPECT_EQ(back.serviceType, 0x10u);
+    EXPECT_EQ(back.errorControl, 1u);
+    EXPECT_EQ(back.binaryPath, path);
+    const ServiceNode* record = RecordNamed(name);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->config.account, ".\\sentreluser");
 }
 
 TEST_F(CreationTest, ANameThatWouldNotStayAFileNameIsRefusedAndOfferedAgain) {
@@ -193,11 +238,13 @@ TEST_F(CreationTest, AFailedCreationShowsTheErrorWithRetry) {
     TestService existing(UniqueName("Dup"), "Existing", "");
     ASSERT_TRUE(existing.Created());
     QueueCreate(existing.Name(), "Second", "C:\\windows\\notepad.exe");
+    QueueProperties();
     ui.QueueMessage(0); // retry: the dialog again, with the texts as left
     ui.QueueDialog([](const DialogShown& shown, std::vector<DialogItem>&) {
         EXPECT_STREQ(shown.items[create::DisplayName].Data, "Second");
         return create::Next;
     });
+    QueueProperties();
     ui.QueueMessage(1); // give up
     EXPECT_EQ(ShiftF4(), 1);
     ASSERT_EQ(ui.Messages().size(), 2u);
@@ -228,6 +275,7 @@ TEST_F(CreationTest, CreatingWhereTheListCouldNotBeReadIsSafe) {
     const std::string name = UniqueName("Far");
     CreatedService guard(name);
     QueueCreate(name, "Far service", "\"" + Program() + "\" " + name);
+    QueueProperties();
     EXPECT_EQ(ShiftF4(), 1);
     EXPECT_TRUE(ReadFromManager(name).found);
     // The panel listed afterwards tries the computer's list again, and fails again.
