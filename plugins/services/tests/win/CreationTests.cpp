@@ -29,42 +29,6 @@ std::string UniqueName(const char* what) {
            std::to_string(GetTickCount64() % 1000000);
 }
 
-// What the manager holds for a service, read with handles of the test's own.
-struct ReadBack {
-    bool found = false;
-    std::string displayName, binaryPath, account;
-    unsigned long serviceType = 0, startType = 0, errorControl = 0;
-    std::string description;
-};
-
-ReadBack ReadFromManager(const std::string& name) {
-    ReadBack result;
-    const win32::ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
-    const win32::ServiceHandle service(
-        OpenServiceA(manager.Get(), name.c_str(), SERVICE_QUERY_CONFIG));
-    if (!service.Valid())
-        return result;
-    std::vector<unsigned char> buffer(8192);
-    DWORD needed = 0;
-    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
-    if (!QueryServiceConfigA(service.Get(), config, static_cast<DWORD>(buffer.size()), &needed))
-        return result;
-    result.found = true;
-    result.displayName = config->lpDisplayName ? config->lpDisplayName : "";
-    result.binaryPath = config->lpBinaryPathName ? config->lpBinaryPathName : "";
-    result.account = config->lpServiceStartName ? config->lpServiceStartName : "";
-    result.serviceType = config->dwServiceType;
-    result.startType = config->dwStartType;
-    result.errorControl = config->dwErrorControl;
-    std::vector<unsigned char> text(8192);
-    if (QueryServiceConfig2A(service.Get(), SERVICE_CONFIG_DESCRIPTION, text.data(),
-                             static_cast<DWORD>(text.size()), &needed)) {
-        const auto* description = reinterpret_cast<SERVICE_DESCRIPTIONA*>(text.data());
-        result.description = description->lpDescription ? description->lpDescription : "";
-    }
-    return result;
-}
-
 // Deletes a service the plug-in created, when the test ends.
 class CreatedService {
 public:
