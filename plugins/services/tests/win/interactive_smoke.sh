@@ -10,21 +10,15 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
 
-work=$(mktemp -d)
-socket="sentrel-smoke-$$"
 service="SentrelSmoke$$"
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
+host_session_prepare sentrel-smoke "$bin/ulvar-host.exe" "$bin/sentrel.dll" "$bin"/sentrel_*.lng
+on_exit() {
     # The service the test created, should the test have ended before deleting it.
     "$wine" sc delete "$service" >/dev/null 2>&1
-    rm -rf "$work"
 }
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/sentrel.dll" "$bin"/sentrel_*.lng "$work/"
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
 host_session_start "$wine" 110 40 --lang en sentrel.dll
 
 wait_for "Services and devices"
