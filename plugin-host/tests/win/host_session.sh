@@ -23,7 +23,8 @@ host_session_end() {
 }
 
 # host_session_start WINE WIDTH HEIGHT ARGUMENTS...: ulvar-host.exe ARGUMENTS in $work, in a
-# WIDTHxHEIGHT terminal; the screen shows HOST-EXIT=<code> when the host has ended.
+# WIDTHxHEIGHT terminal without a suspend character (so that Ctrl+Z reaches the console); the
+# screen shows HOST-EXIT=<code> when the host has ended.
 host_session_start() {
     local wine=$1 width=$2 height=$3
     shift 3
@@ -35,7 +36,7 @@ bind -n Home send-keys Escape "[H"
 bind -n End send-keys Escape "[F"
 CONF
     tmux -L "$socket" -f "$work/tmux.conf" new-session -d -s smoke -x "$width" -y "$height" \
-        "cd '$work' && env LANG=${LANG:-C.UTF-8} WINEDEBUG=-all '$wine' ./ulvar-host.exe $*; echo HOST-EXIT=\$?; sleep 60"
+        "stty susp undef; cd '$work' && env LANG=${LANG:-C.UTF-8} WINEDEBUG=-all '$wine' ./ulvar-host.exe $*; echo HOST-EXIT=\$?; sleep 60"
 }
 
 screen() { tmux -L "$socket" capture-pane -p -t smoke; }

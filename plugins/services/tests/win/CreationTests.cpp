@@ -120,6 +120,33 @@ TEST_F(CreationTest, ANewServiceWithTheDefaultAccountIsCreatedAndListed) {
     EXPECT_EQ(record->config.displayName, "Created by the test");
 }
 
+// The item under the cursor before the creation is not left selected (the next key would act on
+// it); a selection the user made stays.
+TEST_F(CreationTest, TheSelectionIsWhatTheUserMade) {
+    LoadLinked();
+    Open();
+    EnterServices();
+    ASSERT_GE(Panel().Count(), 4);
+    for (const bool selectOne : {false, true}) {
+        SCOPED_TRACE(selectOne ? "one selected" : "nothing selected");
+        Panel().SetCursor(2);
+        Panel().Select(3, selectOne);
+        const std::string selectedName = Panel().Item(3).Data.FileName;
+        const std::string name = UniqueName(selectOne ? "Sel" : "Cur");
+        CreatedService guard(name);
+        QueueCreate(name, "Selection " + name, "C:\\windows\\notepad.exe");
+        ASSERT_EQ(ShiftF4(), 1);
+        ASSERT_EQ(Panel().Current(), Find(name));
+        std::vector<std::string> selected;
+        for (int index = 0; index < Panel().Count(); ++index)
+            if (Panel().IsSelected(index))
+                selected.push_back(Panel().Item(index).Data.FileName);
+        EXPECT_EQ(selected,
+                  selectOne ? std::vector<std::string>{selectedName} : std::vector<std::string>{});
+        Panel().Select(Find(selectedName), false);
+    }
+}
+
 TEST_F(CreationTest, ANameThatWouldNotStayAFileNameIsRefusedAndOfferedAgain) {
     LoadLinked();
     Open();

@@ -63,6 +63,18 @@ keys -l 'C:\windows\notepad.exe'
 keys Enter
 # The new service is listed with the cursor on it (its name on the status line).
 wait_for "║$service  "
+# Ctrl+Z describes it; the description is offered again the next time.
+keys C-z
+wait_for "Description of Sentrel smoke service:"
+keys -l "Smoke description text"
+keys Enter
+for _ in $(seq 50); do
+    screen | grep -q "Description of Sentrel smoke service:" || break
+    sleep 0.2
+done
+keys C-z
+wait_for "Smoke description text"
+keys Escape
 keys S-F8
 wait_for "Delete the service Sentrel smoke service?"
 keys Right Enter
