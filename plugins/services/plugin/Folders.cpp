@@ -14,6 +14,7 @@
 #include "plugins/services/plugin/Descriptions.h"
 #include "plugins/services/plugin/DriverProperties.h"
 #include "plugins/services/plugin/HardwareProfileMenu.h"
+#include "plugins/services/plugin/ServiceProperties.h"
 #include "plugins/services/win/ReportFile.h"
 
 #include <cstdio>
@@ -291,8 +292,12 @@ ServiceNode* ServiceFolder::CurrentRecord(ulvar::PanelInfo& info) {
 }
 
 void ServiceFolder::MarkSelection(const ulvar::PanelInfo& info) {
+    // With nothing selected the host reports the item under the cursor, without the selected
+    // flag: marking it would leave it selected after the operation, and the next key would act on
+    // it instead of the item under the cursor then.
     for (int i = 0; info.SelectedItems && i < info.SelectedItemsNumber; ++i)
-        if (ServiceNode* record = RecordOf(info.SelectedItems[i]))
+        if (ServiceNode* record = RecordOf(info.SelectedItems[i]);
+            record && (info.SelectedItems[i].Flags & ulvar::ItemSelected))
             record->mark = 1;
 }
 
@@ -362,10 +367,10 @@ int ServiceFolder::ProcessKey(int key, unsigned controlState) {
     case KeyAction::EditDescriptions:
         return EditDescriptions(*this);
     case KeyAction::EditProperties:
-        // The services folder's properties editor is not part of this folder's keys yet.
-        if (!drivers_)
-            return 0;
-        EditDriverProperties(*this);
+        if (drivers_)
+            EditDriverProperties(*this);
+        else
+            EditProperties(*this);
         return 1;
     case KeyAction::DeleteItem:
         DeleteItem(*this);

@@ -10,7 +10,8 @@
 namespace sentrel {
 
 Library::Library()
-    : opener(win::SystemManagerOpener()),
+    : opener(win::SystemManagerOpener()), lockDatabase(&LockServiceDatabase),
+      changeConfig(&ChangeServiceConfigA),
       configManager([] { return std::make_unique<win::SystemConfigManager>(); }) {
 }
 

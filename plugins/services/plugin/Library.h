@@ -37,6 +37,9 @@ public:
     std::string localName, localNameOem;
     win::OptionalFunctions functions;
     win::ManagerOpener opener;
+    // Locks the service database of a manager (null on failure, the error left for GetLastError).
+    std::function<SC_LOCK(SC_HANDLE)> lockDatabase;
+    win::ChangeConfigFn changeConfig;
     // Makes the configuration manager the hardware-profile menu talks to.
     std::function<std::unique_ptr<ConfigManager>()> configManager;
     // The text object of message 60 at the first redraw: a new one means a new language.

@@ -1,8 +1,10 @@
 #include "plugins/services/plugin/ServiceProperties.h"
 
 #include "plugins/services/core/ServiceDialog.h"
+#include "plugins/services/plugin/ApplyConfig.h"
 #include "plugins/services/plugin/Dependencies.h"
 #include "plugins/services/plugin/Folders.h"
+#include "plugins/services/plugin/LogonRight.h"
 
 namespace sentrel {
 
@@ -59,6 +61,32 @@ int EditServiceDialog(ServiceFolder& folder, ServiceConfigEdit& edit) {
         }
         return 1;
     }
+}
+
+void EditProperties(ServiceFolder& folder) {
+    PanelInstance& panel = folder.Panel();
+    Library& lib = panel.Lib();
+    ulvar::PanelInfo info{};
+    ServiceNode* record = folder.CurrentRecord(info);
+    if (!record)
+        return;
+    ServiceConfigEdit edit = EditRecordFrom(*record);
+    if (!EditServiceDialog(folder, edit))
+        return;
+    if (!edit.AnyChange()) {
+        // Confirming unchanged still grants a right the account lacks.
+        GrantLogonRight(folder, *record, edit);
+        return;
+    }
+    folder.MarkSelection(info);
+    const ServiceNode* changed = ApplyConfig(folder, *record, edit);
+    if (!changed) {
+        ServiceFolder::ClearMarks(info);
+        return;
+    }
+    const std::string name = changed->name;
+    lib.host.Control(panel.Handle(), ulvar::ControlUpdatePanel, nullptr);
+    folder.Reselect(&name);
 }
 
 } // namespace sentrel

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <optional>
 
 namespace sentrel::test {
 
@@ -64,7 +65,44 @@ protected:
             topics.push_back(call.shown.helpTopic);
         return topics;
     }
+    int PressF4() {
+        const int index = Find(service_->Name());
+        EXPECT_GT(index, 0);
+        Panel().SetCursor(index);
+        return Host().PressKey(0x73);
+    }
+    // Records the account and password each configuration change gives the system, which still
+    // gets the call.
+    void RecordChanges() {
+        Plugin()->Lib().changeConfig = [this](SC_HANDLE handle, DWORD type, DWORD start,
+                                              DWORD error, LPCSTR path, LPCSTR group, LPDWORD tag,
+                                              LPCSTR dependencies, LPCSTR account, LPCSTR password,
+                                              LPCSTR displayName) {
+            ++changes;
+            givenAccount = account ? std::optional<std::string>(account) : std::nullopt;
+            givenPassword = password ? std::optional<std::string>(password) : std::nullopt;
+            givenDependencies.reset();
+            if (dependencies) {
+                const char* end = dependencies;
+                while (*end || end[1])
+                    ++end;
+                givenDependencies = std::string(dependencies, end + 2);
+            }
+            givenType = type;
+            return ChangeServiceConfigA(handle, type, start, error, path, group, tag, dependencies,
+                                        account, password, displayName);
+        };
+    }
+    static std::string ComputerName() {
+        char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+        DWORD size = sizeof name;
+        GetComputerNameA(name, &size);
+        return name;
+    }
     std::unique_ptr<TestService> service_;
+    int changes = 0;
+    std::optional<std::string> givenAccount, givenPassword, givenDependencies;
+    DWORD givenType = 0;
 };
 
 } // namespace
@@ -170,6 +208,163 @@ TEST_F(ServicePropertiesTest, MismatchedPasswordsAreRefusedAndTheDialogComesBack
     EXPECT_EQ(box.buttons, (std::vector<std::string>{Msg(60)}));
     EXPECT_NE(box.flags & ulvar::MessageWarning, 0u);
     EXPECT_EQ(shownAgain, "bob");
+}
+
+// F4: the start type from the main dialog, the display name and error control from the advanced
+// one, written and read back from the manager; the panel shows the record read back.
+TEST_F(ServicePropertiesTest, F4WritesTheStartTypeErrorControlAndDisplayName) {
+    ui.QueueDialog([](const DialogShown& shown, std::vector<DialogItem>& items) {
+        EXPECT_EQ(shown.helpTopic, "SvcPropDlg");
+        for (int index = 0; index < 3; ++index)
+            items[static_cast<std::size_t>(svcdlg::FirstStart + index)].Selected = index == 2;
+        return svcdlg::Advanced;
+    });
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>& items) {
+        SetText(items[svcadv::DisplayName], "Sentrel properties renamed");
+        for (int level = 0; level < 4; ++level)
+            items[static_cast<std::size_t>(svcadv::FirstErrorControl + level)].Selected =
+                level == 3;
+        return svcadv::Ok;
+    });
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcdlg::Ok, {}, {}});
+    EXPECT_EQ(PressF4(), 1);
+    EXPECT_EQ(ui.PendingCount(), 0);
+    EXPECT_TRUE(ui.Messages().empty()) << ui.Messages()[0].shown.lines.at(1);
+    const ReadBack back = ReadFromManager(service_->Name());
+    ASSERT_TRUE(back.found);
+    EXPECT_EQ(back.startType, 4u);
+    EXPECT_EQ(back.errorControl, 3u);
+    EXPECT_EQ(back.displayName, "Sentrel properties renamed");
+    EXPECT_EQ(back.serviceType, 0x10u);
+    EXPECT_EQ(back.account, "LocalSystem");
+    EXPECT_EQ(Panel().Current(), Find(service_->Name()));
+    EXPECT_EQ(Record().config.displayName, "Sentrel properties renamed");
+    EXPECT_EQ(Record().config.startType, 4u);
+}
+
+// Accounts typed without a domain and with the computer's name as domain are stored as ".\name";
+// the fourteen asterisks then keep the password (none is given to the system); changing one
+// password field only is refused and writes nothing.
+TEST_F(ServicePropertiesTest, F4WritesAccountsInTheirStoredFormAndKeepsThePassword) {
+    RecordChanges();
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>& items) {
+        ChooseAccount(items, "sentrelone", "first", "first");
+        return svcdlg::Ok;
+    });
+    EXPECT_EQ(PressF4(), 1);
+    EXPECT_EQ(ReadFromManager(service_->Name()).account, ".\\sentrelone");
+    EXPECT_EQ(givenAccount, ".\\sentrelone");
+    EXPECT_EQ(givenPassword, "first");
+
+    const std::string computer = ComputerName();
+    ASSERT_FALSE(computer.empty());
+    std::string shownAccount, shownPassword;
+    ui.QueueDialog([&](const DialogShown&, std::vector<DialogItem>& items) {
+        shownAccount = items[svcdlg::Account].Data;
+        shownPassword = items[svcdlg::Password].Data;
+        ChooseAccount(items, computer + "\\sentreltwo", KeptPassword, KeptPassword);
+        return svcdlg::Ok;
+    });
+    EXPECT_EQ(PressF4(), 1);
+    EXPECT_EQ(shownAccount, "sentrelone");
+    EXPECT_EQ(shownPassword, KeptPassword);
+    EXPECT_EQ(ReadFromManager(service_->Name()).account, ".\\sentreltwo");
+    EXPECT_EQ(givenAccount, ".\\sentreltwo");
+    EXPECT_EQ(givenPassword, std::nullopt);
+
+    // The stored form typed again is no change of the account.
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>& items) {
+        for (int index = 0; index < 3; ++index)
+            items[static_cast<std::size_t>(svcdlg::FirstStart + index)].Selected = index == 0;
+        SetText(items[svcdlg::Account], ".\\sentreltwo");
+        return svcdlg::Ok;
+    });
+    EXPECT_EQ(PressF4(), 1);
+    EXPECT_EQ(ReadFromManager(service_->Name()).startType, 2u);
+    EXPECT_EQ(givenAccount, std::nullopt);
+    EXPECT_EQ(givenPassword, std::nullopt);
+
+    const int before = changes;
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>& items) {
+        ChooseAccount(items, "sentrelthree", "changed", KeptPassword);
+        return svcdlg::Ok;
+    });
+    ui.QueueMessage(0);
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcdlg::Cancel, {}, {}});
+    EXPECT_EQ(PressF4(), 1);
+    EXPECT_EQ(ui.PendingCount(), 0);
+    EXPECT_EQ(changes, before);
+    EXPECT_EQ(ui.Messages().back().shown.lines.at(1), Msg(137));
+    EXPECT_EQ(ReadFromManager(service_->Name()).account, ".\\sentreltwo");
+}
+
+// The dependency button of the advanced dialog: a service of the computer added and given to the
+// manager; shared process chosen there makes the service run as the local system.
+TEST_F(ServicePropertiesTest, F4WritesDependenciesAndSharedProcessAsTheLocalSystem) {
+    RecordChanges();
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>& items) {
+        ChooseAccount(items, "sentreluser", "pw", "pw");
+        return svcdlg::Ok;
+    });
+    EXPECT_EQ(PressF4(), 1);
+    ASSERT_EQ(ReadFromManager(service_->Name()).account, ".\\sentreluser");
+
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcdlg::Advanced, {}, {}});
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcadv::Dependencies, {}, {}});
+    ui.QueueMenu(MenuAnswer{-1, 0}); // Ins on the empty list
+    ui.QueueMenu([](const ulvar::standin::MenuShown& menu) {
+        for (std::size_t i = 0; i < menu.items.size(); ++i)
+            if (std::string(menu.items[i].Text).rfind("PlugPlay ", 0) == 0)
+                return MenuAnswer{static_cast<int>(i), -1};
+        return MenuAnswer{-1, -1};
+    });
+    ui.QueueMenu(MenuAnswer{-1, -1}); // Escape
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcadv::Ok, {}, {}});
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcdlg::Ok, {}, {}});
+    EXPECT_EQ(PressF4(), 1);
+    EXPECT_EQ(ui.PendingCount(), 0);
+    using namespace std::string_literals;
+    EXPECT_EQ(givenDependencies, "PlugPlay\0\0"s);
+    // Wine 8's manager takes the call but keeps the dependencies it had (none here); the panel
+    // shows what the manager reports.
+    EXPECT_EQ(Record().config.dependencies, ReadFromManager(service_->Name()).dependencies);
+    EXPECT_EQ(Record().config.account, ".\\sentreluser");
+
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcdlg::Advanced, {}, {}});
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>& items) {
+        items[svcadv::Own].Selected = 0;
+        items[svcadv::Shared].Selected = 1;
+        return svcadv::Ok;
+    });
+    ui.QueueDialog([](const DialogShown& shown, std::vector<DialogItem>&) {
+        EXPECT_EQ(shown.items.size(), 13u);
+        return svcdlg::Ok;
+    });
+    EXPECT_EQ(PressF4(), 1);
+    EXPECT_EQ(ui.PendingCount(), 0);
+    EXPECT_EQ(givenType, 0x20u);
+    EXPECT_EQ(givenAccount, "LocalSystem");
+    EXPECT_EQ(givenDependencies, std::nullopt);
+    const ReadBack back = ReadFromManager(service_->Name());
+    EXPECT_EQ(back.serviceType, 0x20u);
+    EXPECT_EQ(back.account, "LocalSystem");
+}
+
+TEST_F(ServicePropertiesTest, CancelWritesNothing) {
+    RecordChanges();
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>& items) {
+        for (int index = 0; index < 3; ++index)
+            items[static_cast<std::size_t>(svcdlg::FirstStart + index)].Selected = index == 2;
+        ChooseAccount(items, "sentreluser", "pw", "pw");
+        return svcdlg::Cancel;
+    });
+    EXPECT_EQ(PressF4(), 1);
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcdlg::Ok, {}, {}});
+    EXPECT_EQ(PressF4(), 1); // confirmed unchanged: nothing written either
+    EXPECT_EQ(changes, 0);
+    const ReadBack back = ReadFromManager(service_->Name());
+    EXPECT_EQ(back.startType, 3u);
+    EXPECT_EQ(back.account, "LocalSystem");
 }
 
 } // namespace sentrel::test
