@@ -2,6 +2,7 @@
 
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/Messages.h"
+#include "plugins/services/win/AccountRights.h"
 #include "plugins/services/win/ConfigManager.h"
 #include "plugins/services/win/ErrorText.h"
 
@@ -11,7 +12,8 @@ namespace sentrel {
 
 Library::Library()
     : opener(win::SystemManagerOpener()),
-      configManager([] { return std::make_unique<win::SystemConfigManager>(); }) {
+      configManager([] { return std::make_unique<win::SystemConfigManager>(); }),
+      accountRights([] { return std::make_unique<win::SystemAccountRights>(); }) {
 }
 
 const char* Library::Msg(int number) const {
