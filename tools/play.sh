@@ -28,9 +28,17 @@ ulvar_build_windows >&2 || exit 1
 win=build/win
 [ -f "$dll" ] || { echo "play.sh: no plug-in $dll" >&2; exit 1; }
 
+# The terminal's suspend character would take Ctrl+Z before the console sees it: off while the
+# host runs, the terminal's settings put back afterwards.
+terminal=$(stty -g)
+finish() {
+  stty "$terminal"
+  wine_env_stop
+}
 source tools/wine-env.sh
-trap wine_env_stop EXIT
+trap finish EXIT
 wine_env_start >&2 || exit 1
 
 cd "$win/bin" || exit 1
+stty susp undef
 LANG=ru_RU.UTF-8 "$WINE_LOADER" ./ulvar-host.exe --lang ru "$@" "$dll"

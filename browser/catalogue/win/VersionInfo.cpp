@@ -1,7 +1,10 @@
 #include "browser/catalogue/win/VersionInfo.h"
 
-#include <cstdio>
+#include "win32/Text.h"
+
 #include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <vector>
 #include <windows.h>
 
@@ -14,38 +17,41 @@ struct Translation {
     WORD codePage;
 };
 
-bool FindString(const std::string& fileName, const std::string& key, std::string& value) {
+bool FindString(const std::wstring& fileName, const std::string& key, std::string& value) {
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(fileName.c_str(), &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(fileName.c_str(), &ignored);
     if (size == 0)
         return false;
     std::vector<char> data(size);
-    if (!GetFileVersionInfoA(fileName.c_str(), 0, size, data.data()))
+    if (!GetFileVersionInfoW(fileName.c_str(), 0, size, data.data()))
         return false;
 
     void* block = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &block, &length) ||
+    if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &block, &length) ||
         length < sizeof(Translation))
         return false;
     Translation first{};
     std::memcpy(&first, block, sizeof first);
 
     // Language, then code page, four upper-case hexadecimal digits each: "041904E3".
-    char table[9] = {};
-    std::snprintf(table, sizeof table, "%04X%04X", first.language, first.codePage);
-    const std::string path = std::string("\\StringFileInfo\\") + table + "\\" + key;
-    if (!VerQueryValueA(data.data(), path.c_str(), &block, &length))
+    wchar_t table[9] = {};
+    std::swprintf(table, std::size(table), L"%04X%04X", first.language, first.codePage);
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\") + table + L"\\" +
+                              win32::ToWide(key, win32::AnsiCodePage);
+    if (!VerQueryValueW(data.data(), path.c_str(), &block, &length))
         return false;
-    const char* text = static_cast<const char*>(block);
-    // The length may or may not count the terminating null.
-    value.assign(text, text ? strnlen(text, length) : 0);
+    const wchar_t* text = static_cast<const wchar_t*>(block);
+    // The length, in characters, may or may not count the terminating null.
+    value =
+        text ? win32::FromWide(std::wstring_view(text, wcsnlen(text, length)), win32::AnsiCodePage)
+             : std::string();
     return true;
 }
 
 } // namespace
 
-bool VersionInfoString(const std::string& fileName, const std::string& key, std::string& value) {
+bool VersionInfoString(const std::wstring& fileName, const std::string& key, std::string& value) {
     value.clear();
     return FindString(fileName, key, value);
 }

@@ -7,18 +7,10 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
-
-work=$(mktemp -d)
-socket="ulvar-host-small-$$"
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/echo_plugin.dll" "$bin"/echo_plugin_*.lng "$work/"
 
 source "$(dirname "${BASH_SOURCE[0]}")/host_session.sh"
+host_session_prepare ulvar-host-small "$bin/ulvar-host.exe" "$bin/echo_plugin.dll" "$bin"/echo_plugin_*.lng
+
 host_session_start "$wine" 80 24 echo_plugin.dll
 wait_for "HOST-EXIT="
 wait_for "ulvar-host needs a console of at least 80x25; this one is 80x24"

@@ -12,19 +12,11 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
-
-work=$(mktemp -d)
-socket="ulvar-host-panels-$$"
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/echo_plugin.dll" "$bin"/echo_plugin_*.lng "$work/"
-printf 'hello from the folder\r\n' >"$work/hello.txt"
 
 source "$(dirname "${BASH_SOURCE[0]}")/host_session.sh"
+host_session_prepare ulvar-host-panels "$bin/ulvar-host.exe" "$bin/echo_plugin.dll" "$bin"/echo_plugin_*.lng
+printf 'hello from the folder\r\n' >"$work/hello.txt"
+
 host_session_start "$wine" 100 40 echo_plugin.dll
 
 # The line of the screen holding a text, or nothing.

@@ -4,6 +4,7 @@
 // the check of the name, and what CreateServiceA is given.
 
 #include "plugins/services/core/ConfigDialog.h"
+#include "plugins/services/core/ServiceConfigEdit.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace sentrel {
-
-inline constexpr const char* LocalSystemAccount = "LocalSystem";
 
 // A service to be created; texts in ANSI.
 struct NewService {

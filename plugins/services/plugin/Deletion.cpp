@@ -61,7 +61,7 @@ void DeleteItem(ServiceFolder& folder) {
     }
 
     for (;;) {
-        win32::ServiceDatabaseLock lock(LockServiceDatabase(manager.Get()));
+        win32::ServiceDatabaseLock lock(lib.lockDatabase(manager.Get()));
         if (!lock.Valid()) {
             const unsigned long error = GetLastError();
             if (lib.ErrorPrompt(error, CannotLock, panel.ComputerText()) == 0)

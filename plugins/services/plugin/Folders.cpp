@@ -291,8 +291,12 @@ ServiceNode* ServiceFolder::CurrentRecord(ulvar::PanelInfo& info) {
 }
 
 void ServiceFolder::MarkSelection(const ulvar::PanelInfo& info) {
+    // With nothing selected the host reports the item under the cursor, without the selected
+    // flag: marking it would leave it selected after the operation, and the next key would act on
+    // it instead of the item under the cursor then.
     for (int i = 0; info.SelectedItems && i < info.SelectedItemsNumber; ++i)
-        if (ServiceNode* record = RecordOf(info.SelectedItems[i]))
+        if (ServiceNode* record = RecordOf(info.SelectedItems[i]);
+            record && (info.SelectedItems[i].Flags & ulvar::ItemSelected))
             record->mark = 1;
 }
 

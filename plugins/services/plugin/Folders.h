@@ -42,7 +42,8 @@ public:
     // The record under the cursor with info filled, or null: an empty panel, the cursor on the
     // first item, or an item that carries no record.
     ServiceNode* CurrentRecord(ulvar::PanelInfo& info);
-    // The selection marks of the items the host reports as selected, set or cleared.
+    // The selection marks of the items the host reports as selected (the item under the cursor
+    // it reports when nothing is selected is not marked), set or cleared.
     void MarkSelection(const ulvar::PanelInfo& info);
     static void ClearMarks(const ulvar::PanelInfo& info);
     // The host's selection from the marks, then a redraw (on the named service when given).

@@ -11,7 +11,8 @@
 namespace sentrel {
 
 Library::Library()
-    : opener(win::SystemManagerOpener()),
+    : opener(win::SystemManagerOpener()), lockDatabase(&LockServiceDatabase),
+      changeConfig(&ChangeServiceConfigA),
       configManager([] { return std::make_unique<win::SystemConfigManager>(); }),
       accountRights([] { return std::make_unique<win::SystemAccountRights>(); }) {
 }

@@ -38,6 +38,9 @@ public:
     std::string localName, localNameOem;
     win::OptionalFunctions functions;
     win::ManagerOpener opener;
+    // Locks the service database of a manager (null on failure, the error left for GetLastError).
+    std::function<SC_LOCK(SC_HANDLE)> lockDatabase;
+    win::ChangeConfigFn changeConfig;
     // Makes the configuration manager the hardware-profile menu talks to.
     std::function<std::unique_ptr<ConfigManager>()> configManager;
     // Makes the security calls that grant the logon right.

@@ -1,5 +1,6 @@
 #include "plugins/services/plugin/SharedOperations.h"
 
+#include "plugins/services/plugin/ApplyConfig.h"
 #include "plugins/services/plugin/Control.h"
 #include "plugins/services/plugin/Dependencies.h"
 #include "plugins/services/plugin/Folders.h"
@@ -8,38 +9,6 @@
 #include <windows.h>
 
 namespace sentrel {
-
-namespace {
-
-constexpr std::uint32_t ConnectAndLock = 0x9;
-constexpr std::uint32_t ReadAndChangeConfig = 0x20003;
-constexpr int CannotLock = 130;
-constexpr int CannotOpenForChange = 131; // drivers: 132
-constexpr int CannotChange = 133;        // drivers: 134
-constexpr int CannotReadChanged = 135;   // drivers: 136
-
-const char* OrNull(const std::optional<std::string>& text) {
-    return text ? text->c_str() : nullptr;
-}
-
-// The manager of the panel's computer with its database locked; false when given up.
-bool OpenLocked(PanelInstance& panel, win32::ServiceHandle& manager,
-                win32::ServiceDatabaseLock& lock) {
-    const Library& lib = panel.Lib();
-    manager = panel.OpenManager(ConnectAndLock, 0);
-    if (!manager.Valid())
-        return false;
-    for (;;) {
-        lock = win32::ServiceDatabaseLock(LockServiceDatabase(manager.Get()));
-        if (lock.Valid())
-            return true;
-        const unsigned long error = GetLastError();
-        if (lib.ErrorPrompt(error, CannotLock, panel.ComputerText()) != 0)
-            return false;
-    }
-}
-
-} // namespace
 
 // The properties editor of the services folder is not linked into this step: the new service
 // keeps what the creation dialog gave it (own process, manual start, normal error control, the
@@ -53,99 +22,36 @@ bool EditNewServiceProperties(ServiceFolder&, NewService&) {
 void GrantLogonRightAfterCreation(ServiceFolder&, const NewService&) {
 }
 
-bool WriteDescription(ServiceFolder& folder, const ServiceNode& record, const std::string& ansi) {
-    PanelInstance& panel = folder.Panel();
-    const Library& lib = panel.Lib();
-    if (!lib.functions.changeConfig2)
-        return true;
-    win32::ServiceHandle manager;
-    win32::ServiceDatabaseLock lock;
-    if (!OpenLocked(panel, manager, lock))
-        return false;
-    const int variant = folder.Drivers() ? 1 : 0;
-    int heading = 0;
-    unsigned long error = 0;
-    {
-        const win32::ServiceHandle service(
-            OpenServiceA(manager.Get(), record.name.c_str(), ReadAndChangeConfig));
-        if (!service.Valid()) {
-            error = GetLastError();
-            heading = CannotOpenForChange + variant;
-        } else {
-            std::string text = ansi;
-            SERVICE_DESCRIPTIONA description{text.data()};
-            if (!lib.functions.changeConfig2(service.Get(), SERVICE_CONFIG_DESCRIPTION,
-                                             &description)) {
-                error = GetLastError();
-                heading = CannotChange + variant;
-            }
-        }
-    }
-    lock.Reset();
-    manager.Reset();
-    if (heading == 0)
-        return true;
-    lib.ErrorNotice(error, heading, lib.text.OemFromAnsi(record.config.displayName));
-    return false;
+bool WriteDescription(ServiceFolder& folder, ServiceNode& record, const std::string& ansi) {
+    ServiceConfigEdit edit;
+    edit.serviceName = record.name;
+    edit.descriptionOnly = true;
+    edit.description = ansi;
+    return ApplyConfig(folder, record, edit) != nullptr;
 }
 
-// The services folder's ApplyConfig is not linked into this step: the driver's changes are
-// written here with ChangeServiceConfigA.
 bool ApplyDriverChanges(ServiceFolder& folder, ServiceNode& record, const DriverChanges& changes) {
-    PanelInstance& panel = folder.Panel();
-    const Library& lib = panel.Lib();
-    win32::ServiceHandle manager;
-    win32::ServiceDatabaseLock lock;
-    if (!OpenLocked(panel, manager, lock))
-        return false;
-    const int variant = folder.Drivers() ? 1 : 0;
-    int heading = 0;
-    std::uint32_t error = 0;
-    {
-        const win32::ServiceHandle service(
-            OpenServiceA(manager.Get(), record.name.c_str(), ReadAndChangeConfig));
-        std::optional<std::string> dependencies;
-        if (changes.dependencies) {
-            dependencies.emplace();
-            for (const std::string& entry : *changes.dependencies) {
-                *dependencies += entry;
-                *dependencies += '\0';
-            }
-            *dependencies += '\0';
-        }
-        if (!service.Valid()) {
-            error = GetLastError();
-            heading = CannotOpenForChange + variant;
-        } else if (!ChangeServiceConfigA(service.Get(), SERVICE_NO_CHANGE,
-                                         changes.startType.value_or(SERVICE_NO_CHANGE),
-                                         changes.errorControl.value_or(SERVICE_NO_CHANGE),
-                                         OrNull(changes.binaryPath), OrNull(changes.loadOrderGroup),
-                                         nullptr, dependencies ? dependencies->data() : nullptr,
-                                         OrNull(changes.objectName), nullptr,
-                                         OrNull(changes.displayName))) {
-            error = GetLastError();
-            heading = CannotChange + variant;
-        } else {
-            std::optional<ServiceNode> fresh = win::ReadServiceRecord(
-                service.Get(), record.name,
-                panel.IsLocal() || lib.settings.remoteDescrs ? lib.functions.queryConfig2 : nullptr,
-                error);
-            if (!fresh) {
-                heading = CannotReadChanged + variant;
-            } else {
-                fresh->state = record.state;
-                fresh->readTime = record.readTime;
-                fresh->mark = record.mark;
-                record = std::move(*fresh);
-            }
-        }
+    ServiceConfigEdit edit;
+    edit.serviceName = record.name;
+    if (changes.startType)
+        edit.startType = *changes.startType;
+    if (changes.errorControl)
+        edit.errorControl = *changes.errorControl;
+    const auto take = [](const std::optional<std::string>& change, std::string& text) {
+        if (change)
+            text = *change;
+        return change.has_value();
+    };
+    edit.changedDisplayName = take(changes.displayName, edit.displayName);
+    edit.changedBinaryPath = take(changes.binaryPath, edit.binaryPath);
+    edit.changedGroup = take(changes.loadOrderGroup, edit.loadOrderGroup);
+    // A driver's object name is what the account field holds for a service.
+    edit.changedAccount = take(changes.objectName, edit.account);
+    if (changes.dependencies) {
+        edit.dependencies = *changes.dependencies;
+        edit.changedDependencies = true;
     }
-    lock.Reset();
-    manager.Reset();
-    if (heading == 0)
-        return true;
-    lib.ErrorNotice(error, heading, lib.text.OemFromAnsi(record.config.displayName));
-    return false;
+    return ApplyConfig(folder, record, edit) != nullptr;
 }
 
 // The control run's stop: no question of its own (the deletion asked), a stopped service is done

@@ -22,7 +22,7 @@ bool EditNewServiceProperties(ServiceFolder& folder, NewService& service);
 void GrantLogonRightAfterCreation(ServiceFolder& folder, const NewService& service);
 // Writes only the description (ANSI; "" clears it) of a service. False on failure, which has been
 // shown.
-bool WriteDescription(ServiceFolder& folder, const ServiceNode& record, const std::string& ansi);
+bool WriteDescription(ServiceFolder& folder, ServiceNode& record, const std::string& ansi);
 // Writes a driver's changes under the database lock and reads its record anew into record (its
 // state, state time and mark kept). False on failure, which has been shown.
 bool ApplyDriverChanges(ServiceFolder& folder, ServiceNode& record, const DriverChanges& changes);

@@ -26,6 +26,10 @@ using ManagerOpener = std::function<win32::ServiceHandle(
     const std::string& computer, std::uint32_t access, std::uint32_t& error)>;
 ManagerOpener SystemManagerOpener();
 
+// ChangeServiceConfigA, or what a test puts in its place to see what the system is given.
+using ChangeConfigFn = std::function<BOOL(SC_HANDLE, DWORD, DWORD, DWORD, LPCSTR, LPCSTR, LPDWORD,
+                                          LPCSTR, LPCSTR, LPCSTR, LPCSTR)>;
+
 // The optional functions of the system's ADVAPI32 (descriptions).
 using QueryConfig2Fn = BOOL(WINAPI*)(SC_HANDLE, DWORD, LPBYTE, DWORD, LPDWORD);
 using ChangeConfig2Fn = BOOL(WINAPI*)(SC_HANDLE, DWORD, LPVOID);

@@ -85,9 +85,9 @@ TCobwenMainForm::TCobwenMainForm(MainFormOptions options)
     localCatalogue_ = programFolder_.native() + L"plugins.dat.gz";
     iniPath_ = IniPathForProgram(programPath_);
 
-    VersionInfoString(programPath_, "ProductVersion", programVersion_);
+    VersionInfoString(programFile, "ProductVersion", programVersion_);
     std::string fileVersion;
-    VersionInfoString(programPath_, "FileVersion", fileVersion);
+    VersionInfoString(programFile, "FileVersion", fileVersion);
     versionNumber_ = RemoveChar(fileVersion, '.');
     programDateText_ = FileDateText(programFile, locale_);
 

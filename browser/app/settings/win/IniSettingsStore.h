@@ -10,10 +10,11 @@ namespace cobwen {
 // The settings in an INI file through the system's profile functions: every value is text
 // (integers and booleans as decimal text), texts encoded where the format would lose something
 // (EncodeIniText), opaque bytes as hexadecimal text. Names and texts go through the system's ANSI
-// code page.
+// code page. The path is in the browser's code page, so a folder the ANSI code page cannot spell
+// is still found.
 class IniSettingsStore final : public SettingsStore {
 public:
-    explicit IniSettingsStore(std::string path) : path_(std::move(path)) {}
+    explicit IniSettingsStore(std::string path);
 
     bool SectionExists(std::string_view section) const override;
     std::int32_t ReadInteger(std::string_view section, std::string_view key,
@@ -33,6 +34,7 @@ private:
     void WriteRaw(std::string_view section, std::string_view key, const std::string& value);
 
     std::string path_;
+    std::wstring widePath_;
 };
 
 } // namespace cobwen

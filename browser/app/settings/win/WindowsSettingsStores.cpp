@@ -2,7 +2,9 @@
 
 #include "browser/app/settings/win/IniSettingsStore.h"
 #include "browser/app/settings/win/RegistrySettingsStore.h"
+#include "browser/catalogue/core/Cp1251.h"
 #include "win32/Registry.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 
@@ -21,7 +23,7 @@ std::unique_ptr<SettingsStore> WindowsSettingsStores::OpenIni() {
 }
 
 bool WindowsSettingsStores::IniFileExists() const {
-    const DWORD attributes = GetFileAttributesA(iniPath_.c_str());
+    const DWORD attributes = GetFileAttributesW(win32::ToWide(iniPath_, BrowserCodePage).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -12,8 +12,9 @@ inline constexpr char ProgramKeyPath[] = "Software\\Pellix\\CobwenGUI";
 // The settings' places on this machine: a registry key below HKEY_CURRENT_USER and the INI file.
 class WindowsSettingsStores final : public SettingsStores {
 public:
-    // `iniPath` is the INI file beside the program (IniPathForProgram); `keyPath` the program's key
-    // below HKEY_CURRENT_USER, whose parent is taken as the vendor's key.
+    // `iniPath` is the INI file beside the program (IniPathForProgram, in the browser's code
+    // page); `keyPath` the program's key below HKEY_CURRENT_USER, whose parent is taken as the
+    // vendor's key.
     explicit WindowsSettingsStores(std::string iniPath, std::string keyPath = ProgramKeyPath);
 
     std::unique_ptr<SettingsStore> OpenRegistry() override;

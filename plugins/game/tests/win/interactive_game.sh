@@ -8,20 +8,18 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
-
-base=$(mktemp -d)
-work="$base/игра"
-mkdir -p "$work"
-socket="blocksby-game-$$"
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null
-    rm -rf "$base"
-}
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/blocksby.dll" "$bin"/blocksby_*.lng "$work/"
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
+host_session_prepare blocksby-game "$bin/ulvar-host.exe" "$bin/blocksby.dll" "$bin"/blocksby_*.lng
+# The host runs in a folder with a Cyrillic name.
+base=$work
+work="$base/игра"
+mkdir "$work"
+mv "$base"/ulvar-host.exe "$base"/blocksby.dll "$base"/blocksby_*.lng "$work/"
+on_exit() {
+    rm -rf "$base"
+}
+
 export LANG=ru_RU.UTF-8
 host_session_start "$wine" 80 25 --lang en blocksby.dll
 

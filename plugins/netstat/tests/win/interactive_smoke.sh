@@ -8,19 +8,14 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
 
-work=$(mktemp -d)
-socket="sockwell-smoke-$$"
 holder=""
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
+host_session_prepare sockwell-smoke "$bin/ulvar-host.exe" "$bin/sockwell.dll" "$bin"/sockwell_*.lng
+on_exit() {
     [ -n "$holder" ] && kill "$holder" 2>/dev/null && wait "$holder" 2>/dev/null
     WINEDEBUG=-all "$wine" reg delete 'HKCU\Software\Ferrow\Sockwell' /f >/dev/null 2>&1
-    rm -rf "$work"
 }
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/sockwell.dll" "$bin"/sockwell_*.lng "$work/"
 WINEDEBUG=-all "$wine" reg delete 'HKCU\Software\Ferrow\Sockwell' /f >/dev/null 2>&1
 
 # Two listeners on 127.0.0.1 with low port numbers (so that their rows come early in the sorted
@@ -61,7 +56,6 @@ wait_file "$work/first.port"
 first=$(cat "$work/first.port")
 printf 'smoke-first %s/tcp\r\n' "$first" >"$work/ports.lst"
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
 host_session_start "$wine" 110 60 --lang en sockwell.dll
 
 wait_for "Network connections"

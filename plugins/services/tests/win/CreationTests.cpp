@@ -29,42 +29,6 @@ std::string UniqueName(const char* what) {
            std::to_string(GetTickCount64() % 1000000);
 }
 
-// What the manager holds for a service, read with handles of the test's own.
-struct ReadBack {
-    bool found = false;
-    std::string displayName, binaryPath, account;
-    unsigned long serviceType = 0, startType = 0, errorControl = 0;
-    std::string description;
-};
-
-ReadBack ReadFromManager(const std::string& name) {
-    ReadBack result;
-    const win32::ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
-    const win32::ServiceHandle service(
-        OpenServiceA(manager.Get(), name.c_str(), SERVICE_QUERY_CONFIG));
-    if (!service.Valid())
-        return result;
-    std::vector<unsigned char> buffer(8192);
-    DWORD needed = 0;
-    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
-    if (!QueryServiceConfigA(service.Get(), config, static_cast<DWORD>(buffer.size()), &needed))
-        return result;
-    result.found = true;
-    result.displayName = config->lpDisplayName ? config->lpDisplayName : "";
-    result.binaryPath = config->lpBinaryPathName ? config->lpBinaryPathName : "";
-    result.account = config->lpServiceStartName ? config->lpServiceStartName : "";
-    result.serviceType = config->dwServiceType;
-    result.startType = config->dwStartType;
-    result.errorControl = config->dwErrorControl;
-    std::vector<unsigned char> text(8192);
-    if (QueryServiceConfig2A(service.Get(), SERVICE_CONFIG_DESCRIPTION, text.data(),
-                             static_cast<DWORD>(text.size()), &needed)) {
-        const auto* description = reinterpret_cast<SERVICE_DESCRIPTIONA*>(text.data());
-        result.description = description->lpDescription ? description->lpDescription : "";
-    }
-    return result;
-}
-
 // Deletes a service the plug-in created, when the test ends.
 class CreatedService {
 public:
@@ -154,6 +118,33 @@ TEST_F(CreationTest, ANewServiceWithTheDefaultAccountIsCreatedAndListed) {
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->state, static_cast<std::uint32_t>(SERVICE_STOPPED));
     EXPECT_EQ(record->config.displayName, "Created by the test");
+}
+
+// The item under the cursor before the creation is not left selected (the next key would act on
+// it); a selection the user made stays.
+TEST_F(CreationTest, TheSelectionIsWhatTheUserMade) {
+    LoadLinked();
+    Open();
+    EnterServices();
+    ASSERT_GE(Panel().Count(), 4);
+    for (const bool selectOne : {false, true}) {
+        SCOPED_TRACE(selectOne ? "one selected" : "nothing selected");
+        Panel().SetCursor(2);
+        Panel().Select(3, selectOne);
+        const std::string selectedName = Panel().Item(3).Data.FileName;
+        const std::string name = UniqueName(selectOne ? "Sel" : "Cur");
+        CreatedService guard(name);
+        QueueCreate(name, "Selection " + name, "C:\\windows\\notepad.exe");
+        ASSERT_EQ(ShiftF4(), 1);
+        ASSERT_EQ(Panel().Current(), Find(name));
+        std::vector<std::string> selected;
+        for (int index = 0; index < Panel().Count(); ++index)
+            if (Panel().IsSelected(index))
+                selected.push_back(Panel().Item(index).Data.FileName);
+        EXPECT_EQ(selected,
+                  selectOne ? std::vector<std::string>{selectedName} : std::vector<std::string>{});
+        Panel().Select(Find(selectedName), false);
+    }
 }
 
 TEST_F(CreationTest, ANameThatWouldNotStayAFileNameIsRefusedAndOfferedAgain) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace sentrel::test {
@@ -91,6 +92,38 @@ bool TestService::Change(const std::string& displayName, unsigned long startType
     return ChangeServiceConfigA(service_.Get(), SERVICE_NO_CHANGE, startType, SERVICE_NO_CHANGE,
                                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                 displayName.c_str()) != FALSE;
+}
+
+ReadBack ReadFromManager(const std::string& name) {
+    ReadBack result;
+    const win32::ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
+    const win32::ServiceHandle service(
+        OpenServiceA(manager.Get(), name.c_str(), SERVICE_QUERY_CONFIG));
+    if (!service.Valid())
+        return result;
+    std::vector<unsigned char> buffer(8192);
+    DWORD needed = 0;
+    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
+    if (!QueryServiceConfigA(service.Get(), config, static_cast<DWORD>(buffer.size()), &needed))
+        return result;
+    result.found = true;
+    result.displayName = config->lpDisplayName ? config->lpDisplayName : "";
+    result.binaryPath = config->lpBinaryPathName ? config->lpBinaryPathName : "";
+    result.account = config->lpServiceStartName ? config->lpServiceStartName : "";
+    result.loadOrderGroup = config->lpLoadOrderGroup ? config->lpLoadOrderGroup : "";
+    result.serviceType = config->dwServiceType;
+    result.startType = config->dwStartType;
+    result.errorControl = config->dwErrorControl;
+    for (const char* entry = config->lpDependencies; entry && *entry;
+         entry += std::strlen(entry) + 1)
+        result.dependencies.emplace_back(entry);
+    std::vector<unsigned char> text(8192);
+    if (QueryServiceConfig2A(service.Get(), SERVICE_CONFIG_DESCRIPTION, text.data(),
+                             static_cast<DWORD>(text.size()), &needed)) {
+        const auto* description = reinterpret_cast<SERVICE_DESCRIPTIONA*>(text.data());
+        result.description = description->lpDescription ? description->lpDescription : "";
+    }
+    return result;
 }
 
 } // namespace sentrel::test

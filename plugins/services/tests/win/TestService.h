@@ -9,6 +9,7 @@
 #include "win32/ServiceHandle.h"
 
 #include <string>
+#include <vector>
 
 namespace sentrel::test {
 
@@ -48,5 +49,15 @@ private:
     win32::ServiceHandle manager_;
     win32::ServiceHandle service_;
 };
+
+// What the manager holds for a service, read with handles of the test's own.
+struct ReadBack {
+    bool found = false;
+    std::string displayName, binaryPath, account, loadOrderGroup;
+    unsigned long serviceType = 0, startType = 0, errorControl = 0;
+    std::vector<std::string> dependencies;
+    std::string description;
+};
+ReadBack ReadFromManager(const std::string& name);
 
 } // namespace sentrel::test

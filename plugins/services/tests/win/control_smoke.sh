@@ -8,23 +8,19 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
 
 prefix=${WINEPREFIX:-$HOME/.wine}
-work=$(mktemp -d)
-socket="sentrel-control-$$"
 # The name sorts after every service of the prefix, so End puts the cursor on it.
 service="zzSentrelSmoke$$"
 program_folder="$prefix/drive_c/sentrel-smoke-$$"
 sc() { WINEDEBUG=-all "$wine" sc "$@" 2>/dev/null | tr -d '\r'; }
-cleanup() {
+source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
+host_session_prepare sentrel-control "$bin/ulvar-host.exe" "$bin/sentrel.dll" "$bin"/sentrel_*.lng
+on_exit() {
     sc stop "$service" >/dev/null
     sc delete "$service" >/dev/null
-    tmux -L "$socket" kill-server 2>/dev/null
-    rm -rf "$work" "$program_folder"
+    rm -rf "$program_folder"
 }
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/sentrel.dll" "$bin"/sentrel_*.lng "$work/"
 mkdir -p "$program_folder"
 cp "$bin/sentrel_test_service.exe" "$program_folder/"
 
@@ -41,7 +37,6 @@ state_is() {
     exit 1
 }
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
 host_session_start "$wine" 110 40 --lang en sentrel.dll
 wait_for "Services and devices"
 

@@ -10,21 +10,15 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
 
-work=$(mktemp -d)
-socket="sentrel-smoke-$$"
 service="SentrelSmoke$$"
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
+host_session_prepare sentrel-smoke "$bin/ulvar-host.exe" "$bin/sentrel.dll" "$bin"/sentrel_*.lng
+on_exit() {
     # The service the test created, should the test have ended before deleting it.
     "$wine" sc delete "$service" >/dev/null 2>&1
-    rm -rf "$work"
 }
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/sentrel.dll" "$bin"/sentrel_*.lng "$work/"
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
 host_session_start "$wine" 110 40 --lang en sentrel.dll
 
 wait_for "Services and devices"
@@ -69,6 +63,18 @@ keys -l 'C:\windows\notepad.exe'
 keys Enter
 # The new service is listed with the cursor on it (its name on the status line).
 wait_for "║$service  "
+# Ctrl+Z describes it; the description is offered again the next time.
+keys C-z
+wait_for "Description of Sentrel smoke service:"
+keys -l "Smoke description text"
+keys Enter
+for _ in $(seq 50); do
+    screen | grep -q "Description of Sentrel smoke service:" || break
+    sleep 0.2
+done
+keys C-z
+wait_for "Smoke description text"
+keys Escape
 keys S-F8
 wait_for "Delete the service Sentrel smoke service?"
 keys Right Enter

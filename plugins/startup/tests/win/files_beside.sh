@@ -10,30 +10,24 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
 
-work=$(mktemp -d)
-socket="launchet-beside-$$"
 added="lfa$$"
 copied="lfb$$"
 run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 settings='HKCU\Software\Ulvar\Plugins\Drumlo\Launchet'
 reg() { WINEDEBUG=-all "$wine" reg "$@" 2>/dev/null; }
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
+host_session_prepare launchet-beside "$bin/ulvar-host.exe" "$bin/launchet.dll" "$bin"/launchet_*.lng
+on_exit() {
     reg delete "$run" /v "$added" /f >/dev/null
     reg delete "$run" /v "$copied" /f >/dev/null
     reg delete "$settings" /f >/dev/null
-    rm -rf "$work"
 }
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/launchet.dll" "$bin"/launchet_*.lng "$work/"
 mkdir "$work/progs"
 printf 'MZ' >"$work/progs/$added.exe"
 printf 'MZ' >"$work/progs/$copied.exe"
 reg delete "$settings" /f >/dev/null
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
 host_session_start "$wine" 110 40 --lang en launchet.dll
 
 # run_value NAME TEXT: waits until the user's Run value NAME holds TEXT.

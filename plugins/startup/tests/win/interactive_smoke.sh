@@ -8,26 +8,20 @@ set -uo pipefail
 
 wine=$1
 bin=$2
-command -v tmux >/dev/null || { echo "tmux is not installed"; exit 77; }
 
-work=$(mktemp -d)
-socket="launchet-smoke-$$"
 name="lsmoke$$"
 run='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 settings='HKCU\Software\Ulvar\Plugins\Drumlo\Launchet'
 reg() { WINEDEBUG=-all "$wine" reg "$@" 2>/dev/null; }
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
+host_session_prepare launchet-smoke "$bin/ulvar-host.exe" "$bin/launchet.dll" "$bin"/launchet_*.lng
+on_exit() {
     reg delete "$run" /v "$name" /f >/dev/null
     reg delete "$settings" /f >/dev/null
-    rm -rf "$work"
 }
-trap cleanup EXIT
-cp "$bin/ulvar-host.exe" "$bin/launchet.dll" "$bin"/launchet_*.lng "$work/"
 printf 'MZ' >"$work/$name.exe"
 reg delete "$settings" /f >/dev/null
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../../../plugin-host/tests/win/host_session.sh"
 host_session_start "$wine" 110 40 --lang en launchet.dll
 
 wait_for "Startup items"

@@ -95,7 +95,7 @@ protected:
         const std::wstring target = std::wstring(folder_.Path().begin(), folder_.Path().end());
         EXPECT_TRUE(CopyFileW(self, (target + L"\\cobwen.exe").c_str(), FALSE));
         std::string version;
-        EXPECT_TRUE(VersionInfoString(folder_.File("cobwen.exe"), "FileVersion", version));
+        EXPECT_TRUE(VersionInfoString(target + L"\\cobwen.exe", "FileVersion", version));
         return RemoveChar(version, '.');
     }
 };

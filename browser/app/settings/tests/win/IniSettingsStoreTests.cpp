@@ -2,9 +2,11 @@
 
 #include "browser/app/settings/tests/core/SettingsSamples.h"
 #include "browser/app/settings/tests/win/FileProtection.h"
+#include "browser/catalogue/core/Cp1251.h"
 #include "browser/catalogue/core/Error.h"
 #include "tools/testsupport/ScratchFolder.h"
 #include "win32/Handle.h"
+#include "win32/Text.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -143,6 +145,28 @@ TEST(IniSettingsStore, AFileInAMissingFolderFailsTheWrite) {
     IniSettingsStore store(folder.File("missing\\cobwen.ini"));
     EXPECT_THROW(store.WriteBool("Settings", "ShowAddInfo", true), CobwenError);
     EXPECT_EQ(store.ReadInteger("Settings", "ShowAddInfo", 9), 9);
+}
+
+// The program in a folder the system's ANSI code page cannot spell (Cyrillic on a Western
+// system): its INI file, named in the browser's code page, is written and read there.
+TEST_F(IniSettingsStoreTest, AFolderNamedOutsideTheAnsiCodePageIsFound) {
+    const std::string folder = folder_.Path() + "\\" + Cp("Программа");
+    const std::wstring wideFolder = win32::ToWide(folder, BrowserCodePage);
+    ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr));
+    const std::string path = folder + "\\cobwen.ini";
+    {
+        IniSettingsStore store(path);
+        store.WriteText("Settings", "Folder", "C:\\Plugins");
+        store.WriteInteger("Settings", "Threads", 3);
+    }
+    const std::wstring widePath = wideFolder + L"\\cobwen.ini";
+    EXPECT_NE(GetFileAttributesW(widePath.c_str()), INVALID_FILE_ATTRIBUTES);
+    const IniSettingsStore store(path);
+    EXPECT_TRUE(store.SectionExists("Settings"));
+    EXPECT_EQ(store.ReadText("Settings", "Folder", ""), "C:\\Plugins");
+    EXPECT_EQ(store.ReadInteger("Settings", "Threads", 0), 3);
+    DeleteFileW(widePath.c_str());
+    RemoveDirectoryW(wideFolder.c_str());
 }
 
 } // namespace
