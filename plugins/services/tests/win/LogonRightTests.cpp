@@ -6,10 +6,13 @@
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/Messages.h"
 #include "plugins/services/core/ServiceConfigEdit.h"
+#include "plugins/services/core/ServiceItems.h"
+#include "plugins/services/plugin/ApplyConfig.h"
 #include "plugins/services/plugin/Folders.h"
 #include "plugins/services/plugin/LogonRight.h"
 #include "plugins/services/tests/core/ScriptedAccountRights.h"
 #include "plugins/services/tests/win/PluginFixture.h"
+#include "plugins/services/tests/win/TestService.h"
 #include "plugins/services/win/AccountRights.h"
 #include "plugins/services/win/ErrorText.h"
 #include "plugins/services/win/ServiceManager.h"
@@ -182,6 +185,27 @@ TEST_F(LogonRightTest, TheSystemsCallsAskTheRemoteComputerNotTheLocalOne) {
     ASSERT_EQ(shown.lines.size(), text.size() + 1) << "the error line";
     shown.lines.pop_back();
     EXPECT_EQ(shown.lines, text);
+}
+
+// A service of the test's own set to run as the test's user: the change is written, then the
+// right is granted and said so.
+TEST_F(LogonRightTest, AConfigurationChangeToAnAccountGrantsItTheRight) {
+    const std::string name = "SentrelLogon" + std::to_string(GetCurrentProcessId());
+    TestService service(name, "Sentrel logon " + name, "");
+    ASSERT_TRUE(service.Created());
+    Load(false);
+    const int index = Find(name);
+    ASSERT_GT(index, 0);
+    ServiceNode& listed = *RecordOf(Panel().Item(index));
+    ServiceConfigEdit edit = EditRecordFrom(listed);
+    edit.account = ".\\" + CurrentUser();
+    edit.password = "secret";
+    edit.changedAccount = edit.changedPassword = true;
+    ui.QueueMessage(0);
+    ASSERT_NE(ApplyConfig(Services(), listed, edit), nullptr);
+    EXPECT_EQ(ReadFromManager(name).account, ".\\" + CurrentUser());
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0].shown.lines, Told(139, CurrentUser()));
 }
 
 TEST(SystemAccountRights, TheAccountAndTheReplicatorGroupAreLookedUp) {
