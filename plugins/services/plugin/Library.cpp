@@ -2,6 +2,7 @@
 
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/Messages.h"
+#include "plugins/services/win/AccountRights.h"
 #include "plugins/services/win/ConfigManager.h"
 #include "plugins/services/win/ErrorText.h"
 #include "plugins/services/win/ServiceControl.h"
@@ -15,7 +16,8 @@ Library::Library()
       changeConfig(&ChangeServiceConfigA),
       configManager([] { return std::make_unique<win::SystemConfigManager>(); }),
       servicePort(
-          [](SC_HANDLE manager) { return std::make_unique<win::SystemServicePort>(manager); }) {
+          [](SC_HANDLE manager) { return std::make_unique<win::SystemServicePort>(manager); }),
+      accountRights([] { return std::make_unique<win::SystemAccountRights>(); }) {
 }
 
 const char* Library::Msg(int number) const {
