@@ -31,9 +31,7 @@ public:
     FolderControlHost(const FolderControlHost&) = delete;
     FolderControlHost& operator=(const FolderControlHost&) = delete;
 
-    std::unique_ptr<ServicePort> NewPort() override {
-        return std::make_unique<win::SystemServicePort>(manager_);
-    }
+    std::unique_ptr<ServicePort> NewPort() override { return lib_.servicePort(manager_); }
     bool Drivers() const override { return folder_.Drivers(); }
     std::string Msg(int number) const override { return lib_.Msg(number); }
     std::string OemFromAnsi(const std::string& ansi) const override {

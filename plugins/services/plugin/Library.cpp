@@ -2,8 +2,10 @@
 
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/Messages.h"
+#include "plugins/services/win/AccountRights.h"
 #include "plugins/services/win/ConfigManager.h"
 #include "plugins/services/win/ErrorText.h"
+#include "plugins/services/win/ServiceControl.h"
 
 #include <windows.h>
 
@@ -12,7 +14,10 @@ namespace sentrel {
 Library::Library()
     : opener(win::SystemManagerOpener()), lockDatabase(&LockServiceDatabase),
       changeConfig(&ChangeServiceConfigA),
-      configManager([] { return std::make_unique<win::SystemConfigManager>(); }) {
+      configManager([] { return std::make_unique<win::SystemConfigManager>(); }),
+      servicePort(
+          [](SC_HANDLE manager) { return std::make_unique<win::SystemServicePort>(manager); }),
+      accountRights([] { return std::make_unique<win::SystemAccountRights>(); }) {
 }
 
 const char* Library::Msg(int number) const {

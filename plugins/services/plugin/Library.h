@@ -7,7 +7,9 @@
 
 #include "plugin-host/kit/core/HostServices.h"
 #include "plugins/services/core/AttrMappings.h"
+#include "plugins/services/core/ControlRun.h"
 #include "plugins/services/core/HardwareProfiles.h"
+#include "plugins/services/core/LogonRight.h"
 #include "plugins/services/core/MachineCache.h"
 #include "plugins/services/core/Settings.h"
 #include "plugins/services/win/ServiceManager.h"
@@ -42,6 +44,11 @@ public:
     win::ChangeConfigFn changeConfig;
     // Makes the configuration manager the hardware-profile menu talks to.
     std::function<std::unique_ptr<ConfigManager>()> configManager;
+    // Makes the port a control run reaches one service through, over the manager its caller
+    // opened (and still owns).
+    std::function<std::unique_ptr<ServicePort>(SC_HANDLE manager)> servicePort;
+    // Makes the security calls that grant the logon right.
+    std::function<std::unique_ptr<AccountRights>()> accountRights;
     // The text object of message 60 at the first redraw: a new one means a new language.
     const char* languageMarker = nullptr;
 

@@ -22,6 +22,10 @@ SentrelPlugin::SentrelPlugin(PluginOptions options) : options_(std::move(options
         library_.opener = *options_.opener;
     if (options_.configManager)
         library_.configManager = options_.configManager;
+    if (options_.servicePort)
+        library_.servicePort = options_.servicePort;
+    if (options_.accountRights)
+        library_.accountRights = options_.accountRights;
 }
 
 SentrelPlugin::~SentrelPlugin() {

@@ -24,6 +24,10 @@ struct PluginOptions {
     bool withoutDescriptions = false;
     // The configuration manager of the hardware-profile menu instead of the system's.
     std::function<std::unique_ptr<ConfigManager>()> configManager;
+    // The port of the control runs instead of the system's (dependents Windows does not report).
+    std::function<std::unique_ptr<ServicePort>(SC_HANDLE manager)> servicePort;
+    // The security calls of the logon right instead of the system's.
+    std::function<std::unique_ptr<AccountRights>()> accountRights;
 };
 
 // Made by the first entry point and kept while the library is loaded, so that the remembered path

@@ -7,12 +7,14 @@
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/plugin/ApplyConfig.h"
 #include "plugins/services/plugin/Folders.h"
+#include "plugins/services/tests/core/ScriptedAccountRights.h"
 #include "plugins/services/tests/win/PluginFixture.h"
 #include "plugins/services/tests/win/TestService.h"
 #include "plugins/services/win/ErrorText.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -102,6 +104,11 @@ TEST_F(ApplyConfigTest, OnlyWhatChangedIsGivenToTheSystem) {
     const std::string name = UniqueName("Arg");
     TestService service(name, "Sentrel arguments " + name, "");
     OpenOn(service);
+    AccountRightsScript rights;
+    rights.held = {u"SeServiceLogonRight"};
+    Lib().accountRights = [&rights] {
+        return std::make_unique<ScriptedAccountRights>(rights);
+    };
     struct Given {
         DWORD serviceType = 0, startType = 0, errorControl = 0;
         std::optional<std::string> path, group, dependencies, account, password, displayName;
@@ -172,6 +179,10 @@ TEST_F(ApplyConfigTest, OnlyWhatChangedIsGivenToTheSystem) {
     }
     EXPECT_EQ(ReadFromManager(name).account, ".\\someone");
     EXPECT_EQ(Record().config.account, ".\\someone");
+    // After each change the account's logon right was looked at; it held the right already.
+    EXPECT_NE(std::find(rights.calls.begin(), rights.calls.end(), "Lookup  someone"),
+              rights.calls.end());
+    EXPECT_TRUE(ui.Messages().empty());
 }
 
 TEST_F(ApplyConfigTest, ADescriptionAloneIsWrittenAndTheRecordStays) {

@@ -6,6 +6,7 @@
 #include "plugins/services/core/Messages.h"
 #include "plugins/services/core/ServiceDialog.h"
 #include "plugins/services/core/ServiceItems.h"
+#include "plugins/services/tests/core/ScriptedAccountRights.h"
 #include "plugins/services/tests/win/PluginFixture.h"
 #include "plugins/services/tests/win/TestService.h"
 #include "plugins/services/win/ErrorText.h"
@@ -13,6 +14,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -135,6 +137,10 @@ TEST_F(CreationTest, ANewServiceWithANamedAccountIsCreatedWithIt) {
     LoadLinked();
     Open();
     EnterServices();
+    AccountRightsScript rights;
+    Plugin()->Lib().accountRights = [&rights] {
+        return std::make_unique<ScriptedAccountRights>(rights);
+    };
     const std::string name = UniqueName("Acct");
     CreatedService guard(name);
     const std::string path = "\"" + Program() + "\" " + name;
@@ -163,6 +169,9 @@ TEST_F(CreationTest, ANewServiceWithANamedAccountIsCreatedWithIt) {
     const ServiceNode* record = RecordNamed(name);
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->config.account, ".\\sentreluser");
+    // The new service's account got the logon right.
+    EXPECT_NE(std::find(rights.calls.begin(), rights.calls.end(), "Lookup  sentreluser"),
+              rights.calls.end());
 }
 
 // The item under the cursor before the creation is not left selected (the next key would act on

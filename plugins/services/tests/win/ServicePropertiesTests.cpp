@@ -7,11 +7,13 @@
 #include "plugins/services/core/ServiceItems.h"
 #include "plugins/services/plugin/Folders.h"
 #include "plugins/services/plugin/ServiceProperties.h"
+#include "plugins/services/tests/core/ScriptedAccountRights.h"
 #include "plugins/services/tests/win/PluginFixture.h"
 #include "plugins/services/tests/win/TestService.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -365,6 +367,43 @@ TEST_F(ServicePropertiesTest, CancelWritesNothing) {
     const ReadBack back = ReadFromManager(service_->Name());
     EXPECT_EQ(back.startType, 3u);
     EXPECT_EQ(back.account, "LocalSystem");
+}
+
+// Confirming the dialog unchanged writes nothing but still grants the logon right the account
+// lacks, and says so.
+TEST_F(ServicePropertiesTest, ConfirmingUnchangedGrantsAMissingLogonRight) {
+    RecordChanges();
+    AccountRightsScript rights;
+    rights.held = {u"SeServiceLogonRight"};
+    Plugin()->Lib().accountRights = [&rights] {
+        return std::make_unique<ScriptedAccountRights>(rights);
+    };
+    ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>& items) {
+        ChooseAccount(items, "sentrelone", "pw", "pw");
+        return svcdlg::Ok;
+    });
+    EXPECT_EQ(PressF4(), 1);
+    ASSERT_EQ(changes, 1);
+    EXPECT_TRUE(ui.Messages().empty());
+
+    rights.held.clear();
+    rights.calls.clear();
+    ui.QueueDialog(ulvar::standin::DialogAnswer{svcdlg::Ok, {}, {}});
+    ui.QueueMessage(0);
+    EXPECT_EQ(PressF4(), 1);
+    EXPECT_EQ(changes, 1);
+    EXPECT_NE(std::find(rights.calls.begin(), rights.calls.end(), "Lookup  sentrelone"),
+              rights.calls.end());
+    EXPECT_NE(std::find_if(rights.calls.begin(), rights.calls.end(),
+                           [](const std::string& call) {
+                               return call.rfind("AddRight ", 0) == 0 &&
+                                      call.find("SeServiceLogonRight") != std::string::npos;
+                           }),
+              rights.calls.end());
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    const auto& box = ui.Messages()[0].shown;
+    EXPECT_EQ(box.lines.at(0), Msg(5));
+    EXPECT_EQ(box.buttons, (std::vector<std::string>{Msg(60)}));
 }
 
 } // namespace sentrel::test

@@ -1,5 +1,7 @@
 #include "plugins/services/tests/win/TestService.h"
 
+#include "win32/Handle.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -11,7 +13,8 @@ namespace sentrel::test {
 TestService::TestService(std::string name, std::string displayName, std::string description,
                          const std::string& behaviour)
     : name_(std::move(name)), displayName_(std::move(displayName)),
-      program_(folder_.File("sentrel_test_service.exe")) {
+      program_(folder_.File("sentrel_test_service.exe")),
+      refusesStop_(behaviour.find("--refuse-stop") != std::string::npos) {
     std::filesystem::copy_file(
         std::filesystem::path(testsupport::ProgramFolder()) / "sentrel_test_service.exe", program_);
     manager_ = win32::ServiceHandle(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
@@ -35,12 +38,24 @@ TestService::~TestService() {
     if (!service_.Valid())
         return;
     SERVICE_STATUS status{};
-    if (ControlService(service_.Get(), SERVICE_CONTROL_STOP, &status)) {
+    bool stopping = false;
+    if (refusesStop_) {
+        // Under Wine a refused stop leaves the manager refusing every later control of the
+        // service (as not acceptable now): the program's own event ends it.
+        const win32::KernelHandle end(
+            OpenEventA(EVENT_MODIFY_STATE, FALSE, ("SentrelTestService-" + name_).c_str()));
+        stopping = end.Valid() && SetEvent(end.Get());
+    } else {
+        stopping = ControlService(service_.Get(), SERVICE_CONTROL_STOP, &status);
+    }
+    if (stopping) {
         for (int i = 0; i < 100 && QueryServiceStatus(service_.Get(), &status) &&
                         status.dwCurrentState != SERVICE_STOPPED;
              ++i)
             Sleep(50);
     }
+    if (State() != SERVICE_STOPPED && State() != 0)
+        std::fprintf(stderr, "service %s still runs (state %lu)\n", name_.c_str(), State());
     DeleteService(service_.Get());
 }
 

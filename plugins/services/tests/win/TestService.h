@@ -43,6 +43,7 @@ private:
     testsupport::ScratchFolder folder_{"sentrel-service-"};
     std::string name_, displayName_, program_;
     bool created_ = false;
+    bool refusesStop_ = false;
     // Held open for the guard's life: under Wine 8 a service created by CreateService could not
     // be opened by its name once the handle CreateService returned was closed (until the manager
     // started anew).

@@ -6,6 +6,9 @@
 //   --exit-code=N       stops right after starting, with the service-specific exit code N
 //   --stay-pending      never leaves start-pending (until it is stopped)
 //   --args-file=PATH    writes the arguments its main function got to PATH, one a line
+//   --refuse-stop=N     answers a stop request with the error N (the stop stays accepted)
+// Whatever the options, setting the named event "SentrelTestService-" + the name stops it (the
+// way out of a test whose service refuses to stop).
 
 #include <windows.h>
 
@@ -26,6 +29,7 @@ bool stopsWithCode = false;
 DWORD exitCode = 0;
 bool stayPending = false;
 std::string argsFile;
+DWORD refuseStop = NO_ERROR;
 
 void Report(DWORD state, DWORD win32Exit = 0, DWORD specificExit = 0) {
     status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
@@ -47,6 +51,8 @@ void Report(DWORD state, DWORD win32Exit = 0, DWORD specificExit = 0) {
 DWORD WINAPI Handler(DWORD control, DWORD, LPVOID, LPVOID) {
     switch (control) {
     case SERVICE_CONTROL_STOP:
+        if (refuseStop != NO_ERROR)
+            return refuseStop;
         Report(SERVICE_STOP_PENDING);
         SetEvent(stopEvent);
         return NO_ERROR;
@@ -82,7 +88,8 @@ void WINAPI ServiceMain(DWORD count, LPSTR* arguments) {
     if (!statusHandle)
         return;
     WriteArguments(count, arguments);
-    stopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    stopEvent = CreateEventA(nullptr, TRUE, FALSE,
+                             (std::string("SentrelTestService-") + arguments[0]).c_str());
     Report(SERVICE_START_PENDING);
     if (stopsWithCode) {
         Report(SERVICE_STOPPED, ERROR_SERVICE_SPECIFIC_ERROR, exitCode);
@@ -128,6 +135,8 @@ int main(int argc, char** argv) {
             exitCode = static_cast<DWORD>(std::strtoul(value.c_str(), nullptr, 10));
         } else if (Option(argv[i], "--args-file=", value))
             argsFile = value;
+        else if (Option(argv[i], "--refuse-stop=", value))
+            refuseStop = static_cast<DWORD>(std::strtoul(value.c_str(), nullptr, 10));
     }
     SERVICE_TABLE_ENTRYA table[] = {{argv[1], ServiceMain}, {nullptr, nullptr}};
     return StartServiceCtrlDispatcherA(table) ? 0 : 1;
