@@ -61,6 +61,9 @@ keys -l "Sentrel smoke service"
 keys Down
 keys -l 'C:\windows\notepad.exe'
 keys Enter
+# Its properties come next; Enter takes them as they are.
+wait_for "Service properties"
+keys Enter
 # The new service is listed with the cursor on it (its name on the status line).
 wait_for "║$service  "
 # Ctrl+Z describes it; the description is offered again the next time.
@@ -74,6 +77,10 @@ for _ in $(seq 50); do
 done
 keys C-z
 wait_for "Smoke description text"
+keys Escape
+# F4 shows its properties; Esc leaves them.
+keys F4
+wait_for "Service properties"
 keys Escape
 keys S-F8
 wait_for "Delete the service Sentrel smoke service?"
