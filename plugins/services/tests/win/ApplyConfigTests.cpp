@@ -22,11 +22,6 @@ namespace sentrel::test {
 
 namespace {
 
-std::string UniqueName(const char* what) {
-    return std::string("SentrelCfg") + what + std::to_string(GetCurrentProcessId()) + "x" +
-           std::to_string(GetTickCount64() % 1000000);
-}
-
 // A box's text lines after the title, joined with blanks (the host breaks long lines).
 std::string Text(const std::vector<std::string>& lines) {
     std::string text;
@@ -58,7 +53,7 @@ private:
 } // namespace
 
 TEST_F(ApplyConfigTest, AChangeIsWrittenReadBackAndTakesTheRecordsPlace) {
-    const std::string name = UniqueName("Chg");
+    const std::string name = UniqueName("SentrelCfgChg");
     TestService service(name, "Sentrel config " + name, "");
     OpenOn(service);
     ServiceNode& record = Record();
@@ -101,7 +96,7 @@ TEST_F(ApplyConfigTest, AChangeIsWrittenReadBackAndTakesTheRecordsPlace) {
 // list, two zeros clearing them. Wine's manager neither keeps nor reports dependencies, so they
 // are seen here, on their way in.
 TEST_F(ApplyConfigTest, OnlyWhatChangedIsGivenToTheSystem) {
-    const std::string name = UniqueName("Arg");
+    const std::string name = UniqueName("SentrelCfgArg");
     TestService service(name, "Sentrel arguments " + name, "");
     OpenOn(service);
     AccountRightsScript rights;
@@ -186,7 +181,7 @@ TEST_F(ApplyConfigTest, OnlyWhatChangedIsGivenToTheSystem) {
 }
 
 TEST_F(ApplyConfigTest, ADescriptionAloneIsWrittenAndTheRecordStays) {
-    const std::string name = UniqueName("Dsc");
+    const std::string name = UniqueName("SentrelCfgDsc");
     TestService service(name, "Sentrel description " + name, "Old text");
     OpenOn(service);
     ServiceNode& record = Record();
@@ -206,7 +201,7 @@ TEST_F(ApplyConfigTest, ADescriptionAloneIsWrittenAndTheRecordStays) {
 // The database lock refused: the prompt names the computer; giving up writes nothing, retry locks
 // again and writes.
 TEST_F(ApplyConfigTest, ALockRefusedIsAskedForAgainUntilGivenUp) {
-    const std::string name = UniqueName("Lck");
+    const std::string name = UniqueName("SentrelCfgLck");
     TestService service(name, "Sentrel lock " + name, "");
     OpenOn(service);
     int refusals = 0;
@@ -243,7 +238,7 @@ TEST_F(ApplyConfigTest, ALockRefusedIsAskedForAgainUntilGivenUp) {
 // A service gone from the manager: the notice carries the open's error and the display name; the
 // record is left as it was.
 TEST_F(ApplyConfigTest, AFailedOpenIsShownWithItsErrorAndTheRecordIsKept) {
-    const std::string name = UniqueName("Gone");
+    const std::string name = UniqueName("SentrelCfgGone");
     TestService service(name, "Sentrel gone " + name, "");
     OpenOn(service);
     ServiceNode gone = Record();

@@ -23,11 +23,6 @@ namespace {
 
 constexpr int F1 = 0x70, F5 = 0x74, F7 = 0x76, F8 = 0x77;
 
-std::string UniqueName(const char* what) {
-    return std::string("SentrelCtl") + what + std::to_string(GetCurrentProcessId()) + "x" +
-           std::to_string(GetTickCount64() % 1000000);
-}
-
 // A box as shown: its title, its text lines joined with blanks (the host breaks long lines) and
 // its buttons.
 struct MessageCallView {
@@ -107,7 +102,7 @@ protected:
 } // namespace
 
 TEST_F(ControlTest, StartPauseContinueStopAndRestartOurService) {
-    const std::string name = UniqueName("Ops");
+    const std::string name = UniqueName("SentrelCtlOps");
     TestService service(name, "Sentrel control " + name, "");
     OpenOn(service, 0);
 
@@ -153,7 +148,7 @@ TEST_F(ControlTest, StartPauseContinueStopAndRestartOurService) {
 }
 
 TEST_F(ControlTest, ConfirmationsFollowCfmFlags) {
-    const std::string name = UniqueName("Cfm");
+    const std::string name = UniqueName("SentrelCtlCfm");
     TestService service(name, "Sentrel confirm " + name, "");
     const std::string display = "Sentrel confirm " + name;
     OpenOn(service, DefaultCfmFlags);
@@ -190,7 +185,7 @@ TEST_F(ControlTest, ConfirmationsFollowCfmFlags) {
 }
 
 TEST_F(ControlTest, EveryBitOnAsksForStartingToo) {
-    const std::string name = UniqueName("All");
+    const std::string name = UniqueName("SentrelCtlAll");
     TestService service(name, "Sentrel all " + name, "");
     OpenOn(service, 0x1FF);
     ui.QueueMessage(-1);
@@ -201,7 +196,7 @@ TEST_F(ControlTest, EveryBitOnAsksForStartingToo) {
 }
 
 TEST_F(ControlTest, SeveralSelectedAreConfirmedOnceAndDoneInTurn) {
-    const std::string first = UniqueName("SelA"), second = UniqueName("SelB");
+    const std::string first = UniqueName("SentrelCtlSelA"), second = UniqueName("SentrelCtlSelB");
     TestService a(first, "Sentrel selected " + first, "");
     TestService b(second, "Sentrel selected " + second, "");
     OpenOn(a, DefaultCfmFlags);
@@ -228,7 +223,7 @@ TEST_F(ControlTest, SeveralSelectedAreConfirmedOnceAndDoneInTurn) {
 }
 
 TEST_F(ControlTest, NothingToDoIsReportedAsDone) {
-    const std::string name = UniqueName("Idle");
+    const std::string name = UniqueName("SentrelCtlIdle");
     TestService service(name, "Sentrel idle " + name, "", "--no-pause");
     const std::string display = "Sentrel idle " + name;
     OpenOn(service, 0);
@@ -262,7 +257,7 @@ TEST_F(ControlTest, NothingToDoIsReportedAsDone) {
 }
 
 TEST_F(ControlTest, AServiceThatStopsAtOnceShowsItsExitCode) {
-    const std::string name = UniqueName("Exit");
+    const std::string name = UniqueName("SentrelCtlExit");
     TestService service(name, "Sentrel exit " + name, "", "--exit-code=42");
     OpenOn(service, 0);
     ui.QueueMessage(0);
@@ -275,7 +270,7 @@ TEST_F(ControlTest, AServiceThatStopsAtOnceShowsItsExitCode) {
 }
 
 TEST_F(ControlTest, ASlowStartShowsTheElapsedSeconds) {
-    const std::string name = UniqueName("Slow");
+    const std::string name = UniqueName("SentrelCtlSlow");
     TestService service(name, "Sentrel slow " + name, "", "--start-delay=3");
     OpenOn(service, 0);
     EXPECT_EQ(Host().PressKey(F5), 1);
@@ -292,7 +287,7 @@ TEST_F(ControlTest, ASlowStartShowsTheElapsedSeconds) {
 }
 
 TEST_F(ControlTest, CtrlBreakWhileWaitingCancelsTheStart) {
-    const std::string name = UniqueName("Pend");
+    const std::string name = UniqueName("SentrelCtlPend");
     TestService service(name, "Sentrel pending " + name, "", "--stay-pending");
     OpenOn(service, 0);
     ui.QueueMessage(1); // the cancelled error: give up
@@ -315,7 +310,7 @@ TEST_F(ControlTest, CtrlBreakWhileWaitingCancelsTheStart) {
 }
 
 TEST_F(ControlTest, StartWithParametersPassesQuotedParts) {
-    const std::string name = UniqueName("Args");
+    const std::string name = UniqueName("SentrelCtlArgs");
     testsupport::ScratchFolder folder("sentrel-args-");
     const std::string argsFile = folder.File("args.txt");
     TestService service(name, "Sentrel args " + name, "", "--args-file=" + argsFile);
@@ -357,7 +352,7 @@ TEST_F(ControlTest, StartWithParametersPassesQuotedParts) {
 }
 
 TEST_F(ControlTest, ShiftF1ReadsTheStatesAgain) {
-    const std::string name = UniqueName("Fresh");
+    const std::string name = UniqueName("SentrelCtlFresh");
     TestService service(name, "Sentrel fresh " + name, "");
     OpenOn(service, 0);
     ASSERT_TRUE(service.Start());
@@ -370,7 +365,7 @@ TEST_F(ControlTest, ShiftF1ReadsTheStatesAgain) {
 }
 
 TEST_F(ControlTest, AnErrorShowsTheCodeOfTheFailingCall) {
-    const std::string name = UniqueName("Gone");
+    const std::string name = UniqueName("SentrelCtlGone");
     auto service = std::make_unique<TestService>(name, "Sentrel gone " + name, "");
     OpenOn(*service, 0);
     service.reset(); // deleted behind the panel's back

@@ -27,11 +27,6 @@ using ulvar::standin::DialogShown;
 
 constexpr int F4 = 0x73;
 
-std::string UniqueName(const char* what) {
-    return std::string("SentrelTest") + what + std::to_string(GetCurrentProcessId()) + "x" +
-           std::to_string(GetTickCount64() % 1000000);
-}
-
 // Deletes a service the plug-in created, when the test ends.
 class CreatedService {
 public:
@@ -84,8 +79,8 @@ protected:
     // A program on drive C: for the services the plug-in creates.
     std::string Program() {
         if (!program_) {
-            program_ = std::make_unique<TestService>(UniqueName("Prog"),
-                                                     "Program of " + UniqueName("Prog"), "");
+            program_ = std::make_unique<TestService>(
+                UniqueName("SentrelTestProg"), "Program of " + UniqueName("SentrelTestProg"), "");
             EXPECT_TRUE(program_->Created());
         }
         return program_->ProgramPath();
@@ -101,7 +96,7 @@ TEST_F(CreationTest, ANewServiceWithTheDefaultAccountIsCreatedAndListed) {
     LoadLinked();
     Open();
     EnterServices();
-    const std::string name = UniqueName("New");
+    const std::string name = UniqueName("SentrelTestNew");
     CreatedService guard(name);
     const std::string path = "\"" + Program() + "\" " + name;
     QueueCreate(name, "Created by the test", path);
@@ -141,7 +136,7 @@ TEST_F(CreationTest, ANewServiceWithANamedAccountIsCreatedWithIt) {
     Plugin()->Lib().accountRights = [&rights] {
         return std::make_unique<ScriptedAccountRights>(rights);
     };
-    const std::string name = UniqueName("Acct");
+    const std::string name = UniqueName("SentrelTestAcct");
     CreatedService guard(name);
     const std::string path = "\"" + Program() + "\" " + name;
     QueueCreate(name, "Runs as a user", path);
@@ -186,7 +181,7 @@ TEST_F(CreationTest, TheSelectionIsWhatTheUserMade) {
         Panel().SetCursor(2);
         Panel().Select(3, selectOne);
         const std::string selectedName = Panel().Item(3).Data.FileName;
-        const std::string name = UniqueName(selectOne ? "Sel" : "Cur");
+        const std::string name = UniqueName(selectOne ? "SentrelTestSel" : "SentrelTestCur");
         CreatedService guard(name);
         QueueCreate(name, "Selection " + name, "C:\\windows\\notepad.exe");
         QueueProperties();
@@ -206,7 +201,7 @@ TEST_F(CreationTest, ANameThatWouldNotStayAFileNameIsRefusedAndOfferedAgain) {
     LoadLinked();
     Open();
     EnterServices();
-    const std::string name = "Sentrel:" + UniqueName("Bad");
+    const std::string name = "Sentrel:" + UniqueName("SentrelTestBad");
     CreatedService guard(name);
     QueueCreate(name, "Bad name", "C:\\windows\\notepad.exe");
     ui.QueueMessage(0); // retry
@@ -236,7 +231,7 @@ TEST_F(CreationTest, AFailedCreationShowsTheErrorWithRetry) {
     LoadLinked();
     Open();
     EnterServices();
-    TestService existing(UniqueName("Dup"), "Existing", "");
+    TestService existing(UniqueName("SentrelTestDup"), "Existing", "");
     ASSERT_TRUE(existing.Created());
     QueueCreate(existing.Name(), "Second", "C:\\windows\\notepad.exe");
     QueueProperties();
@@ -273,7 +268,7 @@ TEST_F(CreationTest, CreatingWhereTheListCouldNotBeReadIsSafe) {
     ASSERT_EQ(Host().PressKey(0x75), 1); // F6
     ASSERT_EQ(Plugin()->Lib().cache.FindList("FARHOST", false), nullptr);
 
-    const std::string name = UniqueName("Far");
+    const std::string name = UniqueName("SentrelTestFar");
     CreatedService guard(name);
     QueueCreate(name, "Far service", "\"" + Program() + "\" " + name);
     QueueProperties();
@@ -315,7 +310,7 @@ protected:
 TEST_F(DescriptionTest, FiveSelectedWithEscapeAtTheThird) {
     std::vector<std::unique_ptr<TestService>> services;
     std::vector<std::string> names;
-    const std::string base = UniqueName("Dz");
+    const std::string base = UniqueName("SentrelTestDz");
     for (int i = 0; i < 5; ++i) {
         names.push_back(base + "n" + std::to_string(i));
         services.push_back(std::make_unique<TestService>(names.back(), "Described " + names.back(),
@@ -366,7 +361,7 @@ TEST_F(DescriptionTest, ALongDescriptionIsNotCutWhenConfirmedAndWrittenWholeWhen
     std::string description;
     for (int i = 0; description.size() < 700; ++i)
         description += "word" + std::to_string(i) + " ";
-    TestService service(UniqueName("Long"), "Long description", description);
+    TestService service(UniqueName("SentrelTestLong"), "Long description", description);
     ASSERT_TRUE(service.Created());
     ASSERT_EQ(ReadFromManager(service.Name()).description, description);
     LoadLinked();

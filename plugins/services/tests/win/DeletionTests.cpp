@@ -20,11 +20,6 @@ namespace {
 
 constexpr int F8 = 0x77;
 
-std::string UniqueName(const char* what) {
-    return std::string("SentrelTest") + what + std::to_string(GetCurrentProcessId()) + "x" +
-           std::to_string(GetTickCount64() % 1000000);
-}
-
 // Whether the manager has marked the service for deletion (the test service's own handle keeps it
 // registered until the guard ends): a change that changes nothing is refused then.
 bool MarkedForDeletion(const std::string& name) {
@@ -142,7 +137,8 @@ private:
 } // namespace
 
 TEST_F(DeletionTest, WithoutTheConfirmationBitAStoppedServiceIsDeletedAtOnce) {
-    TestService service(UniqueName("Del"), "Deleted " + UniqueName("Del"), "");
+    TestService service(UniqueName("SentrelTestDel"), "Deleted " + UniqueName("SentrelTestDel"),
+                        "");
     ASSERT_TRUE(service.Created());
     OpenServices(DefaultCfmFlags & ~0x10u);
     CursorOn(service.Name());
@@ -153,7 +149,7 @@ TEST_F(DeletionTest, WithoutTheConfirmationBitAStoppedServiceIsDeletedAtOnce) {
 }
 
 TEST_F(DeletionTest, TheConfirmationBitAsksFirst) {
-    TestService service(UniqueName("Ask"), "Asked " + UniqueName("Ask"), "");
+    TestService service(UniqueName("SentrelTestAsk"), "Asked " + UniqueName("SentrelTestAsk"), "");
     ASSERT_TRUE(service.Created());
     OpenServices(std::nullopt); // the default bits ask
     CursorOn(service.Name());
@@ -176,7 +172,8 @@ TEST_F(DeletionTest, TheConfirmationBitAsksFirst) {
 
 TEST_F(DeletionTest, ARunningServiceIsStoppedAndDeletedWithoutAQuestion) {
     ASSERT_TRUE(TestService::WaitForManagerStartup());
-    TestService service(UniqueName("Run"), "Running " + UniqueName("Run"), "");
+    TestService service(UniqueName("SentrelTestRun"), "Running " + UniqueName("SentrelTestRun"),
+                        "");
     ASSERT_TRUE(service.Created());
     ASSERT_TRUE(service.Start());
     OpenServices(DefaultCfmFlags & ~0x10u);
@@ -192,7 +189,8 @@ TEST_F(DeletionTest, ARunningServiceIsStoppedAndDeletedWithoutAQuestion) {
 }
 
 TEST_F(DeletionTest, AServiceMarkedForDeletionShowsTheErrorWithRetry) {
-    TestService service(UniqueName("Mark"), "Marked " + UniqueName("Mark"), "");
+    TestService service(UniqueName("SentrelTestMark"), "Marked " + UniqueName("SentrelTestMark"),
+                        "");
     ASSERT_TRUE(service.Created());
     OpenServices(DefaultCfmFlags & ~0x10u);
     CursorOn(service.Name());
@@ -222,7 +220,7 @@ TEST_F(DeletionTest, AServiceMarkedForDeletionShowsTheErrorWithRetry) {
 // delete anyway, 1 do not.
 void DeletionTest::DeleteRefusingService(int answer) {
     ASSERT_TRUE(TestService::WaitForManagerStartup());
-    const std::string name = UniqueName("Refuse");
+    const std::string name = UniqueName("SentrelTestRefuse");
     TestService service(name, "Refusing " + name, "", "--refuse-stop=1051");
     ASSERT_TRUE(service.Created());
     ASSERT_TRUE(service.Start());
@@ -273,7 +271,7 @@ TEST_F(DeletionTest, AStopThatFailsEndsTheDeletionOnTheSecondButton) {
 // is then deleted; else nothing is stopped, and declining the deletion too deletes nothing.
 void DeletionTest::DeleteWithDependents(bool agree) {
     ASSERT_TRUE(TestService::WaitForManagerStartup());
-    const std::string name = UniqueName(agree ? "Yes" : "No");
+    const std::string name = UniqueName(agree ? "SentrelTestYes" : "SentrelTestNo");
     TestService main(name, "Main " + name, "");
     TestService first(name + "a", "First " + name, "");
     TestService second(name + "b", "Second " + name, "");

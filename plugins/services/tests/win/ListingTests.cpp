@@ -20,11 +20,6 @@ namespace {
 
 // Names no earlier run left behind (Wine gives its processes the same ids run after run, and a
 // service of a run cut short may still be registered).
-std::string UniqueName(const char* what) {
-    return std::string("SentrelTest") + what + std::to_string(GetCurrentProcessId()) + "x" +
-           std::to_string(GetTickCount64() % 1000000);
-}
-
 class ListingTest : public SentrelTest {
 protected:
     // The folder of the panel, entered from the root.
@@ -103,7 +98,7 @@ TEST_F(ListingTest, ServicesAndDriversOfThePrefixWithTheirStates) {
 }
 
 TEST_F(ListingTest, OurServiceWithEveryColumnAndCtrlRAfterItChanged) {
-    const std::string name = UniqueName("Svc");
+    const std::string name = UniqueName("SentrelTestSvc");
     TestService service(name, "Sentrel test service " + name, "Described by the test.");
     ASSERT_TRUE(service.Created());
     LoadLinked();
@@ -136,7 +131,7 @@ TEST_F(ListingTest, OurServiceWithEveryColumnAndCtrlRAfterItChanged) {
 }
 
 TEST_F(ListingTest, TheReportOfOurServiceIsWrittenForViewingOnly) {
-    const std::string name = UniqueName("Rep");
+    const std::string name = UniqueName("SentrelTestRep");
     TestService service(name, "Sentrel report service " + name, "Report description.");
     ASSERT_TRUE(service.Created());
     LoadLinked();
@@ -219,7 +214,7 @@ TEST_F(ListingTest, ALayoutChangedWhileTheRootIsShownMovesToTheNewTopFolder) {
 }
 
 TEST_F(ListingTest, ASwappedViewModeNamesItemsByDisplayNameAndKeepsTheCursor) {
-    const std::string name = UniqueName("Swp");
+    const std::string name = UniqueName("SentrelTestSwp");
     TestService service(name, "Sentrel swapped service " + name, "");
     ASSERT_TRUE(service.Created());
     LoadLinked();
@@ -276,7 +271,7 @@ TEST_F(ListingTest, ALongDescriptionIsReadWholeAndReportedOnContinuationLines) {
     for (int i = 0; description.size() < 1500; ++i)
         description += "part" + std::to_string(i) + " ";
     description += "end.";
-    const std::string name = UniqueName("Lng");
+    const std::string name = UniqueName("SentrelTestLng");
     TestService service(name, "Sentrel long description " + name, description);
     ASSERT_TRUE(service.Created());
     LoadLinked();
@@ -297,7 +292,7 @@ TEST_F(ListingTest, ALongDescriptionIsReadWholeAndReportedOnContinuationLines) {
 }
 
 TEST_F(ListingTest, DescriptionsCanBeLeftOutAsOnSystemsWithoutThem) {
-    const std::string name = UniqueName("Nod");
+    const std::string name = UniqueName("SentrelTestNod");
     TestService service(name, "Sentrel undescribed " + name, "Not to be read.");
     ASSERT_TRUE(service.Created());
     PluginOptions options;

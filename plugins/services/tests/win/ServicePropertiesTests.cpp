@@ -25,11 +25,6 @@ using ulvar::DialogItem;
 using ulvar::standin::DialogShown;
 using ulvar::standin::MenuAnswer;
 
-std::string UniqueName(const char* what) {
-    return std::string("SentrelProp") + what + std::to_string(GetCurrentProcessId()) + "x" +
-           std::to_string(GetTickCount64() % 1000000);
-}
-
 void SetText(DialogItem& item, const std::string& text) {
     std::strncpy(item.Data, text.c_str(), sizeof item.Data - 1);
     item.Data[sizeof item.Data - 1] = '\0';
@@ -47,7 +42,8 @@ void ChooseAccount(std::vector<DialogItem>& items, const std::string& name,
 class ServicePropertiesTest : public SentrelTest {
 protected:
     void SetUp() override {
-        service_ = std::make_unique<TestService>(UniqueName("Svc"), "Sentrel properties test", "");
+        service_ = std::make_unique<TestService>(UniqueName("SentrelPropSvc"),
+                                                 "Sentrel properties test", "");
         ASSERT_TRUE(service_->Created());
         LoadLinked();
         Open();

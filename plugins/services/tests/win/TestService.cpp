@@ -10,6 +10,11 @@
 
 namespace sentrel::test {
 
+std::string UniqueName(const std::string& stem) {
+    return stem + std::to_string(GetCurrentProcessId()) + "x" +
+           std::to_string(GetTickCount64() % 1000000);
+}
+
 TestService::TestService(std::string name, std::string displayName, std::string description,
                          const std::string& behaviour)
     : name_(std::move(name)), displayName_(std::move(displayName)),

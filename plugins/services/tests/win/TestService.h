@@ -13,6 +13,9 @@
 
 namespace sentrel::test {
 
+// A service name no other test program or run uses: stem, the process id and the clock.
+std::string UniqueName(const std::string& stem);
+
 class TestService {
 public:
     // name: unique per test; the display name and description are the service's; behaviour: the
