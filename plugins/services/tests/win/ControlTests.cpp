@@ -81,22 +81,6 @@ protected:
                                  call.shown.lines});
         return boxes;
     }
-    std::string With(int number, const std::string& insert1, const std::string& insert2 = "") {
-        return FillInserts(Msg(number), {insert1, insert2});
-    }
-    std::string Computer() { return Panel().Description().infoLines[1].Data; }
-    ~ControlTest() override {
-        if (!HasFailure())
-            return;
-        for (const auto& call : ui.Messages()) {
-            std::string text;
-            for (const std::string& line : call.shown.lines)
-                text += line + " | ";
-            for (const std::string& button : call.shown.buttons)
-                text += "[" + button + "] ";
-            std::fprintf(stderr, "  shown: %s\n", text.c_str());
-        }
-    }
 };
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "plugins/services/tests/win/PluginFixture.h"
 
 #include "plugin-host/standin/win/DllLoading.h"
+#include "plugins/services/core/MessageText.h"
 
+#include <cstdio>
 #include <filesystem>
 
 namespace sentrel::test {
@@ -40,6 +42,17 @@ SentrelTest::SentrelTest() {
 }
 
 SentrelTest::~SentrelTest() {
+    // What the plug-in showed, to tell a failure's story.
+    if (HasFailure()) {
+        for (const auto& call : ui.Messages()) {
+            std::string text;
+            for (const std::string& line : call.shown.lines)
+                text += line + " | ";
+            for (const std::string& button : call.shown.buttons)
+                text += "[" + button + "] ";
+            std::fprintf(stderr, "  shown: %s\n", text.c_str());
+        }
+    }
     host_.reset();
     ulvar::kit::InstallPlugin({});
 }
@@ -91,6 +104,10 @@ std::string SentrelTest::Column(int index, int column) {
         !item.CustomColumnData[column])
         return {};
     return item.CustomColumnData[column];
+}
+
+std::string SentrelTest::With(int number, const std::string& insert1, const std::string& insert2) {
+    return FillInserts(Msg(number), {insert1, insert2});
 }
 
 } // namespace sentrel::test

@@ -41,6 +41,10 @@ protected:
     // The index of the item named name, or -1.
     int Find(const std::string& name) { return host_->Panel() ? Panel().Find(name) : -1; }
     std::string Column(int index, int column);
+    // A message with its inserts, as the plug-in fills it.
+    std::string With(int number, const std::string& insert1, const std::string& insert2 = "");
+    // The computer the panel's information names.
+    std::string Computer() { return Panel().Description().infoLines[1].Data; }
     const std::string& Folder() const { return folder_.Path(); }
 
     ulvar::standin::ScriptedUi ui;
