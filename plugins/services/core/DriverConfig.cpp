@@ -166,4 +166,27 @@ DriverChanges ChangesOf(const ServiceNode& record, std::uint32_t startType,
     return changes;
 }
 
+ServiceConfigEdit EditOf(const DriverChanges& changes, const std::string& serviceName) {
+    ServiceConfigEdit edit;
+    edit.serviceName = serviceName;
+    if (changes.startType)
+        edit.startType = *changes.startType;
+    if (changes.errorControl)
+        edit.errorControl = *changes.errorControl;
+    const auto take = [](const std::optional<std::string>& change, std::string& text) {
+        if (change)
+            text = *change;
+        return change.has_value();
+    };
+    edit.changedDisplayName = take(changes.displayName, edit.displayName);
+    edit.changedBinaryPath = take(changes.binaryPath, edit.binaryPath);
+    edit.changedGroup = take(changes.loadOrderGroup, edit.loadOrderGroup);
+    edit.changedAccount = take(changes.objectName, edit.account);
+    if (changes.dependencies) {
+        edit.dependencies = *changes.dependencies;
+        edit.changedDependencies = true;
+    }
+    return edit;
+}
+
 } // namespace sentrel

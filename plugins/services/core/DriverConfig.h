@@ -6,6 +6,7 @@
 // has none), and the changes they ask for.
 
 #include "plugins/services/core/ConfigDialog.h"
+#include "plugins/services/core/ServiceConfigEdit.h"
 #include "plugins/services/core/ServiceNode.h"
 
 #include <cstdint>
@@ -72,5 +73,8 @@ DriverAdvanced AdvancedOf(const ServiceNode& record,
 DriverChanges ChangesOf(const ServiceNode& record, std::uint32_t startType,
                         const DriverAdvanced& edited,
                         const std::function<std::string(const std::string&)>& ansiFromOem);
+// The edit record that writes the changes: -1 and no change flag where there is none; the object
+// name goes where a service keeps its account.
+ServiceConfigEdit EditOf(const DriverChanges& changes, const std::string& serviceName);
 
 } // namespace sentrel

@@ -116,4 +116,18 @@ ServiceNode* ApplyConfig(ServiceFolder& folder, ServiceNode& record,
     return &record;
 }
 
+void ApplyPropertyChanges(ServiceFolder& folder, const ulvar::PanelInfo& info, ServiceNode& record,
+                          const ServiceConfigEdit& edit) {
+    folder.MarkSelection(info);
+    const ServiceNode* changed = ApplyConfig(folder, record, edit);
+    if (!changed) {
+        ServiceFolder::ClearMarks(info);
+        return;
+    }
+    const std::string name = changed->name;
+    PanelInstance& panel = folder.Panel();
+    panel.Lib().host.Control(panel.Handle(), ulvar::ControlUpdatePanel, nullptr);
+    folder.Reselect(&name);
+}
+
 } // namespace sentrel

@@ -6,6 +6,7 @@
 
 #include "plugins/services/core/ServiceConfigEdit.h"
 #include "plugins/services/core/ServiceNode.h"
+#include "ulvar/Plugin.h"
 
 namespace sentrel {
 
@@ -15,5 +16,11 @@ class ServiceFolder;
 // state, state time and mark kept), or null on failure, which has been shown; the record is then
 // unchanged. After a configuration change the account's logon right is granted.
 ServiceNode* ApplyConfig(ServiceFolder& folder, ServiceNode& record, const ServiceConfigEdit& edit);
+
+// A properties editor's changes to the record under the cursor (info as the editor was opened
+// on): the selection marked, ApplyConfig, then the panel updated with the cursor on the record;
+// on failure the marks cleared.
+void ApplyPropertyChanges(ServiceFolder& folder, const ulvar::PanelInfo& info, ServiceNode& record,
+                          const ServiceConfigEdit& edit);
 
 } // namespace sentrel

@@ -2,6 +2,7 @@
 
 #include "plugins/services/core/MessageText.h"
 #include "plugins/services/core/ServiceItems.h"
+#include "plugins/services/plugin/ApplyConfig.h"
 #include "plugins/services/plugin/Folders.h"
 #include "plugins/services/plugin/SharedOperations.h"
 
@@ -72,23 +73,13 @@ int EditDriverDialog(ServiceFolder& folder, const ServiceNode& record, DriverCha
 }
 
 void EditDriverProperties(ServiceFolder& folder) {
-    PanelInstance& panel = folder.Panel();
-    Library& lib = panel.Lib();
     ulvar::PanelInfo info{};
     ServiceNode* record = folder.CurrentRecord(info);
     if (!record)
         return;
     DriverChanges changes;
-    if (!EditDriverDialog(folder, *record, changes) || !changes.Any())
-        return;
-    folder.MarkSelection(info);
-    const std::string name = record->name;
-    if (!ApplyDriverChanges(folder, *record, changes)) {
-        ServiceFolder::ClearMarks(info);
-        return;
-    }
-    lib.host.Control(panel.Handle(), ulvar::ControlUpdatePanel, nullptr);
-    folder.Reselect(&name);
+    if (EditDriverDialog(folder, *record, changes) && changes.Any())
+        ApplyPropertyChanges(folder, info, *record, EditOf(changes, record->name));
 }
 
 } // namespace sentrel

@@ -64,8 +64,6 @@ int EditServiceDialog(ServiceFolder& folder, ServiceConfigEdit& edit) {
 }
 
 void EditProperties(ServiceFolder& folder) {
-    PanelInstance& panel = folder.Panel();
-    Library& lib = panel.Lib();
     ulvar::PanelInfo info{};
     ServiceNode* record = folder.CurrentRecord(info);
     if (!record)
@@ -73,20 +71,10 @@ void EditProperties(ServiceFolder& folder) {
     ServiceConfigEdit edit = EditRecordFrom(*record);
     if (!EditServiceDialog(folder, edit))
         return;
-    if (!edit.AnyChange()) {
-        // Confirming unchanged still grants a right the account lacks.
+    if (edit.AnyChange())
+        ApplyPropertyChanges(folder, info, *record, edit);
+    else // confirming unchanged still grants a right the account lacks
         GrantLogonRight(folder, *record, edit);
-        return;
-    }
-    folder.MarkSelection(info);
-    const ServiceNode* changed = ApplyConfig(folder, *record, edit);
-    if (!changed) {
-        ServiceFolder::ClearMarks(info);
-        return;
-    }
-    const std::string name = changed->name;
-    lib.host.Control(panel.Handle(), ulvar::ControlUpdatePanel, nullptr);
-    folder.Reselect(&name);
 }
 
 } // namespace sentrel

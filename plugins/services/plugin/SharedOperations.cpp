@@ -66,30 +66,6 @@ bool WriteDescription(ServiceFolder& folder, ServiceNode& record, const std::str
     return ApplyConfig(folder, record, edit) != nullptr;
 }
 
-bool ApplyDriverChanges(ServiceFolder& folder, ServiceNode& record, const DriverChanges& changes) {
-    ServiceConfigEdit edit;
-    edit.serviceName = record.name;
-    if (changes.startType)
-        edit.startType = *changes.startType;
-    if (changes.errorControl)
-        edit.errorControl = *changes.errorControl;
-    const auto take = [](const std::optional<std::string>& change, std::string& text) {
-        if (change)
-            text = *change;
-        return change.has_value();
-    };
-    edit.changedDisplayName = take(changes.displayName, edit.displayName);
-    edit.changedBinaryPath = take(changes.binaryPath, edit.binaryPath);
-    edit.changedGroup = take(changes.loadOrderGroup, edit.loadOrderGroup);
-    // A driver's object name is what the account field holds for a service.
-    edit.changedAccount = take(changes.objectName, edit.account);
-    if (changes.dependencies) {
-        edit.dependencies = *changes.dependencies;
-        edit.changedDependencies = true;
-    }
-    return ApplyConfig(folder, record, edit) != nullptr;
-}
-
 // The control run's stop: no question of its own (the deletion asked), a stopped service is done
 // at once, active dependents are stopped first after asking.
 bool StopForDeletion(ServiceFolder& folder, SC_HANDLE manager, ServiceNode& record) {

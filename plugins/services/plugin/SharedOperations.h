@@ -6,7 +6,6 @@
 // before a deletion. This is the one place where they are reached.
 
 #include "plugins/services/core/Creation.h"
-#include "plugins/services/core/DriverConfig.h"
 #include "plugins/services/core/ServiceNode.h"
 
 #include <string>
@@ -23,9 +22,6 @@ void GrantLogonRightAfterCreation(ServiceFolder& folder, const NewService& servi
 // Writes only the description (ANSI; "" clears it) of a service. False on failure, which has been
 // shown.
 bool WriteDescription(ServiceFolder& folder, ServiceNode& record, const std::string& ansi);
-// Writes a driver's changes under the database lock and reads its record anew into record (its
-// state, state time and mark kept). False on failure, which has been shown.
-bool ApplyDriverChanges(ServiceFolder& folder, ServiceNode& record, const DriverChanges& changes);
 // Stops a service or driver before its deletion, through the manager the deletion opened
 // (dependents asked about). True when it is stopped.
 bool StopForDeletion(ServiceFolder& folder, SC_HANDLE manager, ServiceNode& record);

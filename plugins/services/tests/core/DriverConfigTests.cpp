@@ -110,4 +110,25 @@ TEST(DriverConfig, ChangesAreWhatDiffers) {
     EXPECT_FALSE(changes.startType);
 }
 
+TEST(DriverConfig, TheEditRecordWritesOnlyTheChanges) {
+    DriverChanges changes;
+    ServiceConfigEdit edit = EditOf(changes, "drv");
+    EXPECT_EQ(edit.serviceName, "drv");
+    EXPECT_FALSE(edit.AnyChange());
+
+    changes.startType = 1;
+    changes.objectName = "\\Driver\\obj";
+    changes.dependencies = std::vector<std::string>{};
+    edit = EditOf(changes, "drv");
+    EXPECT_EQ(edit.startType, 1);
+    EXPECT_EQ(edit.errorControl, NoChange);
+    EXPECT_EQ(edit.serviceType, NoChange); // a driver's type is never changed
+    EXPECT_TRUE(edit.changedAccount);
+    EXPECT_EQ(edit.account, "\\Driver\\obj");
+    EXPECT_TRUE(edit.changedDependencies); // an emptied list clears them
+    EXPECT_TRUE(edit.dependencies.empty());
+    EXPECT_FALSE(edit.changedDisplayName || edit.changedBinaryPath || edit.changedGroup ||
+                 edit.changedPassword);
+}
+
 } // namespace sentrel::test
