@@ -104,6 +104,18 @@ void SetText(DialogItem& item, const std::string& text) {
     item.Data[sizeof item.Data - 1] = '\0';
 }
 
+// A kernel driver record with no driver file, as some of the system's drivers are.
+ServiceNode DriverWithoutPath() {
+    ServiceNode record;
+    record.name = "nopath";
+    record.config.serviceType = 1;
+    record.config.startType = 3;
+    record.config.errorControl = 1;
+    record.config.displayName = "No path";
+    record.config.account = "\\Driver\\nopath";
+    return record;
+}
+
 class DriverPropertiesTest : public SentrelTest {
 protected:
     void OpenDevices() {
@@ -204,13 +216,7 @@ TEST_F(DriverPropertiesTest, ABootOrSystemDriverAsksBeforeItsStartTypeChanges) {
 
 TEST_F(DriverPropertiesTest, ADriverWithoutAPathGetsTheShortAdvancedDialog) {
     OpenDevices();
-    ServiceNode record;
-    record.name = "nopath";
-    record.config.serviceType = 1;
-    record.config.startType = 3;
-    record.config.errorControl = 1;
-    record.config.displayName = "No path";
-    record.config.account = "\\Driver\\nopath";
+    const ServiceNode record = DriverWithoutPath();
     ui.QueueDialog(ulvar::standin::DialogAnswer{devdlg::Advanced, {}, {}});
     ui.QueueDialog([](const DialogShown& shown, std::vector<DialogItem>& items) {
         EXPECT_EQ(shown.items.size(), 16u);
@@ -248,13 +254,7 @@ TEST_F(DriverPropertiesTest, CancellingChangesNothing) {
 // services; what is added there is among the changes OK gives.
 TEST_F(DriverPropertiesTest, TheDependencyButtonEditsTheListTheChangesCarry) {
     OpenDevices();
-    ServiceNode record;
-    record.name = "nopath";
-    record.config.serviceType = 1;
-    record.config.startType = 3;
-    record.config.errorControl = 1;
-    record.config.displayName = "No path";
-    record.config.account = "\\Driver\\nopath";
+    const ServiceNode record = DriverWithoutPath();
     ui.QueueDialog(ulvar::standin::DialogAnswer{devdlg::Advanced, {}, {}});
     ui.QueueDialog([](const DialogShown&, std::vector<DialogItem>&) {
         return AdvancedItems(false).dependencies;
